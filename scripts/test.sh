@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs, builds and runs every test (warnings are errors here).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/check-qt-includes.sh
+cmake --preset ci >/dev/null
+cmake --build --preset ci
+ctest --preset ci

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace velmora {
+
+// The platform services the planning core needs from its surroundings: message boxes,
+// text input, the wait cursor, the event pump and the request to end the program.
+// The Qt shell installs a real one; tests and command-line tools use NullHost or their own.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Modal error box with a single OK button.
+    virtual void showError(const std::string& text) = 0;
+    // Modal information box with OK.
+    virtual void showInformation(const std::string& text) = 0;
+    // Modal warning with Yes/No; true for Yes.
+    virtual bool askWarningYesNo(const std::string& text) = 0;
+    // Text input dialog; no value when the user cancels.
+    virtual std::optional<std::string> inputText(const std::string& caption,
+                                                 const std::string& prompt,
+                                                 const std::string& initial) = 0;
+    virtual void setWaitCursor(bool busy) = 0;
+    // Lets the window repaint during long work; may be called often.
+    virtual void processEvents() = 0;
+    // Ends the message loop at its next turn.
+    virtual void requestQuit() = 0;
+};
+
+// Answers every question with its default and does nothing else.
+class NullHost : public Host {
+public:
+    void showError(const std::string&) override {}
+    void showInformation(const std::string&) override {}
+    bool askWarningYesNo(const std::string&) override { return false; }
+    std::optional<std::string> inputText(const std::string&, const std::string&,
+                                         const std::string& initial) override {
+        return initial;
+    }
+    void setWaitCursor(bool) override {}
+    void processEvents() override {}
+    void requestQuit() override {}
+};
+
+// The process-wide host; a NullHost until one is installed. The caller keeps ownership
+// of an installed host and must reinstall nullptr (back to NullHost) before destroying it.
+Host& host();
+void installHost(Host* newHost);
+
+// Shows the wait cursor for its lifetime.
+class WaitCursor {
+public:
+    WaitCursor() { host().setWaitCursor(true); }
+    ~WaitCursor() { host().setWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace velmora
