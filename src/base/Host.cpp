@@ -7,8 +7,12 @@ NullHost nullHost;
 Host* currentHost = &nullHost;
 }  // namespace
 
-Host& host() { return *currentHost; }
+Host& host() {
+    return *currentHost;
+}
 
-void installHost(Host* newHost) { currentHost = newHost ? newHost : &nullHost; }
+void installHost(Host* newHost) {
+    currentHost = newHost ? newHost : &nullHost;
+}
 
 }  // namespace velmora

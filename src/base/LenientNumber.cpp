@@ -9,7 +9,9 @@ namespace velmora {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the longest prefix that is a decimal number with "." as separator
 // (leading blanks allowed); 0 when there is none.

@@ -42,16 +42,19 @@ constexpr std::array<LanguageConvention, 16> conventions{{
 
 }  // namespace
 
-const NumberFormat& numberFormat() { return current; }
+const NumberFormat& numberFormat() {
+    return current;
+}
 
-void setNumberFormat(const NumberFormat& format) { current = format; }
+void setNumberFormat(const NumberFormat& format) {
+    current = format;
+}
 
 NumberFormat numberFormatForLocale(const std::string& localeName) {
     const std::string language = localeName.substr(0, localeName.find_first_of("_.@"));
     // Switzerland and Liechtenstein group with an apostrophe and use the decimal point.
-    const std::string territory = localeName.size() >= 5 && localeName[2] == '_'
-                                      ? localeName.substr(3, 2)
-                                      : std::string();
+    const std::string territory =
+        localeName.size() >= 5 && localeName[2] == '_' ? localeName.substr(3, 2) : std::string();
     if ((language == "de" || language == "it" || language == "fr") &&
         (territory == "CH" || territory == "LI")) {
         return NumberFormat{'.', "'", "dd.MM.yyyy"};

@@ -22,7 +22,9 @@ int clampToInt(double rounded) {
 }
 }  // namespace
 
-int roundHalfAwayFromZero(double value) { return clampToInt(std::round(value)); }
+int roundHalfAwayFromZero(double value) {
+    return clampToInt(std::round(value));
+}
 
 int roundHalfToEven(double value) {
     // nearbyint follows the current rounding mode, which the program never changes from

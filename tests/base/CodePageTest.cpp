@@ -23,5 +23,8 @@ TEST(CodePage, EveryByteRoundTrips) {
 
 TEST(CodePage, UnmappableTextBecomesQuestionMarks) {
     EXPECT_EQ(fromUtf8("a€b", CodePage::Cp850), "a?b");
-    EXPECT_EQ(fromUtf8("a\xFF" "b", CodePage::Cp850), "a?b");
+    EXPECT_EQ(fromUtf8("a\xFF"
+                       "b",
+                       CodePage::Cp850),
+              "a?b");
 }
