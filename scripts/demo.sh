@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset dev >/dev/null
 cmake --build --preset dev
-exec build/dev/bin/velmora-datanorm data/sample/Datanorm.sample
+exec build/dev/bin/velmora-plan --catalogue build/dev/bin --dump-catalogue

@@ -1,0 +1,63 @@
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "catalogue/TProdukt.h"
+#include "catalogue/TProduktgruppe.h"
+#include "catalogue/TTempData.h"
+
+namespace velmora {
+namespace {
+
+// One product with 4 own and 16 group variants (single rows, straight and crosswise second
+// rows), searched in a 6 x 5 m room with a corner cut-out and a boiler room.
+struct Scenario {
+    TTempData tempData{false};
+    TProduktgruppe gruppe{"Batterietanks", "WG1"};
+    TProdukt* produkt = nullptr;
+
+    // Room 6000 x 5000, boiler 1200 x 1000 at OL with 400 mm clearance, cut-out 1000 x 800 at UR.
+    const TPoints room{{1199, 5001}, {1199, 4001}, {-1, 4001},  {-1, -1},
+                       {4999, -1},   {4999, 799},  {6001, 799}, {6001, 5001}};
+    const TPoints hzRoom{{1599, 5001}, {1599, 3601}, {-1, 3601},  {-1, -1},
+                         {4999, -1},   {4999, 799},  {6001, 799}, {6001, 5001}};
+
+    Scenario() {
+        produkt = &gruppe.addProdukt("Tank 1000", "", "T1000", 1000, 700.0, 720, 1100, 1600, true,
+                                     40, 60, 150, "", "", {}, {}, {}, {}, {}, {}, {}, {}, {}, {},
+                                     false, tempData, {}, nullptr);
+        const auto variante = [](const std::string& name, bool quer) {
+            return std::make_unique<TAufstellvariante>(
+                name, "", 1, 2, 1, 0, quer, true, true, TRect{100, 400, 100, 400},
+                TRect{50, 100, 50, 100}, TPoint{50, 50}, TPoint{20, 20});
+        };
+        for (const char* name : {"1", "2", "3", "4"}) {
+            produkt->addAufstellvariante(variante(name, false));
+        }
+        for (const char* name : {"5", "6", "2+1", "2+2", "3+1", "3+2", "3+3", "4+2"}) {
+            gruppe.addAufstellvariante(variante(name, false));
+        }
+        for (const char* name : {"2+1", "2+2", "3+1", "3+2", "3+3", "4+2", "4+3", "5+3"}) {
+            gruppe.addAufstellvariante(variante(name, true));
+        }
+    }
+};
+
+void BM_IstVarianteMoeglich2(benchmark::State& state) {
+    Scenario s;
+    for (auto _ : state) {
+        s.produkt->addAufstellvariante(s.gruppe.getAufstellvariantenListe());
+        const bool found = s.produkt->istVarianteMoeglich2(
+            4000, 6000, 5000, 2800, 2000, 1000, 100000, "UL", "OL", 100000, false, true, 400,
+            s.room, s.hzRoom, {-1, 5001}, {6001, -1});
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["arrangements"] =
+        static_cast<double>(s.produkt->getMoeglicheAufstellVarianten().size());
+}
+BENCHMARK(BM_IstVarianteMoeglich2);
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,77 @@
+#include "app/TDaten.h"
+
+#include <utility>
+
+#include "base/DataDirectory.h"
+
+namespace velmora {
+
+namespace {
+
+std::string withTrailingSeparator(std::string path) {
+    if (!path.empty() && path.back() != '/') {
+        path += '/';
+    }
+    return path;
+}
+
+}  // namespace
+
+TDaten::TDaten(std::string AppPath, bool FehlermeldungenAnzeigen)
+    : AppPath(withTrailingSeparator(std::move(AppPath))),
+      FFehlermeldungenAnzeigen(FehlermeldungenAnzeigen),
+      TempData(FehlermeldungenAnzeigen),
+      Dateien(std::make_unique<TDateien>()) {
+    ladeDaten();
+    // The update check runs also when loading failed.
+    sucheUpdate();
+}
+
+TDaten::~TDaten() = default;
+
+const std::string& TDaten::getProduktgruppenBezeichnung(std::size_t Index) const {
+    return ProduktgruppenListe.at(Index)->getBezeichnung();
+}
+
+const std::string& TDaten::getProduktgruppenWG(std::size_t Index) const {
+    return ProduktgruppenListe.at(Index)->getWGBezeichnung();
+}
+
+std::size_t TDaten::getProduktgruppenIndex(const std::string& WG) const {
+    for (std::size_t i = 0; i < ProduktgruppenListe.size(); ++i) {
+        if (ProduktgruppenListe[i]->getWGBezeichnung() == WG) {
+            return i;
+        }
+    }
+    return ProduktgruppenListe.size();
+}
+
+void TDaten::setzeLoesungZurueck() {
+    if (LoesungsListe) {
+        for (TProdukt* produkt : *LoesungsListe) {
+            produkt->setStandardProdukt();
+        }
+    }
+    LoesungsListe.reset();
+    TempData.loescheWerte();
+    AktuellerProjektname.clear();
+}
+
+const std::string& TDaten::getAktuellerProjektName() const {
+    return AktuellerProjektname.empty() ? StandardProjektName : AktuellerProjektname;
+}
+
+std::string TDaten::getGeneralDataDir() {
+    return generalDataDirectory();
+}
+
+std::string TDaten::getAktuelleVersion() {
+    return "Version " + std::to_string(VELMORA_VERSION_MAJOR) + "." +
+           std::to_string(VELMORA_VERSION_MINOR) + "." + std::to_string(VELMORA_VERSION_PATCH);
+}
+
+void TDaten::sucheUpdate() {
+    // This program has no update service to ask; the hook stays at the end of start-up.
+}
+
+}  // namespace velmora

@@ -1,0 +1,211 @@
+// Start-up loading of the catalogue: the DATANORM article file, the five ".dta" files and
+// the one message that names every file that could not be read.
+
+#include <cstdint>
+#include <exception>
+#include <iterator>
+#include <stdexcept>
+#include <utility>
+
+#include "app/CatalogueRecords.h"
+#include "app/TDaten.h"
+#include "base/Host.h"
+#include "base/LenientNumber.h"
+#include "base/NumberFormat.h"
+#include "catalogue/files/CatalogueLines.h"
+#include "catalogue/files/ScrambledXml.h"
+#include "catalogue/files/TMurvel.h"
+#include "catalogue/files/xmlNodeHelper.h"
+#include "datanorm/TDatanorm.h"
+
+namespace velmora {
+
+namespace {
+
+// Files above this size are not held in memory by the DATANORM reader.
+constexpr std::uint64_t kDatanormInMemoryLimit = 10000000;
+
+// An accessory's price is kept rounded to cents, as the catalogue shows it.
+double aufCentGerundet(double preis) {
+    return parseLenient(formatFixed(preis, 2));
+}
+
+}  // namespace
+
+void TDaten::ladeDaten() {
+    ladeProdukte();
+    ladeAufstellvarianten();
+    ladeZubehoer();
+    ladeSettings();
+    pruefeDateifehler();
+}
+
+bool TDaten::ladeDatanorm(datanorm::TDatanorm& Reader) {
+    try {
+        Reader.LoadFromFile(pfad(Dateien->getDatanorm()), kDatanormInMemoryLimit, false);
+        return true;
+    } catch (const std::exception&) {
+        // Whatever stopped the load, the article data counts as missing.
+        errorDatanorm = true;
+        return false;
+    }
+}
+
+TProduktgruppe& TDaten::addProduktgruppe(const std::string& WG) {
+    const std::size_t index = getProduktgruppenIndex(WG);
+    if (index < ProduktgruppenListe.size()) {
+        return *ProduktgruppenListe[index];
+    }
+    std::string wgText;
+    TMurvel::Create(pfad(Dateien->getWarengruppe()), true, wgText, errorWG);
+    const std::string name =
+        (errorProdukte || errorWG) ? std::string() : produktgruppenName(wgText, WG);
+    ProduktgruppenListe.push_back(std::make_unique<TProduktgruppe>(name, WG));
+    return *ProduktgruppenListe.back();
+}
+
+TProdukt* TDaten::findeKatalogProdukt(const std::string& WG, const std::string& ArtNr) const {
+    const std::size_t index = getProduktgruppenIndex(WG);
+    if (index == ProduktgruppenListe.size()) {
+        return nullptr;
+    }
+    try {
+        return &ProduktgruppenListe[index]->getProdukt(ArtNr);
+    } catch (const std::out_of_range&) {
+        // A record naming a product its group does not have is skipped.
+        return nullptr;
+    }
+}
+
+void TDaten::ladeProdukte() {
+    datanorm::TDatanorm reader;
+    const bool datanormGeladen = ladeDatanorm(reader);
+    // Read also without article data, so that the start-up message names every missing file.
+    pugi::xml_document document;
+    const pugi::xml_node root = loadScrambledXml(pfad(Dateien->getProdukte()), document);
+    errorProdukte = !root;
+    if (!datanormGeladen || errorProdukte) {
+        return;
+    }
+    for (const pugi::xml_node element : xmlNodeHelper::getChildNodes(root, "produkt")) {
+        ProduktRecord r = produktFromElement(element);
+        ArtikelTexte artikel = findeArtikel(reader, r.artNr);
+        addProduktgruppe(r.warenGruppe)
+            .addProdukt(std::move(artikel.kurztext1), std::move(artikel.kurztext2),
+                        std::move(r.artNr), r.inhalt, artikel.preis, r.breite, r.laenge, r.hoehe,
+                        r.aufstellungsvariation, r.zusBreite, r.zusLaenge, r.zusSpezLaenge,
+                        std::move(r.produktbild), std::move(r.tankgrafik),
+                        std::move(r.abstaendeEinreihig), std::move(r.abstaendeZweireihig),
+                        std::move(r.abstaendeZweireihigMitEinzeltank),
+                        std::move(r.abstaendeZweireihigNormIgnore), std::move(artikel.langtext),
+                        std::move(artikel.dimensionstext), r.rohrStart, r.rohrEnde,
+                        r.rohrStartReihe2, r.rohrEndeReihe2, r.aufsatzGegenueber, TempData,
+                        std::move(r.zusHoehen), &FCustomPrices);
+    }
+}
+
+void TDaten::ladeAufstellvarianten() {
+    pugi::xml_document document;
+    const pugi::xml_node root = loadScrambledXml(pfad(Dateien->getAufstellvarianten()), document);
+    errorAufstellvarianten = !root;
+    for (const pugi::xml_node gruppe : xmlNodeHelper::getChildNodes(root, "warengruppe")) {
+        const std::string typ = xmlNodeHelper::getAttribute(gruppe, "typ");
+        for (const pugi::xml_node element : xmlNodeHelper::getChildNodes(gruppe, "variante")) {
+            std::unique_ptr<TAufstellvariante> variante = aufstellvarianteFromElement(element);
+            if (!variante) {
+                continue;
+            }
+            if (variante->ProduktArtNr().empty()) {
+                addProduktgruppe(typ).addAufstellvariante(std::move(variante));
+            } else if (TProdukt* produkt = findeKatalogProdukt(typ, variante->ProduktArtNr())) {
+                produkt->addAufstellvariante(std::move(variante));
+            }
+        }
+    }
+}
+
+void TDaten::ladeZubehoer() {
+    datanorm::TDatanorm reader;
+    ladeDatanorm(reader);
+    std::string text;
+    TMurvel::Create(pfad(Dateien->getZubehoer()), true, text, errorZubehoer);
+    if (errorDatanorm || errorProdukte || errorZubehoer) {
+        return;
+    }
+    for (const std::string& line : splitCatalogueLines(text)) {
+        const std::optional<ZubehoerRecord> record = zubehoerFromLine(line);
+        if (!record) {
+            continue;
+        }
+        TProdukt* produkt = nullptr;
+        if (!record->produktArtNr.empty()) {
+            produkt = findeKatalogProdukt(record->warenGruppe, record->produktArtNr);
+            if (!produkt) {
+                continue;
+            }
+        }
+        ArtikelTexte artikel = findeArtikel(reader, record->artNr);
+        std::string bezeichnung = artikel.gefunden ? artikel.kurztext1 + " " + artikel.kurztext2
+                                                   : std::move(artikel.kurztext1);
+        const double preis = artikel.gefunden ? aufCentGerundet(artikel.preis) : 0.0;
+        if (produkt) {
+            produkt->addZubehoer(std::move(bezeichnung), record->artNr, preis, record->optional,
+                                 std::move(artikel.langtext), std::move(artikel.dimensionstext));
+        } else {
+            addProduktgruppe(record->warenGruppe)
+                .addZubehoer(std::move(bezeichnung), record->artNr, preis, record->optional,
+                             std::move(artikel.langtext), std::move(artikel.dimensionstext),
+                             &FCustomPrices);
+        }
+    }
+}
+
+void TDaten::ladeSettings() {
+    std::string text;
+    TMurvel::Create(pfad(Dateien->getSettings()), true, text, errorSettings);
+    if (errorSettings) {
+        return;
+    }
+    const std::vector<std::string> lines = splitCatalogueLines(text);
+    double* const zahlen[] = {
+        &StandardRaumBreite,    &StandardRaumLaenge,     &StandardRaumHoehe, &StandardVolumen,
+        &StandardEinbringHoehe, &StandardEinbringBreite, &MaxRaumBreite,     &MaxRaumLaenge,
+        &MaxRaumHoehe,          &maxVolumenBeiHeizraum,  &VolumenVarianz};
+    for (std::size_t i = 0; i < std::size(zahlen) && i < lines.size(); ++i) {
+        *zahlen[i] = parseLenient(lines[i]);
+    }
+    if (lines.size() > std::size(zahlen)) {
+        StandardProjektName = lines[std::size(zahlen)];
+    }
+}
+
+void TDaten::pruefeDateifehler() {
+    const std::pair<bool, const std::string&> dateien[] = {
+        {errorDatanorm, Dateien->getDatanorm()},
+        {errorProdukte, Dateien->getProdukte()},
+        {errorAufstellvarianten, Dateien->getAufstellvarianten()},
+        {errorZubehoer, Dateien->getZubehoer()},
+        {errorSettings, Dateien->getSettings()},
+        {errorWG, Dateien->getWarengruppe()},
+    };
+    std::string meldung;
+    for (const auto& [fehler, name] : dateien) {
+        if (fehler) {
+            FFehlendeDateien.push_back(name);
+            meldung += (meldung.empty() ? "" : "\r\n") + ("Datei \"" + name + "\" nicht gefunden.");
+        }
+    }
+    Dateien.reset();
+    if (meldung.empty()) {
+        return;
+    }
+    if (FFehlermeldungenAnzeigen) {
+        meldung += "\r\nDas Programm wird geschlossen.";
+    }
+    host().showError(meldung);
+    if (FFehlermeldungenAnzeigen) {
+        host().requestQuit();
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,263 @@
+#include "catalogue/BatteryOutline.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "base/AsciiCase.h"
+#include "base/Rounding.h"
+
+namespace velmora {
+
+namespace {
+
+// Outline points in floating point until they are placed: catalogue sizes times tank counts
+// plus gaps may exceed even 64-bit integers for absurd entries, and the placed result is
+// clamped to the int range. Whole millimetres stay exact far beyond any real room.
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+using Outline = std::vector<Point>;
+
+struct Box {
+    double minX = 0;
+    double minY = 0;
+    double maxX = 0;
+    double maxY = 0;
+};
+
+// The room corner as the directions the battery is pushed to: wantX -1 for the left wall,
+// +1 for the right one; wantY +1 for the top wall, -1 for the bottom one.
+struct Corner {
+    int wantX = -1;
+    int wantY = 1;
+    int winkel = 0;  // turn for a horizontal battery; a vertical one turns by 90 or 270
+    bool links() const { return wantX < 0; }
+    bool oben() const { return wantY > 0; }
+};
+
+Corner cornerOf(std::string_view position) {
+    if (equalsIgnoringAsciiCase(position, "UL")) {
+        return {-1, -1, 180};
+    }
+    if (equalsIgnoringAsciiCase(position, "UR")) {
+        return {1, -1, 180};
+    }
+    if (equalsIgnoringAsciiCase(position, "OR")) {
+        return {1, 1, 0};
+    }
+    return {-1, 1, 0};
+}
+
+int turnAngle(const Corner& corner, bool horizontal) {
+    if (horizontal) {
+        return corner.winkel;
+    }
+    return corner.links() ? 90 : 270;
+}
+
+// Counter-clockwise by a multiple of 90 degrees, exactly.
+Point turned(Point p, int angle) {
+    switch (angle) {
+        case 90:
+            return {-p.y, p.x};
+        case 180:
+            return {-p.x, -p.y};
+        case 270:
+            return {p.y, -p.x};
+        default:
+            return p;
+    }
+}
+
+Box boundingBox(const Outline& outline) {
+    Box box{outline.front().x, outline.front().y, outline.front().x, outline.front().y};
+    for (const Point& p : outline) {
+        box.minX = std::min(box.minX, p.x);
+        box.minY = std::min(box.minY, p.y);
+        box.maxX = std::max(box.maxX, p.x);
+        box.maxY = std::max(box.maxY, p.y);
+    }
+    return box;
+}
+
+Box boundingBox(const TPoints& polygon) {
+    Box box{static_cast<double>(polygon.front().X), static_cast<double>(polygon.front().Y),
+            static_cast<double>(polygon.front().X), static_cast<double>(polygon.front().Y)};
+    for (const TPoint& p : polygon) {
+        box.minX = std::min<double>(box.minX, p.X);
+        box.minY = std::min<double>(box.minY, p.Y);
+        box.maxX = std::max<double>(box.maxX, p.X);
+        box.maxY = std::max<double>(box.maxY, p.Y);
+    }
+    return box;
+}
+
+void move(Outline& outline, double dx, double dy) {
+    for (Point& p : outline) {
+        p.x += dx;
+        p.y += dy;
+    }
+}
+
+TPoints toPoints(const Outline& outline) {
+    TPoints points;
+    points.reserve(outline.size());
+    for (const Point& p : outline) {
+        points.push_back({roundHalfAwayFromZero(p.x), roundHalfAwayFromZero(p.y)});
+    }
+    return points;
+}
+
+// Tank outline and clearance outline in the variant's own frame: origin at the upper-left
+// corner, the battery below the X axis, the second row at the left end unless mirrored.
+struct VariantOutlines {
+    Outline tanks;
+    Outline gaps;
+};
+
+VariantOutlines variantOutlines(const OutlineRequest& r, bool mirrored) {
+    const double gL = r.gapOut.Left;
+    const double gT = r.gapOut.Top;
+    const double gR = r.gapOut.Right;
+    const double gB = r.gapOut.Bottom;
+    const double giX = r.gapIn.X;
+    const double giY = r.gapIn.Y;
+    const double W = r.masse.W;
+    const double D = r.masse.D;
+    const double aussenBreite = gL + W + gR;
+    const double aussenTiefe = -D - gT - gB;
+
+    const bool stepped = r.Reihe2 > 0 && (r.Reihe1 != r.Reihe2 || r.ZwReihWaag);
+    if (!stepped) {
+        return {{{0, 0}, {0, -D}, {W, -D}, {W, 0}},
+                {{0, 0}, {0, aussenTiefe}, {aussenBreite, aussenTiefe}, {aussenBreite, 0}}};
+    }
+    const bool querGleich = r.Reihe1 == r.Reihe2 && r.ZwReihWaag;
+    const double X1 = querGleich ? r.masse.Y2 : r.masse.L2;
+    const double Y1 = querGleich ? r.masse.L2 : r.masse.Y2;
+    const double stufe = -(D - Y1);
+    const double gapStufe = stufe - gT - giY;
+    if (!mirrored) {
+        return {{{0, 0}, {0, -D}, {X1, -D}, {X1, stufe}, {W, stufe}, {W, 0}},
+                {{0, 0},
+                 {0, aussenTiefe},
+                 {gL + X1 + giX, aussenTiefe},
+                 {gL + X1 + giX, gapStufe},
+                 {aussenBreite, gapStufe},
+                 {aussenBreite, 0}}};
+    }
+    return {{{0, 0}, {0, stufe}, {W - X1, stufe}, {W - X1, -D}, {W, -D}, {W, 0}},
+            {{0, 0},
+             {0, gapStufe},
+             {gR + W - X1 - giX, gapStufe},
+             {gR + W - X1 - giX, aussenTiefe},
+             {aussenBreite, aussenTiefe},
+             {aussenBreite, 0}}};
+}
+
+// The variant's gaps as they lie in the room after turning.
+TRect realGaps(const TRect& g, const Corner& corner, bool horizontal) {
+    if (horizontal) {
+        const int links = corner.links() ? g.Left : g.Right;
+        const int rechts = corner.links() ? g.Right : g.Left;
+        const int oben = corner.oben() ? g.Top : g.Bottom;
+        const int unten = corner.oben() ? g.Bottom : g.Top;
+        return {links, oben, rechts, unten};
+    }
+    const int links = corner.links() ? g.Top : g.Bottom;
+    const int rechts = corner.links() ? g.Bottom : g.Top;
+    const int oben = corner.oben() ? g.Left : g.Right;
+    const int unten = corner.oben() ? g.Right : g.Left;
+    return {links, oben, rechts, unten};
+}
+
+// The room vertex in the corner: along the wall the rows run on first, then towards the
+// other wall; the first in list order wins a tie. Moved 1 mm into the room.
+Point cornerPoint(const TPoints& room, const Corner& corner, bool horizontal) {
+    if (room.empty()) {
+        return {};
+    }
+    const auto key = [&](const TPoint& p) {
+        const long long alongX = static_cast<long long>(p.X) * corner.wantX;
+        const long long alongY = static_cast<long long>(p.Y) * corner.wantY;
+        return horizontal ? std::pair{alongY, alongX} : std::pair{alongX, alongY};
+    };
+    const TPoint* best = &room.front();
+    for (const TPoint& p : room) {
+        if (key(p) > key(*best)) {
+            best = &p;
+        }
+    }
+    return {static_cast<double>(best->X) - corner.wantX,
+            static_cast<double>(best->Y) - corner.wantY};
+}
+
+// A boiler in the same corner needs its clearance on the battery's side facing it: the
+// corner point moves along the wall by what the variant's own gap lacks.
+void pushAwayFromBoiler(Point& c, const OutlineRequest& r, const Corner& corner,
+                        const TRect& gapReal) {
+    if (!r.heizraum || !equalsIgnoringAsciiCase(r.heizraumPosition, r.tankPosition)) {
+        return;
+    }
+    if (r.horizontal) {
+        const int gap = corner.links() ? gapReal.Left : gapReal.Right;
+        const double fehlt = r.heizraumAbstand - gap;
+        if (fehlt > 0) {
+            c.x -= corner.wantX * roundHalfAwayFromZero(fehlt);
+        }
+    } else {
+        const int gap = corner.oben() ? gapReal.Top : gapReal.Bottom;
+        const double fehlt = r.heizraumAbstand - gap;
+        if (fehlt > 0) {
+            c.y -= corner.wantY * roundHalfAwayFromZero(fehlt);
+        }
+    }
+}
+
+}  // namespace
+
+PlacedOutline berechneUmriss(const OutlineRequest& request, const TPoints& room) {
+    const Corner corner = cornerOf(request.tankPosition);
+    const bool mirrored =
+        corner.links() != corner.oben() ? request.horizontal : !request.horizontal;
+    VariantOutlines outlines = variantOutlines(request, mirrored);
+
+    const int angle = turnAngle(corner, request.horizontal);
+    const double ankerX = roundHalfAwayFromZero(request.topLeft.X) + 1.0;
+    const double ankerY = roundHalfAwayFromZero(request.topLeft.Y) - 1.0;
+    for (Outline* outline : {&outlines.tanks, &outlines.gaps}) {
+        for (Point& p : *outline) {
+            p = turned(p, angle);
+        }
+        const Box box = boundingBox(*outline);
+        move(*outline, ankerX - box.minX, ankerY - box.maxY);
+    }
+
+    PlacedOutline result;
+    result.gapReal = realGaps(request.gapOut, corner, request.horizontal);
+    move(outlines.tanks, result.gapReal.Left, -static_cast<double>(result.gapReal.Top));
+
+    Point c = cornerPoint(room, corner, request.horizontal);
+    pushAwayFromBoiler(c, request, corner, result.gapReal);
+
+    const Box gapBox = boundingBox(outlines.gaps);
+    const double eckeX = corner.links() ? gapBox.minX : gapBox.maxX;
+    const double eckeY = corner.oben() ? gapBox.maxY : gapBox.minY;
+    move(outlines.tanks, c.x - eckeX, c.y - eckeY);
+    move(outlines.gaps, c.x - eckeX, c.y - eckeY);
+
+    result.tanks = toPoints(outlines.tanks);
+    result.gaps = toPoints(outlines.gaps);
+    if (!room.empty()) {
+        const Box raum = boundingBox(room);
+        const Box placed = boundingBox(result.gaps);
+        result.abstandWaagerecht =
+            static_cast<double>(corner.links() ? placed.minX - raum.minX : raum.maxX - placed.maxX);
+        result.abstandSenkrecht =
+            static_cast<double>(corner.oben() ? raum.maxY - placed.maxY : placed.minY - raum.minY);
+    }
+    return result;
+}
+
+}  // namespace velmora

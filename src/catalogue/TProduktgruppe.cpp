@@ -1,0 +1,86 @@
+#include "catalogue/TProduktgruppe.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "base/AsciiCase.h"
+
+namespace velmora {
+
+TProduktgruppe::TProduktgruppe(std::string Bezeichnung, std::string WGBezeichnung)
+    : Bezeichnung(std::move(Bezeichnung)), WGBezeichnung(std::move(WGBezeichnung)) {}
+
+TProdukt& TProduktgruppe::addProdukt(
+    std::string Bezeichnung, std::string Bezeichnung_kt2, std::string ArtNr, int Inhalt,
+    double Preis, int Breite, int Laenge, int Hoehe, bool Aufstellungsvariationen, int ZusBreite,
+    int ZusLaenge, int ZusSpezLaenge, std::string Bild, std::string Grafik,
+    std::vector<std::string> AbstaendeEinreihig, std::vector<std::string> AbstaendeZweireihig,
+    std::vector<std::string> AbstaendeZweireihigMitEinzeltank,
+    std::vector<std::string> AbstaendeZweireihigNormIgn,
+    std::vector<std::string> Produktbeschreibung, std::vector<std::string> Dimensionstext,
+    TPoint RohrStart, TPoint RohrEnde, TPoint RohrStartReihe2, TPoint RohrEndeReihe2,
+    bool AufsatzGegenueber, TTempData& TempData,
+    std::vector<std::unique_ptr<TZusaetzlicheAufstellHoehe>> AAufstellhoehenList,
+    TTankCustomPrices* ACustomPricesReference) {
+    ProduktListe.push_back(std::make_unique<TProdukt>(
+        std::move(Bezeichnung), std::move(Bezeichnung_kt2), std::move(ArtNr),
+        static_cast<double>(Inhalt), Preis, Breite, Laenge, Hoehe, Aufstellungsvariationen,
+        ZusBreite, ZusLaenge, ZusSpezLaenge, std::move(Bild), std::move(Grafik),
+        std::move(AbstaendeEinreihig), std::move(AbstaendeZweireihig),
+        std::move(AbstaendeZweireihigMitEinzeltank), std::move(AbstaendeZweireihigNormIgn),
+        std::move(Produktbeschreibung), std::move(Dimensionstext), RohrStart, RohrEnde,
+        RohrStartReihe2, RohrEndeReihe2, AufsatzGegenueber, TempData,
+        std::move(AAufstellhoehenList), ACustomPricesReference));
+    return *ProduktListe.back();
+}
+
+TZubehoer& TProduktgruppe::addZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis,
+                                       bool Optional, std::vector<std::string> Produktbeschreibung,
+                                       std::vector<std::string> Dimensionstext,
+                                       TTankCustomPrices* ACustomPricesReference) {
+    ZubehoerListe.push_back(std::make_unique<TZubehoer>(
+        std::move(Bezeichnung), std::move(ArtNr), Preis, Optional, std::move(Produktbeschreibung),
+        std::move(Dimensionstext), ACustomPricesReference));
+    return *ZubehoerListe.back();
+}
+
+void TProduktgruppe::addAufstellvariante(std::unique_ptr<TAufstellvariante> AObject) {
+    if (AObject) {
+        AufstellvariantenListe.push_back(std::move(AObject));
+    }
+}
+
+TProdukt& TProduktgruppe::getProdukt(const std::string& AArtNr) const {
+    for (const auto& produkt : ProduktListe) {
+        if (equalsIgnoringAsciiCase(produkt->getArtikelNr(), AArtNr)) {
+            return *produkt;
+        }
+    }
+    throw std::out_of_range("TProduktgruppe::getProdukt: no product " + AArtNr + " in group " +
+                            WGBezeichnung);
+}
+
+std::vector<TProdukt*> TProduktgruppe::listProdukte2(
+    double AMinInhalt, double ABreite, double ALaenge, double AHoehe, double AEinbringHoehe,
+    double AEinbringBreite, double AMaxVolumenBeiHeizraum, const std::string& ATankPosition,
+    const std::string& AHeizraumPosition, double AVolumenVarianz, bool AGedreht, bool AHeizraum,
+    double AHeizraumAbstand, const TPoints& ARoom, const TPoints& AHzRoom, TMyVec TopLeft,
+    TMyVec BottomRight) {
+    std::vector<TProdukt*> result;
+    for (const auto& produkt : ProduktListe) {
+        produkt->addAufstellvariante(AufstellvariantenListe);
+        produkt->addZubehoer(ZubehoerListe);
+        const bool passt =
+            !produkt->getAufstellvariation() ||
+            produkt->istVarianteMoeglich2(AMinInhalt, ABreite, ALaenge, AHoehe, AEinbringHoehe,
+                                          AEinbringBreite, AMaxVolumenBeiHeizraum, ATankPosition,
+                                          AHeizraumPosition, AVolumenVarianz, AGedreht, AHeizraum,
+                                          AHeizraumAbstand, ARoom, AHzRoom, TopLeft, BottomRight);
+        if (passt) {
+            result.push_back(produkt.get());
+        }
+    }
+    return result;
+}
+
+}  // namespace velmora

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/GeometryTypes.h"
+#include "catalogue/TAufstellvariante.h"
+#include "catalogue/TProdukt.h"
+#include "catalogue/TZubehoer.h"
+#include "catalogue/TZusaetzlicheAufstellHoehe.h"
+
+namespace velmora {
+
+class TTankCustomPrices;
+class TTempData;
+
+// One tank type of the catalogue, named by its product group code: owns its products in
+// catalogue order and the installation variants and accessories that apply to all of them.
+class TProduktgruppe {
+public:
+    TProduktgruppe(std::string Bezeichnung, std::string WGBezeichnung);
+    TProduktgruppe(const TProduktgruppe&) = delete;
+    TProduktgruppe& operator=(const TProduktgruppe&) = delete;
+
+    // Creates a product (Inhalt in whole litres) and appends it; see TProdukt's constructor.
+    TProdukt& addProdukt(
+        std::string Bezeichnung, std::string Bezeichnung_kt2, std::string ArtNr, int Inhalt,
+        double Preis, int Breite, int Laenge, int Hoehe, bool Aufstellungsvariationen,
+        int ZusBreite, int ZusLaenge, int ZusSpezLaenge, std::string Bild, std::string Grafik,
+        std::vector<std::string> AbstaendeEinreihig, std::vector<std::string> AbstaendeZweireihig,
+        std::vector<std::string> AbstaendeZweireihigMitEinzeltank,
+        std::vector<std::string> AbstaendeZweireihigNormIgn,
+        std::vector<std::string> Produktbeschreibung, std::vector<std::string> Dimensionstext,
+        TPoint RohrStart, TPoint RohrEnde, TPoint RohrStartReihe2, TPoint RohrEndeReihe2,
+        bool AufsatzGegenueber, TTempData& TempData,
+        std::vector<std::unique_ptr<TZusaetzlicheAufstellHoehe>> AAufstellhoehenList,
+        TTankCustomPrices* ACustomPricesReference);
+    // An accessory of every product of the group.
+    TZubehoer& addZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis, bool Optional,
+                           std::vector<std::string> Produktbeschreibung,
+                           std::vector<std::string> Dimensionstext,
+                           TTankCustomPrices* ACustomPricesReference);
+    // A variant of every product of the group; null is ignored.
+    void addAufstellvariante(std::unique_ptr<TAufstellvariante> AObject);
+
+    // The first product with this article number (letter case ignored). Throws
+    // std::out_of_range when the group has none.
+    TProdukt& getProdukt(const std::string& AArtNr) const;
+    const std::string& getBezeichnung() const { return Bezeichnung; }
+    const std::string& getWGBezeichnung() const { return WGBezeichnung; }
+    const std::vector<std::unique_ptr<TProdukt>>& getProduktListe() const { return ProduktListe; }
+    const std::vector<std::unique_ptr<TAufstellvariante>>& getAufstellvariantenListe() const {
+        return AufstellvariantenListe;
+    }
+    const std::vector<std::unique_ptr<TZubehoer>>& getZubehoerListe() const {
+        return ZubehoerListe;
+    }
+
+    // The search over the group's products, in catalogue order: prepares each product for
+    // the search and keeps it when it has no installation variations or when
+    // TProdukt::istVarianteMoeglich2 (same arguments) finds an arrangement.
+    std::vector<TProdukt*> listProdukte2(
+        double AMinInhalt, double ABreite, double ALaenge, double AHoehe, double AEinbringHoehe,
+        double AEinbringBreite, double AMaxVolumenBeiHeizraum, const std::string& ATankPosition,
+        const std::string& AHeizraumPosition, double AVolumenVarianz, bool AGedreht, bool AHeizraum,
+        double AHeizraumAbstand, const TPoints& ARoom, const TPoints& AHzRoom, TMyVec TopLeft,
+        TMyVec BottomRight);
+
+private:
+    std::string Bezeichnung;
+    std::string WGBezeichnung;
+    std::vector<std::unique_ptr<TAufstellvariante>> AufstellvariantenListe;
+    std::vector<std::unique_ptr<TProdukt>> ProduktListe;
+    std::vector<std::unique_ptr<TZubehoer>> ZubehoerListe;
+};
+
+}  // namespace velmora

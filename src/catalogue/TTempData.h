@@ -1,0 +1,102 @@
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+class TAufstellvariante;
+
+// The placement state of the last search: the user's inputs as the search recorded them
+// (lengths as texts holding whole millimetres), the corners of battery, corner cut-out and
+// boiler, the relations between them, and the warnings the search collects for the user.
+// One instance lives for the whole run; the core, the model, the drawing and the printout
+// share it and read its fields directly.
+class TTempData {
+public:
+    explicit TTempData(bool FehlermeldungenAnzeigen);
+
+    bool fehlerMeldungenAnzeigen = false;
+    std::string loesTankart;
+    std::string loesSollVolumen;
+    std::string loesRaumBreite;
+    std::string loesRaumLaenge;
+    std::string loesRaumHoehe;
+    std::string loesEckeBreite;
+    std::string loesEckeLaenge;
+    std::string loesHeizraumBreite;
+    std::string loesHeizraumLaenge;
+    std::string einbringBreite;
+    std::string einbringHoehe;
+    // Corner codes "OL", "UL", "UR", "OR", or empty when the thing is not placed.
+    std::string TankPosition;
+    std::string HeizraumPosition;
+    std::string EckePosition;
+    // Collected messages, separated by CR LF.
+    std::string error;
+    std::string tmpProdukt;
+    bool heizraum = false;
+    bool safeKessel = false;
+    bool zehnCm = false;
+    // Also kept current by setEckePosition, so the boiler fit sees this search's cut-out.
+    bool eckeVorhanden = false;
+    bool heizraumVorhanden = false;
+    bool loesung = false;
+    bool tmpHorizontal = false;
+    bool heizraumFehler = false;
+    bool eckeFehler = false;
+    bool produktFehler = false;
+    bool einbringFehler = false;
+    bool loesungFehler = false;
+    // The variant the user had chosen; owned by the catalogue.
+    TAufstellvariante* tmpVariante = nullptr;
+
+    // Empty gives "OL".
+    void setTankPosition(const std::string& Position);
+    // Drops the cut-out (empty position, sizes "0") when a size is empty or 0 or the
+    // position is empty; records eckeVorhanden accordingly.
+    void setEckePosition(const std::string& Position);
+    // Drops the boiler when it has no size, no position or the cut-out's corner; shrinks it
+    // to 0.8 of the free space when it collides with the cut-out (sets heizraumFehler).
+    // Call after setEckePosition.
+    void setHeizraumPosition(const std::string& Position);
+
+    bool eckeDaneben() const;
+    bool eckeDarunter() const;
+    bool eckeNebenHeizraum() const;
+    bool eckeUnterHeizraum() const;
+    bool heizraumDaneben() const;
+    bool heizraumDarunter() const;
+    bool getTankAufEcke() const;
+    // Boiler clearance in mm: 0, 1000, 400 or 100.
+    int getAbstandHeizraum() const;
+
+    void fehlerHeizraum();
+    void fehlerEcke();
+    void fehlerEinbring();
+    void fehlerProdukt();
+    void fehlerLoesung();
+    void fehlerAufstellung();
+    // Appends the messages of the set flags in their fixed order and shows the result.
+    void fehlerMeldungen();
+    // Shows error in an information box through host() when messages are shown.
+    void fehlerMeldung();
+    void showFehlermeldungen(bool AValue);
+    bool getFehlermeldungenAnzeigen() const;
+
+    // Clears the five message flags.
+    void setzeZurueck();
+    // Clears loesung, the three positions and the remembered product and orientation.
+    void loescheWerte();
+
+    // "%0.0f" for Laenge <= 0, "%0.1f", "%0.2f", "%0.3f" for Laenge >= 3, with the user's
+    // decimal separator.
+    static std::string setzeNachkommastellen(double tmp, int Laenge);
+    // Preis: two decimals with the user's separators. Otherwise three decimals, or none when
+    // the value has no fraction left after rounding, with grouped integer digits.
+    static std::string setzeTausendertrennzeichen(double tmp, bool Preis);
+
+private:
+    void appendMessage(const std::string& text);
+};
+
+}  // namespace velmora

@@ -1,0 +1,27 @@
+#include "catalogue/TZubehoer.h"
+
+#include <utility>
+
+namespace velmora {
+
+TZubehoer::TZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis, bool Optional,
+                     std::vector<std::string> Produktbeschreibung,
+                     std::vector<std::string> Dimensionstext,
+                     TTankCustomPrices* ACustomPricesReference)
+    : Bezeichnung(std::move(Bezeichnung)),
+      ArtNr(std::move(ArtNr)),
+      Preis(Preis),
+      Optional(Optional),
+      Produktbeschreibung(std::move(Produktbeschreibung)),
+      Dimensionstext(std::move(Dimensionstext)),
+      FCustomPrice(ACustomPricesReference) {}
+
+double TZubehoer::getPreis() const {
+    return FCustomPrice.preis(ArtNr, Preis);
+}
+
+TTankCustomPrice* TZubehoer::CustomPriceElem() const {
+    return FCustomPrice.elem(ArtNr, Preis);
+}
+
+}  // namespace velmora

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "catalogue/CustomPriceLink.h"
+
+namespace velmora {
+
+class TTankCustomPrice;
+class TTankCustomPrices;
+
+// One accessory article of the catalogue, required or optional, belonging to one product or
+// to every product of a group. Its price may be replaced by a custom price.
+class TZubehoer {
+public:
+    // ACustomPricesReference may be null.
+    TZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis, bool Optional,
+              std::vector<std::string> Produktbeschreibung, std::vector<std::string> Dimensionstext,
+              TTankCustomPrices* ACustomPricesReference);
+
+    const std::string& getArtNr() const { return ArtNr; }
+    const std::string& getBezeichnung() const { return Bezeichnung; }
+    bool getOptional() const { return Optional; }
+    const std::vector<std::string>& getProduktbeschreibung() const { return Produktbeschreibung; }
+    const std::vector<std::string>& getDimensionstext() const { return Dimensionstext; }
+    // The catalogue price, whatever the custom price says.
+    double getKatalogPreis() const { return Preis; }
+
+    // Euros: the custom price when its entry is in use, else the catalogue price.
+    double getPreis() const;
+    // The custom price entry (looked up on first read), or null without a store.
+    TTankCustomPrice* CustomPriceElem() const;
+
+private:
+    std::string Bezeichnung;
+    std::string ArtNr;
+    double Preis;
+    bool Optional;
+    std::vector<std::string> Produktbeschreibung;
+    std::vector<std::string> Dimensionstext;
+    CustomPriceLink FCustomPrice;
+};
+
+}  // namespace velmora

@@ -1,0 +1,49 @@
+#include "catalogue/files/CatalogueLines.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr std::string_view kSeparator = "|||";
+
+}  // namespace
+
+std::vector<std::string> splitCatalogueLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::vector<std::string> splitCatalogueFields(std::string_view line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t end = line.find(kSeparator); end != std::string_view::npos;
+         end = line.find(kSeparator, start)) {
+        fields.emplace_back(line.substr(start, end - start));
+        start = end + kSeparator.size();
+    }
+    return fields;
+}
+
+std::string restAfterFields(std::string_view line, std::size_t count) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t end = line.find(kSeparator, start);
+        if (end == std::string_view::npos) {
+            return {};
+        }
+        start = end + kSeparator.size();
+    }
+    return std::string(line.substr(start));
+}
+
+}  // namespace velmora

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// The maker's scrambling of the ".dta" catalogue files: every UTF-16 code unit of the
+// clear text is XORed with 0x4B, so scrambling and unscrambling are the same operation.
+// Also reads the line files (accessories, groups, settings) and writes the scrambled form.
+class TMurvel {
+public:
+    static std::u16string convert(std::u16string_view text);
+    static std::u16string unConvert(std::u16string_view text);
+
+    // Reads `Path`: a file starting with FF FE is UTF-16 LE without its mark, any other file
+    // Windows-1252. Unscrambles when `Kodiert`. `Content` gets the
+    // UTF-8 text; `Error` is true (and `Content` empty) when the file is missing or
+    // unreadable.
+    static void Create(const std::filesystem::path& Path, bool Kodiert, std::string& Content,
+                       bool& Error);
+
+    // The bytes of a scrambled ".dta" file holding `clearText` (UTF-8): the UTF-16 LE mark
+    // followed by the scrambled code units, which both catalogue readers take alike.
+    static std::string scrambledFileBytes(std::string_view clearText);
+};
+
+}  // namespace velmora

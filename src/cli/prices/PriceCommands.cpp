@@ -1,0 +1,164 @@
+#include "cli/prices/PriceCommands.h"
+
+#include <algorithm>
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <system_error>
+#include <vector>
+
+#include "cli/prices/PriceCsv.h"
+#include "cli/prices/PriceText.h"
+#include "prices/PriceFile.h"
+#include "prices/TTankCustomPrices.h"
+
+namespace velmora {
+
+namespace {
+
+// A dealer's price list is far smaller; this only keeps a wrong file from filling memory.
+constexpr std::uintmax_t kMaxCsvSize = 64U * 1024U * 1024U;
+constexpr std::string_view kFileExtension = ".dta";
+
+struct StoredPrice {
+    std::string articleNo;
+    std::optional<CustomPriceRecord> record;
+};
+
+// The price files of the directory, by article number; none when it does not exist.
+std::vector<StoredPrice> storedPrices(const std::filesystem::path& directory) {
+    std::vector<StoredPrice> prices;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::filesystem::path& path = it->path();
+        if (path.extension() != kFileExtension || !it->is_regular_file(error)) {
+            continue;
+        }
+        prices.push_back({path.stem().string(), readPriceFile(path)});
+    }
+    std::sort(prices.begin(), prices.end(),
+              [](const StoredPrice& a, const StoredPrice& b) { return a.articleNo < b.articleNo; });
+    return prices;
+}
+
+bool saveReported(const TTankCustomPrice& entry, std::ostream& err) {
+    if (entry.save()) {
+        return true;
+    }
+    err << "Die Preisdatei " << entry.filePath().string() << " konnte nicht geschrieben werden.\n";
+    return false;
+}
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::ostream& err) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) {
+        err << "Die Datei " << path.string() << " kann nicht gelesen werden.\n";
+        return std::nullopt;
+    }
+    if (size > kMaxCsvSize) {
+        err << "Die Datei " << path.string() << " ist zu groß für eine Preisliste.\n";
+        return std::nullopt;
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!file) {
+        err << "Die Datei " << path.string() << " kann nicht gelesen werden.\n";
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+PriceToolStatus listPrices(const std::filesystem::path& directory, std::ostream& out) {
+    out << "Artikelnummer;Preis;Verwendet\n";
+    for (const StoredPrice& price : storedPrices(directory)) {
+        out << price.articleNo << ';';
+        if (price.record) {
+            out << formatPriceText(price.record->price) << ';'
+                << (price.record->inUse ? "ja" : "nein") << '\n';
+        } else {
+            out << ";unlesbar\n";
+        }
+    }
+    return PriceToolStatus::Success;
+}
+
+PriceToolStatus setPrice(const std::filesystem::path& directory, const std::string& articleNo,
+                         const std::string& priceText, std::ostream& err) {
+    const std::optional<double> price = parsePriceText(priceText);
+    if (!price) {
+        err << "Der Preis \"" << priceText << "\" ist kein gültiger Preis.\n";
+        return PriceToolStatus::Usage;
+    }
+    TTankCustomPrices store(directory);
+    TTankCustomPrice& entry = store.getElem(articleNo);
+    if (entry.getFilename().empty()) {
+        err << "Die Artikelnummer \"" << articleNo << "\" ergibt keinen Dateinamen.\n";
+        return PriceToolStatus::Usage;
+    }
+    entry.setCustomPrice(*price);
+    entry.setUseCustomPrice(true);
+    return saveReported(entry, err) ? PriceToolStatus::Success : PriceToolStatus::Failure;
+}
+
+PriceToolStatus stopUsingPrice(const std::filesystem::path& directory, const std::string& articleNo,
+                               std::ostream& out, std::ostream& err) {
+    TTankCustomPrices store(directory);
+    TTankCustomPrice& entry = store.getElem(articleNo);
+    if (entry.getFilename().empty()) {
+        err << "Die Artikelnummer \"" << articleNo << "\" ergibt keinen Dateinamen.\n";
+        return PriceToolStatus::Usage;
+    }
+    std::error_code error;
+    if (!std::filesystem::exists(entry.filePath(), error)) {
+        out << "Für " << articleNo << " ist kein eigener Preis gespeichert.\n";
+        return PriceToolStatus::Success;
+    }
+    entry.setUseCustomPrice(false);
+    return saveReported(entry, err) ? PriceToolStatus::Success : PriceToolStatus::Failure;
+}
+
+PriceToolStatus importPrices(const std::filesystem::path& directory,
+                             const std::filesystem::path& csvFile, std::ostream& out,
+                             std::ostream& err) {
+    const std::optional<std::string> bytes = readWholeFile(csvFile, err);
+    if (!bytes) {
+        return PriceToolStatus::Failure;
+    }
+    const PriceCsv csv = readPriceCsv(*bytes);
+    for (const PriceCsvError& problem : csv.errors) {
+        err << "Zeile " << problem.lineNumber << ": " << problem.reason << '\n';
+    }
+    bool allWritten = true;
+    std::size_t written = 0;
+    TTankCustomPrices store(directory);
+    for (const PriceCsvLine& line : csv.lines) {
+        TTankCustomPrice& entry = store.getElem(line.articleNo);
+        entry.setCustomPrice(line.price);
+        entry.setUseCustomPrice(true);
+        if (saveReported(entry, err)) {
+            ++written;
+        } else {
+            allWritten = false;
+        }
+    }
+    out << "Preise übernommen: " << written << ", nicht lesbare Zeilen: " << csv.errors.size()
+        << '\n';
+    return allWritten && csv.errors.empty() ? PriceToolStatus::Success : PriceToolStatus::Failure;
+}
+
+PriceToolStatus exportPrices(const std::filesystem::path& directory, std::ostream& out) {
+    out << kPriceCsvHeader << '\n';
+    for (const StoredPrice& price : storedPrices(directory)) {
+        if (price.record && price.record->inUse) {
+            out << price.articleNo << ';' << formatPriceText(price.record->price) << '\n';
+        }
+    }
+    return PriceToolStatus::Success;
+}
+
+}  // namespace velmora

@@ -1,0 +1,71 @@
+#include "datanorm/ArticleIndexCache.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "base/CodePage.h"
+#include "datanorm/DatanormErrors.h"
+#include "datanorm/DatanormFields.h"
+#include "datanorm/DatanormFiles.h"
+#include "datanorm/FieldValues.h"
+
+namespace velmora::datanorm {
+
+namespace {
+
+constexpr std::size_t kCacheCut = 4;
+constexpr std::string_view kCacheSuffix = ".EDA";
+
+}  // namespace
+
+ArticleIndexCache::ArticleIndexCache(std::string artikeldatei, double kopfdatum, bool sorted)
+    : FDateiname(begleitdatei(artikeldatei, kCacheCut, kCacheSuffix)) {
+    if (dateiExistiert(FDateiname)) {
+        if (istAktuell(kopfdatum)) {
+            return;
+        }
+        std::remove(FDateiname.c_str());
+    }
+    try {
+        FWriter = std::make_unique<AtomicFileWriter>(FDateiname);
+        FWriter->write(std::string(sorted ? "sorted;" : "unsorted;") +
+                       fromUtf8(formatShortDate(kopfdatum), CodePage::Windows1252) + ";\r\n");
+    } catch (const EDatanormFileError&) {
+        FWriter.reset();
+    }
+}
+
+bool ArticleIndexCache::istAktuell(double kopfdatum) const {
+    std::ifstream file(FDateiname, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    const std::string ersteZeile = readLineAt(file, 0);
+    const std::vector<std::string_view> felder = splitFields(ersteZeile, 2);
+    if (felder.size() < 2 || felder[1].empty()) {
+        return false;
+    }
+    const std::optional<double> datum = parseShortDate(felder[1]);
+    return datum.has_value() && *datum == kopfdatum;
+}
+
+void ArticleIndexCache::addArtikelzeile(std::string_view line) {
+    FWriter->write(fromUtf8(toUtf8(line, CodePage::Cp850), CodePage::Windows1252));
+    FWriter->write("\r\n");
+}
+
+bool ArticleIndexCache::abschliessen() {
+    if (FWriter == nullptr) {
+        return false;
+    }
+    try {
+        FWriter->commit();
+        FWriter.reset();
+        return true;
+    } catch (const EDatanormFileError&) {
+        FWriter.reset();
+        return false;
+    }
+}
+
+}  // namespace velmora::datanorm

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::datanorm {
+
+// A split line: field n (from 1) is at index n - 1.
+using FieldRow = std::vector<std::string>;
+
+// Fields of an article-file line; later fields are ignored.
+inline constexpr std::size_t kMaxArtikelFelder = 31;
+// Fields of a side-file line; more make the line malformed.
+inline constexpr std::size_t kMaxSeitendateiFelder = 255;
+
+// The non-empty lines of a text; lines end with CR LF, CR or LF.
+std::vector<std::string_view> splitLines(std::string_view text);
+
+// Cuts a line at ";": a field counts only when a ";" follows it, so text after the last
+// ";" is ignored. At most maxFields fields are returned; fieldCount (when given) receives
+// the number the line holds.
+std::vector<std::string_view> splitFields(std::string_view line, std::size_t maxFields,
+                                          std::size_t* fieldCount = nullptr);
+
+// splitFields with every field decoded from code page 850.
+FieldRow splitConverted(std::string_view line, std::size_t maxFields);
+
+// The fixed columns of a DATANORM 4 header line (1, 3-8, 9-48, 49-88, 89-123, 124-125,
+// 126-128), each decoded from code page 850.
+FieldRow splitFixedHeader(std::string_view line);
+
+// Field n (from 1) of a row; empty when the row is shorter.
+const std::string& feld(const FieldRow& row, std::size_t n);
+
+// The DATANORM version of an article file from its first line and its name: 5 when the
+// second character is ";", else 4 when the name has an extension. Throws
+// ELoadfromFileExeption when neither applies.
+int erkenneVersion(std::string_view ersteZeile, const std::string& dateiname);
+
+// The first line split as its version lays it out.
+FieldRow splitKopfzeile(std::string_view ersteZeile, int version);
+
+// True when a raw line is a new-article record: kind "A", processing flag "N".
+bool istNeuerArtikel(const std::vector<std::string_view>& rohfelder);
+
+}  // namespace velmora::datanorm

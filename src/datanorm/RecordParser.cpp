@@ -1,0 +1,169 @@
+#include "datanorm/RecordParser.h"
+
+#include "datanorm/FieldValues.h"
+#include "datanorm/TextCase.h"
+
+namespace velmora::datanorm {
+
+std::unique_ptr<TArtikelsatzA> parseArtikelsatz(const FieldRow& row, int version,
+                                                const TDatanorm* parent) {
+    auto satz = std::make_unique<TArtikelsatzA>(parent);
+    satz->Verarbeitungsmerker = feld(row, 2);
+    satz->Artikelnummer = normalisiereArtikelnummer(feld(row, 3));
+    satz->Preiskennzeichen = parseByte(feld(row, 7));
+    satz->Preiseinheit = parseInteger(feld(row, 8));
+    if (version == 5) {
+        satz->Kurztext1 = feld(row, 4);
+        satz->Kurztext2 = feld(row, 5);
+        satz->Mengeneinheit = feld(row, 6);
+        satz->Preis = parseDecimal(feld(row, 9));
+        satz->Rabattgruppe = feld(row, 10);
+        satz->Hauptwarengruppe = feld(row, 11);
+        satz->Warengruppe = feld(row, 12);
+        satz->Matchcode = feld(row, 13);
+        satz->Ersteller_alternativ_artikelnummer = feld(row, 14);
+        satz->Alternativ_artikelnummer = feld(row, 15);
+        satz->Ersteller_alternativ_herstellernummer = feld(row, 16);
+        satz->Herstellernummer = feld(row, 17);
+        satz->Herstellertype = feld(row, 18);
+        satz->EAN_Nummer = feld(row, 19);
+        satz->Anbindenummer = feld(row, 20);
+        satz->Mindestverpackungsmenge = parseInteger(feld(row, 21));
+        satz->Katalogseite = feld(row, 22);
+        satz->Textkennzeichen = parseByte(feld(row, 23));
+        satz->Langtextnummer = feld(row, 24);
+        satz->Kostenart = parseByte(feld(row, 25));
+        satz->Lagermerker = parseByte(feld(row, 26));
+        satz->Ersteller_referenznummern = feld(row, 27);
+        satz->Referenznummer = feld(row, 28);
+        satz->Mehrwertsteuermerker = parseByte(feld(row, 29));
+    } else {
+        satz->Textkennzeichen = parseByte(feld(row, 4));
+        satz->Kurztext1 = feld(row, 5);
+        satz->Kurztext2 = feld(row, 6);
+        satz->Mengeneinheit = feld(row, 9);
+        satz->Preis = parseDecimal(feld(row, 10));
+        satz->Rabattgruppe = feld(row, 11);
+        satz->Hauptwarengruppe = feld(row, 12);
+        satz->Langtextnummer = feld(row, 13);
+    }
+    return satz;
+}
+
+std::unique_ptr<TTextsatz> parseTextsatz(const FieldRow& row, int version,
+                                         const TDatanorm* parent) {
+    auto satz = std::make_unique<TTextsatz>(parent);
+    satz->Verarbeitungsmerker = feld(row, 2);
+    satz->Textnummer = feld(row, 3);
+    satz->Zeilennummer = parseByte(feld(row, 5));
+    if (version == 5) {
+        satz->Satzartenkennzeichen = feld(row, 1);
+        satz->Merker_verwendung = parseInteger(feld(row, 4));
+        satz->Textzeile = feld(row, 6);
+        satz->Zeilennummer2 = parseByte(feld(row, 7));
+        satz->Langtextzeile2 = feld(row, 8);
+    } else {
+        satz->Textzeile = feld(row, 7);
+        satz->Zeilennummer2 = parseByte(feld(row, 8));
+        satz->Langtextzeile2 = feld(row, 10);
+    }
+    return satz;
+}
+
+std::unique_ptr<TDimensionssatz> parseDimensionssatz(const FieldRow& row, int version,
+                                                     const TDatanorm* parent) {
+    auto satz = std::make_unique<TDimensionssatz>(parent);
+    satz->Verarbeitungskennzeichen = feld(row, 2);
+    satz->Zeilennummer = parseByte(feld(row, 4));
+    satz->Unterkennzeichen = feld(row, 5);
+    satz->Zeilennummer2 = parseByte(feld(row, 8));
+    satz->Kennzeichen = feld(row, 9);
+    satz->Textzeile2 = feld(row, 11);
+    if (version == 5) {
+        satz->Satzartenkennzeichen = feld(row, 1);
+        satz->Dimensionstextnummer = feld(row, 3);
+        satz->Textzeile = feld(row, 6);
+        satz->Einfuegetextbausteinnummer = feld(row, 7);
+        satz->Langtextnummer2 = feld(row, 10).empty() ? feld(row, 3) : feld(row, 10);
+    } else {
+        satz->Artikelnummer = feld(row, 3);
+        satz->Langtextnummer = feld(row, 6);
+        satz->Textzeile = feld(row, 7);
+        satz->Langtextnummer2 = feld(row, 10);
+    }
+    return satz;
+}
+
+TEinfuegetextsatz parseEinfuegetextsatz(const FieldRow& row, const TDatanorm* parent) {
+    TEinfuegetextsatz satz(parent);
+    satz.Verarbeitungsmerker = feld(row, 2);
+    satz.Langtextnummer = feld(row, 3);
+    satz.Zeilennummer1 = parseInteger(feld(row, 5));
+    satz.Einfuegetextzeile1 = feld(row, 7);
+    satz.Zeilennummer2 = parseInteger(feld(row, 8));
+    satz.Einfuegetextzeile2 = feld(row, 10);
+    return satz;
+}
+
+TGrafikbindungssatz parseGrafikbindungssatz(const FieldRow& row, bool mitKurzbeschreibung,
+                                            const TDatanorm* parent) {
+    TGrafikbindungssatz satz(parent);
+    satz.Verarbeitungsmerker = feld(row, 2);
+    satz.Grafikanbindungsnummer = feld(row, 3);
+    satz.Zeilennummer = parseByte(feld(row, 4));
+    satz.Anbindeart = feld(row, 5);
+    satz.Dateiname = feld(row, 6);
+    satz.Extension = feld(row, 7);
+    if (mitKurzbeschreibung) {
+        satz.Kurzbeschreibung = feld(row, 8);
+    }
+    return satz;
+}
+
+void parseKundenkontrollsatz(const FieldRow& row, TKundenkontrollsatz& satz) {
+    satz.Kundennummer = feld(row, 2);
+    satz.Anschrift_kunde1 = feld(row, 11);
+    satz.Anschrift_kunde2 = feld(row, 12);
+    satz.Anschrift_kunde3 = feld(row, 13);
+    satz.Anschrift_kunde_strasse = feld(row, 14);
+    satz.Anschrift_kunde_land = feld(row, 15);
+    satz.Anschrift_kunde_plz = feld(row, 16);
+    satz.Anschrift_kunde_ort = feld(row, 17);
+}
+
+void parseVorlaufsatz(const FieldRow& kopf, int version, TVorlaufsatz& satz) {
+    if (version == 4) {
+        if (feld(kopf, 1) != "V") {
+            return;
+        }
+        satz.Datum = parseDatumTTMMJJ(feld(kopf, 2));
+        satz.Informationstext1 = feld(kopf, 3);
+        satz.Informationstext2 = feld(kopf, 4);
+        satz.Informationstext3 = feld(kopf, 5);
+        satz.Versionskennung = feld(kopf, 6);
+        satz.Waehrungskennzeichen = feld(kopf, 7);
+        return;
+    }
+    satz.Versionskennung = feld(kopf, 2);
+    satz.Datum = parseDatumJJJJMMTT(feld(kopf, 4));
+    satz.Waehrungskennzeichen = feld(kopf, 5);
+    satz.Informationstext1 = feld(kopf, 6);
+    satz.Informationstext2 = feld(kopf, 7);
+    satz.Informationstext3 = feld(kopf, 8);
+    if (feld(kopf, 1) != "V") {
+        return;
+    }
+    satz.Datenkennzeichen = feld(kopf, 3);
+    satz.Dateninhaltsbeschreibung = feld(kopf, 6);
+    satz.Copyright = feld(kopf, 7);
+    satz.Datenersteller = feld(kopf, 8);
+    satz.Anschrift_datenersteller1 = feld(kopf, 9);
+    satz.Anschrift_datenersteller2 = feld(kopf, 10);
+    satz.Anschrift_datenersteller3 = feld(kopf, 11);
+    satz.Anschrift_datenersteller_strasse = feld(kopf, 12);
+    satz.Anschrift_datenersteller_land = feld(kopf, 13);
+    satz.Anschrift_datenersteller_plz = feld(kopf, 14);
+    satz.Anschrift_datenersteller_ort = feld(kopf, 15);
+}
+
+}  // namespace velmora::datanorm

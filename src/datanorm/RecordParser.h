@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+
+#include "datanorm/DatanormFields.h"
+#include "datanorm/DatanormRecords.h"
+
+namespace velmora::datanorm {
+
+// Fill records from split article-file lines after the field layout of the file's
+// DATANORM version (4 or 5). The row's kind is not checked here.
+
+std::unique_ptr<TArtikelsatzA> parseArtikelsatz(const FieldRow& row, int version,
+                                                const TDatanorm* parent);
+std::unique_ptr<TTextsatz> parseTextsatz(const FieldRow& row, int version, const TDatanorm* parent);
+std::unique_ptr<TDimensionssatz> parseDimensionssatz(const FieldRow& row, int version,
+                                                     const TDatanorm* parent);
+TEinfuegetextsatz parseEinfuegetextsatz(const FieldRow& row, const TDatanorm* parent);
+// A large-file read takes fields 2 to 7 only.
+TGrafikbindungssatz parseGrafikbindungssatz(const FieldRow& row, bool mitKurzbeschreibung,
+                                            const TDatanorm* parent);
+void parseKundenkontrollsatz(const FieldRow& row, TKundenkontrollsatz& satz);
+
+// The header from the first line (split as its version lays it out). Any DATANORM 5 first
+// line gives version, date, currency and, from fields 6 to 8, the three information
+// texts; a "V" record gives its other fields as well, in both load modes alike. A
+// DATANORM 4 line that is not a "V" record leaves the header as it is.
+void parseVorlaufsatz(const FieldRow& kopf, int version, TVorlaufsatz& satz);
+
+}  // namespace velmora::datanorm

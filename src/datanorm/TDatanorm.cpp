@@ -1,0 +1,291 @@
+#include "datanorm/TDatanorm.h"
+
+#include <filesystem>
+#include <fstream>
+#include <unordered_set>
+
+#include "base/CodePage.h"
+#include "base/Host.h"
+#include "datanorm/ArticleIndexCache.h"
+#include "datanorm/DatanormFiles.h"
+#include "datanorm/EventPump.h"
+#include "datanorm/LargeFileIndex.h"
+#include "datanorm/ProductAssembly.h"
+#include "datanorm/RecordParser.h"
+#include "datanorm/TextCase.h"
+
+namespace velmora::datanorm {
+
+namespace {
+
+// More article lines than this are not held in memory (unless the caller insists).
+constexpr int kMaxArtikelzeilenImSpeicher = 10000;
+
+// Distinct values in order of first appearance.
+class EindeutigeWerte {
+public:
+    void add(const std::string& wert) {
+        if (!istLeerOderBlank(wert) && FGesehen.insert(wert).second) {
+            FWerte.push_back(wert);
+        }
+    }
+    const std::vector<std::string>& werte() const { return FWerte; }
+
+private:
+    std::unordered_set<std::string> FGesehen;
+    std::vector<std::string> FWerte;
+};
+
+int zaehleArtikelzeilen(const std::vector<std::string_view>& zeilen) {
+    int anzahl = 0;
+    for (std::string_view zeile : zeilen) {
+        anzahl += zeile.front() == 'A' ? 1 : 0;
+    }
+    return anzahl;
+}
+
+// Counts a line by its first character (and, for articles, the processing flag).
+void zaehle(std::string_view zeile, RecordCounts& zahlen) {
+    switch (zeile.front()) {
+        case 'T':
+            ++zahlen.laenge_textsatz;
+            break;
+        case 'D':
+            ++zahlen.laenge_dimensionssatz;
+            break;
+        case 'A':
+            zahlen.laenge_artikelsatz += zeile.size() > 2 && zeile[2] == 'N' ? 1 : 0;
+            break;
+        case 'E':
+            ++zahlen.laenge_einfuegetextsatz;
+            break;
+        case 'G':
+            ++zahlen.laenge_grafikanbindesatz;
+            break;
+        default:
+            break;
+    }
+}
+
+bool istNeueZeile(std::string_view zeile, char art) {
+    return zeile.size() > 2 && zeile[0] == art && zeile[2] == 'N';
+}
+
+// The first non-empty line of a file.
+std::string ersteZeile(const std::string& Datei) {
+    std::ifstream file(Datei, std::ios::binary);
+    std::string zeile;
+    while (std::getline(file, zeile)) {
+        const std::size_t ende = zeile.find_first_of("\r\n");
+        const std::string_view inhalt = std::string_view(zeile).substr(0, ende);
+        if (!inhalt.empty()) {
+            return std::string(inhalt);
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+TDatanorm::TDatanorm() = default;
+TDatanorm::~TDatanorm() = default;
+
+void TDatanorm::reset(const std::string& Datei) {
+    Counter = 0;
+    Satzzahlen = RecordCounts{};
+    Version = 0;
+    dateiname = Datei;
+    pfad = std::filesystem::path(Datei).parent_path().string();
+    if (!pfad.empty()) {
+        pfad += std::filesystem::path::preferred_separator;
+    }
+    Titel.clear();
+    Vorlaufsatz = TVorlaufsatz(this);
+    Kundenkontrollsatz = TKundenkontrollsatz(this);
+    FKundeGelesen = false;
+    Textsaetze.clear();
+    Einfuegetextsaetze.Einfuegetextsaetze.clear();
+    Dimensionssaetze.clear();
+    ArtikelSaetzeA.clear();
+    Hauptwarengruppensatz.reset();
+    Rabattsaetze.clear();
+    RabattCSV.Clear();
+    Grafikanbindesaetze.clear();
+    grosse_dateien = false;
+    FIndex.reset();
+    FRabattgruppen.clear();
+}
+
+void TDatanorm::LoadFromFile(const std::string& Datei, std::uint64_t dateigroesse, bool klein) {
+    const std::uint64_t groesse = fileSize(Datei);
+    bool gross = !klein && dateigroesse != 0 && groesse > dateigroesse;
+    std::string inhalt;
+    std::vector<std::string_view> zeilen;
+    if (!gross) {
+        inhalt = readWholeFile(Datei);
+        zeilen = splitLines(inhalt);
+        gross = !klein && zaehleArtikelzeilen(zeilen) > kMaxArtikelzeilenImSpeicher;
+    }
+    if (gross) {
+        loadLargeFile(Datei);
+        return;
+    }
+    if (zeilen.empty()) {
+        throw ELoadfromFileExeption();
+    }
+    if (Datei == dateiname && !FIndex && zeilen.front() == Titel) {
+        return;  // parsed before by this reader
+    }
+    loadInMemory(Datei, zeilen);
+}
+
+void TDatanorm::loadInMemory(const std::string& Datei,
+                             const std::vector<std::string_view>& zeilen) {
+    reset(Datei);
+    for (std::string_view zeile : zeilen) {
+        zaehle(zeile, Satzzahlen);
+    }
+    Counter = static_cast<int>(zeilen.size());
+    Version = erkenneVersion(zeilen.front(), Datei);
+
+    WaitCursor warten;
+    EventPump pumpe;
+    const FieldRow kopf = splitKopfzeile(zeilen.front(), Version);
+    parseVorlaufsatz(kopf, Version, Vorlaufsatz);
+    parseZeile(kopf);
+    for (std::size_t i = 1; i < zeilen.size(); ++i) {
+        parseZeile(splitConverted(zeilen[i], kMaxArtikelFelder));
+        pumpe.tick();
+    }
+    if (static_cast<int>(ArtikelSaetzeA.getArtikelsaetzeA().size()) > kMaxArtikelzeilenImSpeicher) {
+        grosse_dateien = true;
+    }
+
+    EindeutigeWerte warengruppen;
+    EindeutigeWerte rabattgruppen;
+    for (const auto& artikel : ArtikelSaetzeA.getArtikelsaetzeA()) {
+        warengruppen.add(artikel->Hauptwarengruppe);
+        rabattgruppen.add(artikel->Rabattgruppe);
+    }
+    FRabattgruppen = rabattgruppen.werte();
+    readSideFiles(warengruppen.werte());
+    Titel = std::string(zeilen.front());
+}
+
+void TDatanorm::parseZeile(const FieldRow& row) {
+    const std::string& art = feld(row, 1);
+    if (art == "A") {
+        if (feld(row, 2) == "N") {
+            ArtikelSaetzeA.add(parseArtikelsatz(row, Version, this));
+        }
+    } else if (art == "T") {
+        Textsaetze.add(parseTextsatz(row, Version, this));
+    } else if (art == "D") {
+        Dimensionssaetze.add(parseDimensionssatz(row, Version, this));
+    } else if (art == "K") {
+        if (!FKundeGelesen) {
+            parseKundenkontrollsatz(row, Kundenkontrollsatz);
+            FKundeGelesen = true;
+        }
+    } else if (art == "E" && Version == 4) {
+        Einfuegetextsaetze.Einfuegetextsaetze.push_back(parseEinfuegetextsatz(row, this));
+    } else if (art == "G" && Version == 5) {
+        Grafikanbindesaetze.push_back(parseGrafikbindungssatz(row, true, this));
+    }
+}
+
+void TDatanorm::loadLargeFile(const std::string& Datei) {
+    reset(Datei);
+    grosse_dateien = true;
+    WaitCursor warten;
+    const std::string kopfzeile = ersteZeile(Datei);
+    if (kopfzeile.empty()) {
+        throw ELoadfromFileExeption();
+    }
+    Version = erkenneVersion(kopfzeile, Datei);
+    parseVorlaufsatz(splitKopfzeile(kopfzeile, Version), Version, Vorlaufsatz);
+
+    ArticleIndexCache cache(Datei, Vorlaufsatz.Datum, ArtikelSaetzeA.sorted);
+    FIndex = std::make_unique<LargeFileIndex>(Datei, Version, this);
+    const std::size_t rabattFeld = Version == 5 ? 10 : 11;
+    const std::size_t gruppenFeld = rabattFeld + 1;
+    EindeutigeWerte warengruppen;
+    EindeutigeWerte rabattgruppen;
+    EventPump pumpe;
+    scanLines(Datei, [&](std::uint64_t offset, std::string_view zeile) {
+        ++Counter;
+        zaehle(zeile, Satzzahlen);
+        FIndex->addLine(offset, zeile);
+        if (istNeueZeile(zeile, 'A')) {
+            if (cache.schreibt()) {
+                cache.addArtikelzeile(zeile);
+            }
+            const std::vector<std::string_view> felder = splitFields(zeile, gruppenFeld);
+            if (istNeuerArtikel(felder)) {
+                if (felder.size() >= gruppenFeld) {
+                    warengruppen.add(toUtf8(felder[gruppenFeld - 1], CodePage::Cp850));
+                }
+                if (felder.size() >= rabattFeld) {
+                    rabattgruppen.add(toUtf8(felder[rabattFeld - 1], CodePage::Cp850));
+                }
+            }
+        } else if (Version == 5 && istNeueZeile(zeile, 'G')) {
+            Grafikanbindesaetze.push_back(
+                parseGrafikbindungssatz(splitConverted(zeile, kMaxArtikelFelder), false, this));
+        }
+        pumpe.tick();
+    });
+    FIndex->scanBeendet();
+    cache.abschliessen();
+
+    FRabattgruppen = rabattgruppen.werte();
+    readSideFiles(warengruppen.werte());
+}
+
+std::unique_ptr<TProdukt> TDatanorm::finde_produkt(const std::string& Artikelnummer) {
+    WaitCursor warten;
+    if (FIndex) {
+        std::optional<LargeFileIndex::Fund> fund = FIndex->finde(Artikelnummer);
+        if (!fund) {
+            return nullptr;
+        }
+        std::vector<const TTextsatz*> langtext;
+        for (const auto& zeile : fund->langtext) {
+            langtext.push_back(zeile.get());
+        }
+        std::vector<const TDimensionssatz*> dimensionstext;
+        for (const auto& zeile : fund->dimensionstext) {
+            dimensionstext.push_back(zeile.get());
+        }
+        return baueProdukt(*fund->erster, *fund->letzter, setzeLangtext(langtext, Version),
+                           setzeDimensionstext(dimensionstext), Version, this);
+    }
+    const std::string nummer = normalisiereArtikelnummer(Artikelnummer);
+    const TArtikelsatzA* erster = ArtikelSaetzeA.findeErsten(nummer);
+    if (erster == nullptr) {
+        return nullptr;
+    }
+    std::vector<std::string> langtext;
+    if (hatLangtext(erster->Langtextnummer)) {
+        langtext = Textsaetze.getTextsatz(erster->Langtextnummer);
+    }
+    return baueProdukt(*erster, *ArtikelSaetzeA.findeLetzten(nummer), std::move(langtext),
+                       GetDimensionsText(nummer), Version, this);
+}
+
+std::vector<std::string> TDatanorm::GetDimensionsText(const std::string& Artikelnummer) const {
+    return setzeDimensionstext(Dimensionssaetze.finde(Artikelnummer));
+}
+
+std::vector<std::string> TDatanorm::getArtikelnummern() const {
+    if (FIndex) {
+        return FIndex->artikelnummern();
+    }
+    std::vector<std::string> nummern;
+    for (const auto& artikel : ArtikelSaetzeA.getArtikelsaetzeA()) {
+        nummern.push_back(artikel->Artikelnummer);
+    }
+    return nummern;
+}
+
+}  // namespace velmora::datanorm

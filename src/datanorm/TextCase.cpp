@@ -1,0 +1,67 @@
+#include "datanorm/TextCase.h"
+
+namespace velmora::datanorm {
+
+namespace {
+
+// Latin-1 letters sit at U+00C0..U+00DE (capitals) and U+00E0..U+00FE (small), 0x20
+// apart; U+00D7 and U+00F7 are the multiplication and division signs.
+constexpr unsigned char kLatin1Lead = 0xC3;
+
+std::string mapCase(std::string_view text, bool toLower) {
+    std::string result(text);
+    for (std::size_t i = 0; i < result.size(); ++i) {
+        const auto c = static_cast<unsigned char>(result[i]);
+        if (c < 0x80) {
+            if (toLower && c >= 'A' && c <= 'Z') {
+                result[i] = static_cast<char>(c + 0x20);
+            } else if (!toLower && c >= 'a' && c <= 'z') {
+                result[i] = static_cast<char>(c - 0x20);
+            }
+            continue;
+        }
+        if (c != kLatin1Lead || i + 1 >= result.size()) {
+            continue;
+        }
+        // Second byte of U+00C0..U+00FF is 0x80..0xBF; capitals 0x80..0x9E, small 0xA0..0xBE.
+        const auto second = static_cast<unsigned char>(result[i + 1]);
+        if (toLower && second >= 0x80 && second <= 0x9E && second != 0x97) {
+            result[i + 1] = static_cast<char>(second + 0x20);
+        } else if (!toLower && second >= 0xA0 && second <= 0xBE && second != 0xB7) {
+            result[i + 1] = static_cast<char>(second - 0x20);
+        }
+        ++i;
+    }
+    return result;
+}
+
+}  // namespace
+
+std::string toLowerText(std::string_view text) {
+    return mapCase(text, true);
+}
+
+std::string toUpperText(std::string_view text) {
+    return mapCase(text, false);
+}
+
+std::string ohneSteuerzeichen(std::string_view text) {
+    std::string kompakt;
+    kompakt.reserve(text.size());
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) > 32) {
+            kompakt.push_back(c);
+        }
+    }
+    return kompakt;
+}
+
+std::string normalisiereArtikelnummer(std::string_view nummer) {
+    return toLowerText(ohneSteuerzeichen(nummer));
+}
+
+bool istLeerOderBlank(std::string_view feld) {
+    return feld.empty() || feld == " ";
+}
+
+}  // namespace velmora::datanorm

@@ -1,0 +1,10 @@
+#include "drawing/Canvas.h"
+
+namespace velmora {
+
+void Canvas::lineTo(TPoint point) {
+    drawLine(penPosition_, point);
+    penPosition_ = point;
+}
+
+}  // namespace velmora

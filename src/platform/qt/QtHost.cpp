@@ -1,0 +1,75 @@
+#include "platform/qt/QtHost.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QPushButton>
+
+namespace velmora {
+
+namespace {
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void showMessage(QMessageBox::Icon icon, const QString& title, const std::string& text) {
+    QMessageBox box(icon, title, qt(text), QMessageBox::Ok, QApplication::activeWindow());
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+}  // namespace
+
+void QtHost::showError(const std::string& text) {
+    showMessage(QMessageBox::Critical, QStringLiteral("Fehler"), text);
+}
+
+void QtHost::showInformation(const std::string& text) {
+    showMessage(QMessageBox::Information, QStringLiteral("Information"), text);
+}
+
+bool QtHost::askWarningYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), qt(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtHost::inputText(const std::string& caption, const std::string& prompt,
+                                             const std::string& initial) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(qt(caption));
+    dialog.setLabelText(qt(prompt));
+    dialog.setTextValue(qt(initial));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.textValue().toStdString();
+}
+
+void QtHost::setWaitCursor(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtHost::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+void QtHost::requestQuit() {
+    // A queued call survives until the loop runs; quit() alone is lost before exec().
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+        QMetaObject::invokeMethod(application, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
+}
+
+}  // namespace velmora

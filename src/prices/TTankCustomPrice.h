@@ -1,0 +1,48 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace velmora {
+
+class PriceFileIndex;
+
+// One custom price: the user's own price for an article, kept in a small encrypted file of
+// its own ("<base name>.dta" in the store's directory). The file is read once, when the
+// entry is created; a file that is missing or cannot be read means no custom price.
+class TTankCustomPrice {
+public:
+    // Reads the entry's file, looked up in files, at once; never fails.
+    TTankCustomPrice(std::string AArticleNo, PriceFileIndex& files);
+
+    const std::string& ArticleNo() const { return FArticleNo; }
+    bool UseCustomPrice() const { return FUseCustomPrice; }
+    void setUseCustomPrice(bool value) { FUseCustomPrice = value; }
+    double CustomPrice() const { return FCustomPrice; }
+    void setCustomPrice(double value) { FCustomPrice = value; }
+    // Catalogue price, filled in by whoever looks the entry up first; never stored.
+    double OriginalPrice() const { return FOriginalPrice; }
+    void setOriginalPrice(double value) { FOriginalPrice = value; }
+
+    // Base name of the file; empty when the article number gives no usable name.
+    const std::string& getFilename() const { return FFilename; }
+    // Full path of the file (an existing one whose name differs only in letter case
+    // counts); empty when the base name is empty.
+    const std::filesystem::path& filePath() const { return FPath; }
+
+    // Writes the file atomically (creating the directory); false when it could not be
+    // written or the article has no usable file name: an existing file then stays as it was.
+    bool save() const;
+
+private:
+    void read();
+
+    std::string FFilename;
+    std::filesystem::path FPath;
+    std::string FArticleNo;
+    bool FUseCustomPrice = false;
+    double FCustomPrice = 0;
+    double FOriginalPrice = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,82 @@
+#include "catalogue/files/TMurvel.h"
+
+#include <gtest/gtest.h>
+
+#include "base/Utf16.h"
+#include "catalogue/files/TempDirectory.h"
+
+namespace velmora {
+namespace {
+
+using testing::TempDirectory;
+
+struct Read {
+    std::string content;
+    bool error = true;
+};
+
+Read readFile(const std::filesystem::path& path, bool kodiert) {
+    Read result;
+    result.content = "stale";
+    TMurvel::Create(path, kodiert, result.content, result.error);
+    return result;
+}
+
+TEST(TMurvel, ScramblingXorsEveryCodeUnitAndIsItsOwnInverse) {
+    const std::u16string clear = u"3,0\r\n<a b=\"Ü€\"/>";
+    const std::u16string scrambled = TMurvel::convert(clear);
+    ASSERT_EQ(scrambled.size(), clear.size());
+    for (std::size_t i = 0; i < clear.size(); ++i) {
+        EXPECT_EQ(scrambled[i], clear[i] ^ 0x4B);
+    }
+    EXPECT_EQ(TMurvel::unConvert(scrambled), clear);
+}
+
+TEST(TMurvel, ReadsItsOwnScrambledFilesBack) {
+    TempDirectory dir;
+    const std::string clear = "KBT|||Kunststoff-Batterietanks\r\nSTT|||Stahltanks äöüß €\r\n";
+    const auto path = dir.write("wg.dta", TMurvel::scrambledFileBytes(clear));
+    const Read read = readFile(path, true);
+    EXPECT_FALSE(read.error);
+    EXPECT_EQ(read.content, clear);
+}
+
+TEST(TMurvel, TakesUtf16AfterTheLittleEndianMarkAndWindows1252Otherwise) {
+    TempDirectory dir;
+    // "A" as UTF-16 LE after the mark.
+    EXPECT_EQ(readFile(dir.write("le.dta", std::string("\xFF\xFE"
+                                                       "A\0",
+                                                       4)),
+                       false)
+                  .content,
+              "A");
+    // A scrambled text starting with "K" starts FF FE 00 00: still UTF-16, not UTF-32.
+    EXPECT_EQ(readFile(dir.write("k.dta", std::string("\xFF\xFE\0\0\x09\0", 6)), true).content,
+              "KB");
+    // Mark-less bytes are Windows-1252: 0x80 is the euro sign, 0xFC "ü".
+    EXPECT_EQ(readFile(dir.write("ansi.dta", "\x80\xFC"), false).content, "€ü");
+    // A scrambled mark-less file is widened first, then unscrambled.
+    EXPECT_EQ(readFile(dir.write("ansi2.dta", "\x0A\xB7"), true).content, "Aü");
+    // An odd trailing byte of a UTF-16 file is no code unit.
+    EXPECT_EQ(readFile(dir.write("odd.dta", std::string("\xFF\xFE"
+                                                        "B\0C",
+                                                        5)),
+                       false)
+                  .content,
+              "B");
+}
+
+TEST(TMurvel, MissingFileOrDirectoryIsAnErrorWithEmptyContent) {
+    TempDirectory dir;
+    for (const auto& path : {dir.path() / "fehlt.dta", dir.path()}) {
+        const Read read = readFile(path, true);
+        EXPECT_TRUE(read.error) << path;
+        EXPECT_EQ(read.content, "") << path;
+    }
+    const Read empty = readFile(dir.write("leer.dta", ""), true);
+    EXPECT_FALSE(empty.error);
+    EXPECT_EQ(empty.content, "");
+}
+
+}  // namespace
+}  // namespace velmora
