@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/DataDirectory.h"
+#include "drawing/TGrafik.h"
 
 namespace velmora {
 
@@ -18,10 +19,18 @@ std::string withTrailingSeparator(std::string path) {
 }  // namespace
 
 TDaten::TDaten(std::string AppPath, bool FehlermeldungenAnzeigen)
+    : TDaten(std::move(AppPath), nullptr, 0, 0, FehlermeldungenAnzeigen) {}
+
+TDaten::TDaten(std::string AppPath, Canvas* canvas, int GrafikWidth, int GrafikHeight,
+               bool FehlermeldungenAnzeigen)
     : AppPath(withTrailingSeparator(std::move(AppPath))),
       FFehlermeldungenAnzeigen(FehlermeldungenAnzeigen),
       TempData(FehlermeldungenAnzeigen),
       Dateien(std::make_unique<TDateien>()) {
+    if (canvas) {
+        FGrafik = std::make_unique<TGrafik>(this->AppPath, *canvas, GrafikWidth, GrafikHeight,
+                                            false, colors::white, colors::black);
+    }
     ladeDaten();
     // The update check runs also when loading failed.
     sucheUpdate();

@@ -20,6 +20,9 @@ namespace datanorm {
 class TDatanorm;
 }
 
+class Canvas;
+class TGrafik;
+
 // The one central object of the program: owns the catalogue, the custom price store, the
 // placement state, the defaults and limits of "settings.dta" and the result of the last
 // search. Constructing it loads the catalogue from the program directory and reports every
@@ -32,6 +35,10 @@ public:
     // "/" is added when missing). FehlermeldungenAnzeigen: a start-up error ends the program,
     // and the search shows its warnings; both false for tools without a window.
     TDaten(std::string AppPath, bool FehlermeldungenAnzeigen);
+    // As above, with the plan image the core draws into: canvas (not owned, may be null for
+    // no drawing) of GrafikWidth x GrafikHeight pixels.
+    TDaten(std::string AppPath, Canvas* canvas, int GrafikWidth, int GrafikHeight,
+           bool FehlermeldungenAnzeigen);
     ~TDaten();
     TDaten(const TDaten&) = delete;
     TDaten& operator=(const TDaten&) = delete;
@@ -64,6 +71,53 @@ public:
     double getVolumenVarianz() const { return VolumenVarianz; }
     const std::string& getStandardProjektName() const { return StandardProjektName; }
 
+    // --- solution search (TDatenSuche.cpp) ---
+    // Normalises the ten input texts (defaults, signs, limits; rewritten with the field's
+    // decimals), records them in the placement state, and lists every product of the group
+    // named Tankart (all groups when it names none) that fits the room. Restores the
+    // remembered product unless ZurueckSetzen, draws the plan and shows the warnings.
+    void sucheLoesung(const std::string& Tankart, const std::string& TankPosition,
+                      const std::string& EckePosition, const std::string& HeizraumPosition,
+                      std::string& VorgRaumBreite, int VorgRaumBreiteDec,
+                      std::string& VorgRaumLaenge, int VorgRaumLaengeDec,
+                      std::string& VorgRaumHoehe, int VorgRaumHoeheDec,
+                      std::string& VorgSollVolumen, int VorgSollVolumenDec,
+                      std::string& VorgEinbringHoehe, int VorgEinbringHoeheDec,
+                      std::string& VorgEinbringBreite, int VorgEinbringBreiteDec,
+                      std::string& VorgEckeBreite, int VorgEckeBreiteDec,
+                      std::string& VorgEckeLaenge, int VorgEckeLaengeDec,
+                      std::string& VorgHeizraumBreite, int VorgHeizraumBreiteDec,
+                      std::string& VorgHeizraumLaenge, int VorgHeizraumLaengeDec, bool VorgHeizraum,
+                      bool VorgKessel, bool VorgKessel10, bool ZurueckSetzen, bool ARefreshGraphic);
+    // Draws room, corner cut-out, boiler room and the current battery into Grafik, or into
+    // the core's own drawing when Grafik is null (TDatenGrafik.cpp).
+    void erstelleGrafik(TGrafik* Grafik, bool AIsMoving, bool AIsPositionValid);
+
+    // --- choice of product and installation (TDatenAuswahl.cpp) ---
+    // Index in the solution list of the first product numbered AArtNr (letter case ignored);
+    // the number of solutions when there is none.
+    std::size_t sucheProdukt(const std::string& AArtNr) const;
+    // False for an empty text; else whether a solution has this article number.
+    bool istInLoesungsListe(const std::string& AArtNr) const;
+    // Makes solution AArtNr current and remembers its installation. Throws
+    // std::out_of_range when AArtNr is not among the solutions.
+    void setProdukt(const std::string& AArtNr, bool ARefreshGraphic);
+    // Makes installation Index of the current product current (past the end: the first)
+    // and remembers it. Does nothing without a current product or installation.
+    void aendereAufstellung(std::size_t Index, bool GrafikAktualisieren);
+    void aendereAufstellung(std::size_t Index);
+    // Position of the remembered installation in the current product's list; 0 with a
+    // warning when it is not there, 0 without one when the product has no installations.
+    std::size_t getVarianteIndex();
+    // Number (from 1) of the current installation's variant among the list's variants, and
+    // the number of variants; the two orientations of a variant count once. 0 without any.
+    int getAktuelleVariante() const;
+    int getGesamtVararianten() const;
+    // The accessories that apply to the current installation (not owned).
+    const std::vector<TZubehoer*>& getAktuellesZubehoer() const { return AktuellesZubehoer; }
+    // Sum of the prices of the ticked optional accessory lines, each counted once.
+    double getOptZubehoerPreis() const;
+
     // --- state of the last search ---
     // The solutions of the last search; null before the first search and after a reset.
     const std::vector<TProdukt*>* getLoesungsListe() const {
@@ -73,6 +127,10 @@ public:
     TPoints getRoomPosition() const { return FRoomPosition; }
     TPoints getRoomHzValidated() const { return FHzValidated; }
     TTempData& getTempData() { return TempData; }
+    // The program directory, with a trailing "/".
+    const std::string& getAppPath() const { return AppPath; }
+    // The core's own plan drawing; null when it was created without a canvas.
+    TGrafik* Grafik() const { return FGrafik.get(); }
     const TTempData& getTempData() const { return TempData; }
     TTankCustomPrices& getCustomPrices() { return FCustomPrices; }
     // Discards the solutions ("Werte löschen"): products back to their standard state, no
@@ -105,11 +163,30 @@ private:
     bool ladeDatanorm(datanorm::TDatanorm& Reader);
     std::string pfad(const std::string& Datei) const { return AppPath + Datei; }
 
+    // The outlines of the free floor and the walk over the products (TDatenSuche.cpp).
+    // Lengths in mm, volumes in litres.
+    void berechneLoesungen(const std::string& WG, const std::string& TankPosition,
+                           double SollVolumen, double RaumBreite, double RaumLaenge,
+                           double RaumHoehe, double EinbringHoehe, double EinbringBreite,
+                           double EckeBreite, double EckeLaenge, double HeizraumBreite,
+                           double HeizraumLaenge, double MaxVolumenBeiHeizraum,
+                           const std::string& EckePosition, const std::string& HeizraumPosition,
+                           double AVolumenVarianz, bool AGedreht, bool AHeizraum,
+                           double AHeizraumAbstand);
+    // Selection internals (TDatenAuswahl.cpp).
+    void waehleProdukt(const std::string& AArtNr);
+    void ermittleZubehoer();
+    bool stelleAuswahlWiederHer();
+    void waehleAehnlicheAufstellung(bool GrafikAktualisieren);
+    // Remembers the current installation's variant and orientation.
+    void merkeAufstellung();
+
     // Declared before the catalogue, which refers to them, so that they outlive it.
     std::string AppPath;
     bool FFehlermeldungenAnzeigen;
     TTankCustomPrices FCustomPrices;
     TTempData TempData;
+    std::unique_ptr<TGrafik> FGrafik;
 
     std::vector<std::unique_ptr<TProduktgruppe>> ProduktgruppenListe;
     std::optional<std::vector<TProdukt*>> LoesungsListe;

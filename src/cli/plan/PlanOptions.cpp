@@ -1,28 +1,126 @@
 #include "cli/plan/PlanOptions.h"
 
-#include <cstddef>
+#include <charconv>
+#include <map>
+#include <system_error>
 
 namespace velmora {
+
+namespace {
+
+// The largest picture side --size accepts; keeps the off-screen image within memory.
+constexpr int kMaxPictureSide = 10000;
+
+// A whole number from 0 to max written with digits only, or none.
+std::optional<std::size_t> parseCount(const std::string& text, std::size_t max) {
+    std::size_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string checkedPosition(const std::string& option, const std::string& value) {
+    if (value.empty() || value == "OL" || value == "UL" || value == "UR" || value == "OR") {
+        return value;
+    }
+    throw PlanUsageError(option + ": unknown position \"" + value + "\" (OL, UL, UR, OR)");
+}
+
+void parseSize(const std::string& text, PlanOptions& options) {
+    const std::size_t x = text.find('x');
+    const auto width = parseCount(text.substr(0, x), kMaxPictureSide);
+    const auto height =
+        x == std::string::npos ? std::nullopt : parseCount(text.substr(x + 1), kMaxPictureSide);
+    if (!width || !height || *width == 0 || *height == 0) {
+        throw PlanUsageError("--size: expected WxH with sides from 1 to " +
+                             std::to_string(kMaxPictureSide) + ", got \"" + text + "\"");
+    }
+    options.pngWidth = static_cast<int>(*width);
+    options.pngHeight = static_cast<int>(*height);
+}
+
+}  // namespace
 
 PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                              const std::string& defaultCatalogueDir) {
     PlanOptions options;
     options.catalogueDir = defaultCatalogueDir;
+    const std::map<std::string, std::string*> texts{
+        {"--catalogue", &options.catalogueDir},
+        {"--type", &options.type},
+        {"--room-width", &options.inputs.roomWidth},
+        {"--room-length", &options.inputs.roomLength},
+        {"--room-height", &options.inputs.roomHeight},
+        {"--volume", &options.inputs.volume},
+        {"--opening-height", &options.inputs.openingHeight},
+        {"--opening-width", &options.inputs.openingWidth},
+        {"--corner-width", &options.inputs.cornerWidth},
+        {"--corner-length", &options.inputs.cornerLength},
+        {"--boiler-width", &options.inputs.boilerWidth},
+        {"--boiler-length", &options.inputs.boilerLength},
+    };
+    const std::map<std::string, std::string*> positions{
+        {"--tank-position", &options.tankPosition},
+        {"--corner-position", &options.cornerPosition},
+        {"--boiler-position", &options.boilerPosition},
+    };
+    const std::map<std::string, bool*> flags{
+        {"--dump-catalogue", &options.dumpCatalogue},
+        {"--boiler-room", &options.boilerRoom},
+        {"--protected-boiler", &options.protectedBoiler},
+        {"--ten-cm", &options.tenCm},
+    };
+
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--catalogue") {
-            if (i + 1 == arguments.size()) {
-                throw PlanUsageError("--catalogue needs a directory");
+        const std::string& option = arguments[i];
+        if (const auto flag = flags.find(option); flag != flags.end()) {
+            *flag->second = true;
+            continue;
+        }
+        const bool takesValue = texts.count(option) != 0 || positions.count(option) != 0 ||
+                                option == "--decimals" || option == "--select" ||
+                                option == "--installation" || option == "--format" ||
+                                option == "--png" || option == "--size";
+        if (!takesValue) {
+            throw PlanUsageError("unknown option \"" + option + "\"");
+        }
+        if (i + 1 == arguments.size()) {
+            throw PlanUsageError(option + " needs a value");
+        }
+        const std::string& value = arguments[++i];
+        if (const auto text = texts.find(option); text != texts.end()) {
+            *text->second = value;
+        } else if (const auto position = positions.find(option); position != positions.end()) {
+            *position->second = checkedPosition(option, value);
+        } else if (option == "--decimals") {
+            const auto decimals = parseCount(value, 3);
+            if (!decimals) {
+                throw PlanUsageError("--decimals: expected 0 to 3, got \"" + value + "\"");
             }
-            options.catalogueDir = arguments[++i];
-        } else if (argument == "--dump-catalogue") {
-            options.dumpCatalogue = true;
+            options.decimals = static_cast<int>(*decimals);
+        } else if (option == "--select") {
+            options.select = value;
+        } else if (option == "--installation") {
+            options.installation = parseCount(value, static_cast<std::size_t>(-1));
+            if (!options.installation) {
+                throw PlanUsageError("--installation: expected an index, got \"" + value + "\"");
+            }
+        } else if (option == "--format") {
+            if (value != "json" && value != "text") {
+                throw PlanUsageError("--format: expected json or text, got \"" + value + "\"");
+            }
+            options.format = value == "json" ? PlanFormat::Json : PlanFormat::Text;
+        } else if (option == "--png") {
+            options.pngFile = value;
         } else {
-            throw PlanUsageError("unknown option \"" + argument + "\"");
+            parseSize(value, options);
         }
     }
-    if (!options.dumpCatalogue) {
-        throw PlanUsageError("nothing to do: give --dump-catalogue");
+    if (options.installation && !options.select) {
+        throw PlanUsageError("--installation needs --select");
     }
     return options;
 }

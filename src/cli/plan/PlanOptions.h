@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -12,16 +14,51 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+enum class PlanFormat { Json, Text };
+
+// The ten input texts of a search, each exactly as the window's field would hold it.
+struct PlanInputs {
+    std::string roomWidth;
+    std::string roomLength;
+    std::string roomHeight;
+    std::string volume;
+    std::string openingHeight;
+    std::string openingWidth;
+    std::string cornerWidth;
+    std::string cornerLength;
+    std::string boilerWidth;
+    std::string boilerLength;
+};
+
 // What the command line asks of velmora-plan.
 struct PlanOptions {
     // Directory of "Datanorm.500", the ".dta" files and "images/".
     std::string catalogueDir;
     bool dumpCatalogue = false;
+
+    std::string type;
+    std::string tankPosition;
+    std::string cornerPosition;
+    std::string boilerPosition;
+    PlanInputs inputs;
+    bool boilerRoom = false;
+    bool protectedBoiler = false;
+    bool tenCm = false;
+    // Decimals of every field when the search rewrites it.
+    int decimals = 2;
+
+    std::optional<std::string> select;
+    std::optional<std::size_t> installation;
+    PlanFormat format = PlanFormat::Json;
+
+    std::optional<std::string> pngFile;
+    int pngWidth = 800;
+    int pngHeight = 600;
 };
 
 // Parses the arguments after the program name. defaultCatalogueDir is used when
-// --catalogue is not given. Throws PlanUsageError for an unknown option, a missing value or
-// a command line that asks for nothing.
+// --catalogue is not given. Throws PlanUsageError for an unknown option, a missing or
+// malformed value, an unknown corner code or --installation without --select.
 PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                              const std::string& defaultCatalogueDir);
 

@@ -2,16 +2,22 @@
 
 #include <filesystem>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "app/TDaten.h"
+#include "base/NumberFormat.h"
 #include "cli/plan/CatalogueDump.h"
 #include "cli/plan/PlanOptions.h"
+#include "cli/plan/PlanPng.h"
+#include "cli/plan/PlanReport.h"
 #include "cli/plan/StderrHost.h"
 
 namespace {
+
+using namespace velmora;
 
 // The directory of the running executable, as the program finds its catalogue.
 std::string executableDirectory(const char* argv0) {
@@ -21,26 +27,78 @@ std::string executableDirectory(const char* argv0) {
     return program.parent_path().string();
 }
 
+void search(TDaten& daten, PlanOptions& o) {
+    PlanInputs& in = o.inputs;
+    const int d = o.decimals;
+    daten.sucheLoesung(o.type, o.tankPosition, o.cornerPosition, o.boilerPosition, in.roomWidth, d,
+                       in.roomLength, d, in.roomHeight, d, in.volume, d, in.openingHeight, d,
+                       in.openingWidth, d, in.cornerWidth, d, in.cornerLength, d, in.boilerWidth, d,
+                       in.boilerLength, d, o.boilerRoom, o.protectedBoiler, o.tenCm, true, false);
+}
+
+// Throws PlanUsageError when the selection names no solution or no installation of it.
+void select(TDaten& daten, const PlanOptions& o) {
+    if (!o.select) {
+        return;
+    }
+    if (!daten.istInLoesungsListe(*o.select)) {
+        throw PlanUsageError("--select: \"" + *o.select + "\" is not among the solutions");
+    }
+    daten.setProdukt(*o.select, false);
+    if (!o.installation) {
+        return;
+    }
+    const std::size_t count = daten.getAktuellesProdukt()->getMoeglicheAufstellVarianten().size();
+    if (*o.installation >= count) {
+        throw PlanUsageError("--installation: " + std::to_string(*o.installation) +
+                             " is out of range (the solution has " + std::to_string(count) +
+                             " installations)");
+    }
+    daten.aendereAufstellung(*o.installation, false);
+}
+
+int run(PlanOptions& options) {
+    TDaten daten(options.catalogueDir, false);
+    if (options.dumpCatalogue) {
+        std::cout << catalogueDumpJson(daten) << '\n';
+        return 0;
+    }
+    // The start-up message has gone to standard error through the host.
+    if (!daten.getFehlendeDateien().empty()) {
+        return 1;
+    }
+    search(daten, options);
+    select(daten, options);
+    const std::size_t varianteIndex = daten.getVarianteIndex();
+    if (options.pngFile) {
+        std::string error;
+        if (!writePlanPng(daten, *options.pngFile, options.pngWidth, options.pngHeight, error)) {
+            std::cerr << "velmora-plan: " << error << '\n';
+            return 1;
+        }
+    }
+    std::cout << (options.format == PlanFormat::Json
+                      ? planReportJson(daten, options.inputs, varianteIndex)
+                      : planReportText(daten, options.inputs))
+              << '\n';
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    using namespace velmora;
-    PlanOptions options;
-    try {
-        options = parsePlanOptions(std::vector<std::string>(argv + 1, argv + argc),
-                                   executableDirectory(argv[0]));
-    } catch (const PlanUsageError& error) {
-        std::cerr << "velmora-plan: " << error.what() << '\n';
-        return 2;
-    }
+    setNumberFormat(numberFormatFromEnvironment());
     StderrHost console;
     installHost(&console);
-    {
-        const TDaten daten(options.catalogueDir, false);
-        if (options.dumpCatalogue) {
-            std::cout << catalogueDumpJson(daten) << '\n';
-        }
+    int status = 0;
+    try {
+        PlanOptions options = parsePlanOptions(std::vector<std::string>(argv + 1, argv + argc),
+                                               executableDirectory(argv[0]));
+        status = run(options);
+    } catch (const PlanUsageError& error) {
+        std::cerr << "velmora-plan: " << error.what() << '\n';
+        status = 2;
     }
     installHost(nullptr);
-    return 0;
+    return status;
 }

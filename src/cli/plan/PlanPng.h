@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+class TDaten;
+
+// Draws the plan of the current state (room, corner cut-out, boiler room and the current
+// battery) as the plan view does onto an off-screen image of width x height pixels and
+// writes it as a PNG file. False with a message in error when that fails.
+bool writePlanPng(TDaten& daten, const std::string& file, int width, int height,
+                  std::string& error);
+
+}  // namespace velmora

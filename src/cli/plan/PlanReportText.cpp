@@ -1,0 +1,95 @@
+#include <sstream>
+
+#include "app/TDaten.h"
+#include "base/NumberFormat.h"
+#include "cli/plan/PlanFacts.h"
+#include "cli/plan/PlanReport.h"
+
+namespace velmora {
+
+namespace {
+
+std::string preis(double euro) {
+    return TTempData::setzeTausendertrennzeichen(euro, true) + " €";
+}
+
+std::string liter(double litres) {
+    return formatGrouped(litres, 0) + " l";
+}
+
+void writeInputs(std::ostream& out, const PlanInputs& in) {
+    out << "Vorgaben\n"
+        << "  Raum (B x L x H):     " << in.roomWidth << " x " << in.roomLength << " x "
+        << in.roomHeight << " m\n"
+        << "  Sollvolumen:          " << in.volume << " l\n"
+        << "  Einbringung (B x H):  " << in.openingWidth << " x " << in.openingHeight << " m\n"
+        << "  Ecke (B x L):         " << in.cornerWidth << " x " << in.cornerLength << " m\n"
+        << "  Heizraum (B x L):     " << in.boilerWidth << " x " << in.boilerLength << " m\n";
+}
+
+void writeSolutions(std::ostream& out, const TDaten& daten) {
+    const auto* liste = daten.getLoesungsListe();
+    if (liste == nullptr || liste->empty()) {
+        out << "Keine Lösung.\n";
+        return;
+    }
+    out << "Lösungen\n";
+    for (const TProdukt* produkt : *liste) {
+        const auto& aufstellungen = produkt->getMoeglicheAufstellVarianten();
+        const TAufstellvariante* erste =
+            aufstellungen.empty() ? nullptr : aufstellungen.front()->getVariante();
+        const int tanks = erste == nullptr ? 1 : erste->getAnzahlTanks();
+        const double richtpreis =
+            produkt->getPreis() * tanks +
+            (erste == nullptr ? 0.0 : produkt->getVariantenZubehoerPreis(erste));
+        out << "  " << produkt->getArtikelNr() << "  " << produkt->getBezeichnung() << "  " << tanks
+            << " Tank(s), " << liter(tanks * produkt->getInhalt()) << ", " << preis(richtpreis)
+            << '\n';
+    }
+}
+
+void writeCurrent(std::ostream& out, const TDaten& daten) {
+    const TProdukt* produkt = daten.getAktuellesProdukt();
+    if (produkt == nullptr) {
+        return;
+    }
+    const TTempData& t = daten.getTempData();
+    const TAufstellung* aktuell = produkt->getAktuelleAufstellVariante();
+    out << "Auswahl: " << produkt->getArtikelNr() << "  " << produkt->getBezeichnung() << '\n';
+    if (aktuell != nullptr) {
+        out << "  Aufstellung:          " << aktuell->getVariante()->getVariante()
+            << (aktuell->getHorizontal() ? " (waagerecht)" : " (senkrecht)") << ", Variante "
+            << daten.getAktuelleVariante() << " von " << daten.getGesamtVararianten() << '\n';
+    }
+    out << "  Anzahl Tanks:         " << produkt->getAnzahlTanks() << '\n'
+        << "  Gesamtvolumen:        " << liter(produkt->getGesamtInhalt()) << '\n'
+        << "  Abmessungen (B x L x H): " << produkt->getGesamtBreite() << " x "
+        << produkt->getGesamtLaenge() << " x " << produkt->getGesamtHoehe() << " mm\n"
+        << "  Mindestabstände:      "
+        << produkt->getMindestAbstand(10, t.TankPosition, t.HeizraumPosition) << " cm\n"
+        << "  Richtpreis:           " << preis(produkt->getGesamtPreis()) << '\n'
+        << "  Anlagenpreis:         "
+        << preis(produkt->getGesamtPreis() + daten.getOptZubehoerPreis()) << '\n'
+        << "  Material\n";
+    for (std::size_t i = 0; i < produkt->getZubehoerOptionalListeCount(); ++i) {
+        const TZubehoerItem& zeile = produkt->getZubehoerOptionalListe(i);
+        out << "    [" << (zeile.isChecked() ? 'x' : ' ') << "] " << zeile.getAnzahl() << " x "
+            << zeile.getZubehoer()->getArtNr() << "  " << zeile.getZubehoer()->getBezeichnung()
+            << "  " << preis(zeile.getZubehoer()->getPreis()) << '\n';
+    }
+}
+
+}  // namespace
+
+std::string planReportText(const TDaten& daten, const PlanInputs& inputs) {
+    std::ostringstream out;
+    writeInputs(out, inputs);
+    for (const std::string& message : planMessages(daten.getTempData())) {
+        out << "Hinweis: " << message << '\n';
+    }
+    writeSolutions(out, daten);
+    writeCurrent(out, daten);
+    return out.str();
+}
+
+}  // namespace velmora

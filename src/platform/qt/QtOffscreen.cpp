@@ -1,0 +1,44 @@
+#include "platform/qt/QtOffscreen.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+
+#include <string_view>
+
+#include "base/AtomicFile.h"
+
+namespace velmora {
+
+void ensureOffscreenApplication() {
+    if (QGuiApplication::instance()) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "velmora";
+    static char* argv[] = {name, nullptr};
+    // Lives until the process ends; Qt's fonts refer to it to the last paint.
+    static QGuiApplication* application = new QGuiApplication(argc, argv);
+    (void)application;
+}
+
+bool savePngAtomically(const QtRasterImage& image, const std::string& file, std::string& error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.image().save(&buffer, "PNG")) {
+        error = "Das Bild konnte nicht als PNG kodiert werden.";
+        return false;
+    }
+    if (!writeFileAtomically(file, std::string_view(bytes.constData(),
+                                                    static_cast<std::size_t>(bytes.size())))) {
+        error = "Die Datei \"" + file + "\" konnte nicht geschrieben werden.";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace velmora

@@ -1,0 +1,122 @@
+#include "drawing/TGrafik.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/RecordingCanvas.h"
+
+namespace velmora {
+namespace {
+
+using testing::RecordingCanvas;
+
+// A 4 x 3 m room on a 400 x 300 canvas: margins 13 (line height), scale from the height.
+class TGrafikTest : public ::testing::Test {
+protected:
+    RecordingCanvas canvas{400, 300};
+    TGrafik grafik{"app/", canvas, 400, 300, false, colors::white, colors::black};
+
+    bool logged(const std::string& line) const {
+        for (const auto& entry : canvas.log()) {
+            if (entry.find(line) != std::string::npos) return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(TGrafikTest, MapsRoomMillimetresAndPixelsBothWays) {
+    grafik.beginneZeichnung(4000, 3000);
+    EXPECT_EQ(grafik.getRaumTopLeft(), (TPoint{13, 13}));
+    EXPECT_EQ(grafik.getRaumBottomRight(), (TPoint{378, 287}));
+    EXPECT_EQ(grafik.getPositionAtCoord(13, 287), (TPointF{0, 0}));
+    const TPointF far = grafik.getPositionAtCoord(378, 13);
+    EXPECT_NEAR(far.X, 4000, 10);
+    EXPECT_NEAR(far.Y, 3000, 1);
+    EXPECT_EQ(grafik.pixelX(0), 13);
+    EXPECT_EQ(grafik.pixelY(0), 287);
+    EXPECT_EQ(grafik.pixelY(3000), 13);
+}
+
+TEST_F(TGrafikTest, RoomIsSilverWithLabelsAboveAndRightWithoutCorner) {
+    grafik.beginneZeichnung(4000, 3000);
+    EXPECT_TRUE(logged("fillRect 0,0,400,300 brush solid FFFFFF"));
+    EXPECT_TRUE(logged("rectangle 13,13,378,287 pen 000000/1 brush solid C0C0C0"));
+    EXPECT_TRUE(logged("clip 171,-1,220,12 \"4,000 m\""));
+    // Rotated length label right of the room, started at its rectangle's top right; its
+    // top 13 + Round(112.5) rounds the tie to even.
+    EXPECT_TRUE(logged("text 392,125 clip 379,125,392,174 \"3,000 m\" font Arial -13 000000 esc -900"));
+}
+
+TEST_F(TGrafikTest, CornerMovesRoomLabelsAndErasesOuterWalls) {
+    grafik.beginneZeichnung(4000, 3000);
+    canvas.clearLog();
+    grafik.zeichneEcke("OR", 1000, 1000, 4000, 3000);
+    // Width label below the room, length label left of it.
+    EXPECT_TRUE(logged("clip 171,288,220,301 \"4,000 m\""));
+    EXPECT_TRUE(logged("clip -1,125,12,174 \"3,000 m\""));
+    // Cut-out: x = 378 - 91 = 287, y = 13; outline, then erased on the outer walls.
+    EXPECT_TRUE(logged("rectangle 287,13,378,104 pen 000000/1 brush solid FFFFFF"));
+    EXPECT_TRUE(logged("rectangle 288,13,378,103 pen FFFFFF/1 brush solid FFFFFF"));
+}
+
+TEST_F(TGrafikTest, CornerLabelsOverlappingLeaveOnlyTheWidthLabel) {
+    grafik.beginneZeichnung(4000, 3000);
+    canvas.clearLog();
+    grafik.zeichneEcke("UL", 700, 600, 4000, 3000);
+    EXPECT_TRUE(logged("\"0,700 m\""));
+    EXPECT_FALSE(logged("\"0,600 m\""));
+}
+
+TEST_F(TGrafikTest, BoilerRoomPictureBandAndLabels) {
+    canvas.loader().addPicture("app/images/graphics/heizung-topleft.jpg", 40, 40);
+    grafik.beginneZeichnung(4000, 3000);
+    canvas.clearLog();
+    grafik.zeichneHeizraum("OL", 1000, 1000, false, false, false, 4000, 3000, 0, 0, 400, true);
+    // w = l = R(91.33) - 1 = 90.
+    EXPECT_TRUE(logged("picture app/images/graphics/heizung-topleft.jpg 40x40 14,14,103,103"));
+    EXPECT_TRUE(logged("polygon 103,14 140,14 140,140 14,140 14,103 103,103"));
+    EXPECT_TRUE(logged("brush cross FFFF00"));
+    EXPECT_TRUE(logged("\"1,000 m\""));
+}
+
+TEST_F(TGrafikTest, BoilerBandOnlyWhileMovingAndMissingPictureSkipped) {
+    grafik.beginneZeichnung(4000, 3000);
+    canvas.clearLog();
+    grafik.zeichneHeizraum("UR", 1000, 1000, false, false, false, 4000, 3000, 0, 0, 400, false);
+    EXPECT_FALSE(logged("polygon"));
+    EXPECT_FALSE(logged("picture"));
+    EXPECT_TRUE(logged("\"1,000 m\""));
+}
+
+TEST(TGrafikPositions, DrawingPositionFollowsBoilerAndCorner) {
+    struct Case {
+        const char* P;
+        const char* heizraum;
+        bool daneben;
+        bool darunter;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"OL", "OR", false, false, "UL"}, {"UR", "", false, true, "UL"},
+        {"OR", "", true, false, "UR"},    {"UL", "OL", false, false, "UR"},
+        {"UL", "UR", false, false, "OL"}, {"OR", "UR", false, false, "OL"},
+        {"UR", "", true, false, "OR"},    {"OL", "UL", false, false, "OR"},
+        {"OL", "", false, false, "OL"},   {"UR", "OL", false, false, "UR"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TGrafik::zeichenPosition(c.P, c.heizraum, c.daneben, c.darunter), c.expected)
+            << c.P << " " << c.heizraum;
+    }
+}
+
+TEST(TGrafikPositions, FillClockMirrorsLetters) {
+    EXPECT_TRUE(TGrafik::istFuellUhr("OL", true));
+    EXPECT_TRUE(TGrafik::istFuellUhr("UR", true));
+    EXPECT_FALSE(TGrafik::istFuellUhr("OR", true));
+    EXPECT_TRUE(TGrafik::istFuellUhr("UL", false));
+    EXPECT_FALSE(TGrafik::istFuellUhr("OL", false));
+}
+
+}  // namespace
+}  // namespace velmora
