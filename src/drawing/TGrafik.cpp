@@ -4,9 +4,9 @@
 
 #include "base/NumberFormat.h"
 #include "base/Rounding.h"
-#include "drawing/PlanPosition.h"
 #include "catalogue/TAufstellung.h"
 #include "catalogue/TProdukt.h"
+#include "drawing/PlanPosition.h"
 #include "printing/printcontrols.h"
 
 namespace velmora {
@@ -165,12 +165,18 @@ std::string TGrafik::spiegelKuerzel(const std::string& Kuerzel) const {
     if (!Fuell_Uhr) {
         return Kuerzel;
     }
-    if (Kuerzel == "o") return "u";
-    if (Kuerzel == "u") return "o";
-    if (Kuerzel == "l") return "r";
-    if (Kuerzel == "r") return "l";
-    if (Kuerzel == "h") return "v";
-    if (Kuerzel == "v") return "h";
+    if (Kuerzel == "o")
+        return "u";
+    if (Kuerzel == "u")
+        return "o";
+    if (Kuerzel == "l")
+        return "r";
+    if (Kuerzel == "r")
+        return "l";
+    if (Kuerzel == "h")
+        return "v";
+    if (Kuerzel == "v")
+        return "h";
     return Kuerzel;
 }
 
@@ -180,18 +186,26 @@ std::string TGrafik::zeichenPosition(const std::string& Position,
     const auto paar = [&](const char* p, const char* h) {
         return Position == p && HeizraumPosition == h;
     };
-    const bool daneben = paar("OL", "OR") || paar("OR", "OL") || paar("UL", "UR") ||
-                         paar("UR", "UL") || EckeDaneben;
+    const bool daneben =
+        paar("OL", "OR") || paar("OR", "OL") || paar("UL", "UR") || paar("UR", "UL") || EckeDaneben;
     const bool darunter = paar("OL", "UL") || paar("OR", "UR") || paar("UL", "OL") ||
                           paar("UR", "OR") || EckeDarunter;
-    if (Position == "OL" && daneben) return "UL";
-    if (Position == "UR" && darunter) return "UL";
-    if (Position == "OR" && daneben) return "UR";
-    if (Position == "UL" && darunter) return "UR";
-    if (Position == "UL" && daneben) return "OL";
-    if (Position == "OR" && darunter) return "OL";
-    if (Position == "UR" && daneben) return "OR";
-    if (Position == "OL" && darunter) return "OR";
+    if (Position == "OL" && daneben)
+        return "UL";
+    if (Position == "UR" && darunter)
+        return "UL";
+    if (Position == "OR" && daneben)
+        return "UR";
+    if (Position == "UL" && darunter)
+        return "UR";
+    if (Position == "UL" && daneben)
+        return "OL";
+    if (Position == "OR" && darunter)
+        return "OL";
+    if (Position == "UR" && daneben)
+        return "OR";
+    if (Position == "OL" && darunter)
+        return "OR";
     return Position;
 }
 

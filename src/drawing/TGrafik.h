@@ -76,8 +76,8 @@ private:
     // Pixel sizes of the current arrangement, fixed once per zeichneTank.
     struct TankMasse {
         bool Horizontal = true;
-        int B = 0;  // tank along the row
-        int L = 0;  // tank across the row
+        int B = 0;   // tank along the row
+        int L = 0;   // tank across the row
         int SB = 0;  // spacing within a row
         int SL = 0;  // spacing between the rows
         int Reihe1 = 0;
@@ -97,11 +97,11 @@ private:
     void zeichneLinie(TPoint A, TPoint B, bool Gestrichelt);
 
     // Battery parts (TGrafikTank.cpp).
-    void zeichneBreitenMass(double Mass, int EX, int EY, bool LinksSeite, bool ObenSeite,
-                            TPoint D, bool EckeAmWeg, double RaumLaenge, double EckeBreite,
+    void zeichneBreitenMass(double Mass, int EX, int EY, bool LinksSeite, bool ObenSeite, TPoint D,
+                            bool EckeAmWeg, double RaumLaenge, double EckeBreite,
                             double EckeLaenge);
-    void zeichneLaengenMass(double Mass, int EX, int EY, bool LinksSeite, bool ObenSeite,
-                            TPoint D, bool EckeAmWeg, double RaumBreite, double EckeBreite,
+    void zeichneLaengenMass(double Mass, int EX, int EY, bool LinksSeite, bool ObenSeite, TPoint D,
+                            bool EckeAmWeg, double RaumBreite, double EckeBreite,
                             double EckeLaenge);
     void zeichneReihe1(const std::string& P, const TProdukt& Produkt, const Picture& Bild,
                        const TankMasse& M, TPoint D);

@@ -11,10 +11,9 @@ namespace {
 
 using plan::imRaum;
 using plan::istEcke;
-using plan::meterText;
 using plan::linksSeite;
+using plan::meterText;
 using plan::obenSeite;
-
 
 bool disjunkt(const TRect& a, const TRect& b) {
     return a.Bottom < b.Top || b.Bottom < a.Top || a.Right < b.Left || b.Right < a.Left;
@@ -30,10 +29,10 @@ void TGrafik::zeichneEcke(const std::string& Position, double EckeBreite, double
         return;
     }
     const double V = Verhaeltnis;
-    const int x = linksSeite(Position) ? RaumTopLeft.X
-                                  : RaumBottomRight.X - roundHalfToEven(V * EckeBreite);
-    const int y = obenSeite(Position) ? RaumTopLeft.Y
-                                 : RaumBottomRight.Y - roundHalfToEven(V * EckeLaenge);
+    const int x =
+        linksSeite(Position) ? RaumTopLeft.X : RaumBottomRight.X - roundHalfToEven(V * EckeBreite);
+    const int y =
+        obenSeite(Position) ? RaumTopLeft.Y : RaumBottomRight.Y - roundHalfToEven(V * EckeLaenge);
     const int x2 = x + roundHalfToEven(EckeBreite * V);
     const int y2 = y + roundHalfToEven(EckeLaenge * V);
     FCanvas->rectangle(TRect{x, y, x2, y2});

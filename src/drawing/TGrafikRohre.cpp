@@ -64,8 +64,7 @@ const Picture* TGrafik::rohrBitmap(const std::string& dir, const std::string& Na
 
 void TGrafik::zeichneRohr(const std::string& dir, const std::string& lauf, TPoint A, TPoint B,
                           const std::string& k) {
-    const Picture* bild =
-        rohrBitmap(dir, "/rohr_" + lauf + (dir == lauf ? spiegelKuerzel(k) : k));
+    const Picture* bild = rohrBitmap(dir, "/rohr_" + lauf + (dir == lauf ? spiegelKuerzel(k) : k));
     if (!bild) {
         return;
     }
@@ -211,12 +210,13 @@ TRect TGrafik::zeichneVerbindung(const std::string& dir, TRect Band, bool AmHohe
     const int querVon = AndereReiheDanach ? c2 : ReiheVon - SL;
     const int querBis = AndereReiheDanach ? ReiheBis + SL : c1;
     zeichneRohr(dir, horizontal ? "v" : "h", punkt(horizontal, laufVon, querVon),
-                punkt(horizontal, laufBis, querBis), AmHohenEnde ? hohesEnde(dir) : tiefesEnde(dir));
+                punkt(horizontal, laufBis, querBis),
+                AmHohenEnde ? hohesEnde(dir) : tiefesEnde(dir));
     return pixelRect(horizontal, ::velmora::Band{a1, a2, c1, c2});
 }
 
-void TGrafik::zeichneRohreReihe1(const std::string& P, const TProdukt& Produkt,
-                                 const TankMasse& M, TPoint Start) {
+void TGrafik::zeichneRohreReihe1(const std::string& P, const TProdukt& Produkt, const TankMasse& M,
+                                 TPoint Start) {
     const std::string& dir = TankAusrichtung;
     const bool h = M.Horizontal;
     const double V = Verhaeltnis;
@@ -254,7 +254,8 @@ void TGrafik::zeichneRohreReihe1(const std::string& P, const TProdukt& Produkt,
         const int am = aStart + (m - 1) * pitch;
         const Band band{am + bandStart, am + bandStart + bandLaenge, c1, c2};
         if (m < M.Reihe1) {
-            zeichneRohr(dir, dir, punkt(h, am + mitte, c1), punkt(h, am + mitte + pitch, c2), querK);
+            zeichneRohr(dir, dir, punkt(h, am + mitte, c1), punkt(h, am + mitte + pitch, c2),
+                        querK);
         }
         TRect r = pixelRect(h, band);
         const auto verbinde = [&]() {
@@ -287,8 +288,8 @@ void TGrafik::zeichneRohreReihe1(const std::string& P, const TProdukt& Produkt,
     }
 }
 
-void TGrafik::zeichneRohreReihe2(const std::string& P, const TProdukt& Produkt,
-                                 const TankMasse& M, TPoint Start) {
+void TGrafik::zeichneRohreReihe2(const std::string& P, const TProdukt& Produkt, const TankMasse& M,
+                                 TPoint Start) {
     const std::string& dir = TankAusrichtung;
     const bool h = M.Horizontal;
     const double V = Verhaeltnis;
@@ -322,12 +323,13 @@ void TGrafik::zeichneRohreReihe2(const std::string& P, const TProdukt& Produkt,
         const int am = aStart + (m - 1) * pitch;
         const Band band{am + bandStart, am + bandStart + bandLaenge, c1, c2};
         if (m < M.Reihe2) {
-            zeichneRohr(dir, dir, punkt(h, am + mitte, c1), punkt(h, am + mitte + pitch, c2), querK);
+            zeichneRohr(dir, dir, punkt(h, am + mitte, c1), punkt(h, am + mitte + pitch, c2),
+                        querK);
         }
         TRect r = pixelRect(h, band);
         const auto verbinde = [&](bool amHohenEnde) {
-            r = zeichneVerbindung(dir, r, amHohenEnde, !ersteReiheDavor, cStart,
-                                  cStart + tankQuer, M.SL);
+            r = zeichneVerbindung(dir, r, amHohenEnde, !ersteReiheDavor, cStart, cStart + tankQuer,
+                                  M.SL);
         };
         if (m == 1) {
             if (M.Reihe2 == 1) {

@@ -25,10 +25,14 @@ int R(double value) {
 }
 
 std::string gespiegeltLinksRechts(const std::string& P) {
-    if (P == "OL") return "OR";
-    if (P == "OR") return "OL";
-    if (P == "UL") return "UR";
-    if (P == "UR") return "UL";
+    if (P == "OL")
+        return "OR";
+    if (P == "OR")
+        return "OL";
+    if (P == "UL")
+        return "UR";
+    if (P == "UR")
+        return "UL";
     return P;
 }
 
@@ -36,10 +40,9 @@ std::string gespiegeltLinksRechts(const std::string& P) {
 
 void TGrafik::zeichneTank(const std::string& Position, const std::string& HeizraumPosition,
                           const TProdukt& Produkt, bool /*Heizraum*/, bool /*SafeKessel*/,
-                          bool /*ZehnCm*/, bool EckeVorhanden, bool EckeDaneben,
-                          bool EckeDarunter, double RaumBreite, double RaumLaenge,
-                          double EckeBreite, double EckeLaenge, bool AIsMoving,
-                          bool AIsPositionValid) {
+                          bool /*ZehnCm*/, bool EckeVorhanden, bool EckeDaneben, bool EckeDarunter,
+                          double RaumBreite, double RaumLaenge, double EckeBreite,
+                          double EckeLaenge, bool AIsMoving, bool AIsPositionValid) {
     FCanvas->setBrush(Brush{FBackgroundColor, BrushStyle::Solid});
     setzeTankAusrichtung(Produkt);
     const TAufstellung* aufstellung = Produkt.getAktuelleAufstellVariante();
@@ -53,8 +56,8 @@ void TGrafik::zeichneTank(const std::string& Position, const std::string& Heizra
     const bool links = linksSeite(Position);
     const bool oben = obenSeite(Position);
 
-    const TPoint offset = AIsMoving ? aufstellung->CurrentOffsetMoving()
-                                    : aufstellung->CurrentOffset();
+    const TPoint offset =
+        AIsMoving ? aufstellung->CurrentOffsetMoving() : aufstellung->CurrentOffset();
     const TPoint D{R(offset.X * V), -R(offset.Y * V)};
 
     gap = aufstellung->GapReal();
@@ -79,10 +82,10 @@ void TGrafik::zeichneTank(const std::string& Position, const std::string& Heizra
                        EckeBreite, EckeLaenge);
 
     const std::string W = "images/graphics/" + TankAusrichtung + "/" + Produkt.getGrafik();
-    TempTankStart.X = links ? RaumTopLeft.X + R(gap.Left * V)
-                            : RaumBottomRight.X - R((gesamtX + gap.Right) * V);
-    TempTankStart.Y = oben ? RaumTopLeft.Y + R(gap.Top * V)
-                           : RaumBottomRight.Y - R((gesamtY + gap.Bottom) * V);
+    TempTankStart.X =
+        links ? RaumTopLeft.X + R(gap.Left * V) : RaumBottomRight.X - R((gesamtX + gap.Right) * V);
+    TempTankStart.Y =
+        oben ? RaumTopLeft.Y + R(gap.Top * V) : RaumBottomRight.Y - R((gesamtY + gap.Bottom) * V);
     TempTankStart.X += D.X;
     TempTankStart.Y += D.Y;
 
@@ -103,8 +106,9 @@ void TGrafik::zeichneTank(const std::string& Position, const std::string& Heizra
 
     std::string bild1;
     if (M.ZwReihWaag && M.Reihe1 <= 1) {
-        bild1 = horizontal ? "images/graphics/v/" + Produkt.getGrafik() + (rechtsSeite(P) ? "l" : "r")
-                           : "images/graphics/h/" + Produkt.getGrafik() + (untenSeite(P) ? "o" : "u");
+        bild1 = horizontal
+                    ? "images/graphics/v/" + Produkt.getGrafik() + (rechtsSeite(P) ? "l" : "r")
+                    : "images/graphics/h/" + Produkt.getGrafik() + (untenSeite(P) ? "o" : "u");
     } else {
         bild1 = W + (horizontal ? (obenSeite(P) ? "o" : "u") : (linksSeite(P) ? "l" : "r"));
     }
@@ -117,9 +121,10 @@ void TGrafik::zeichneTank(const std::string& Position, const std::string& Heizra
                 bild2 = W + (horizontal ? ((untenSeite(P) == gegenueber) ? "u" : "o")
                                         : ((rechtsSeite(P) == gegenueber) ? "r" : "l"));
             } else {
-                bild2 = horizontal
-                            ? "images/graphics/v/" + Produkt.getGrafik() + (linksSeite(P) ? "r" : "l")
-                            : "images/graphics/h/" + Produkt.getGrafik() + (obenSeite(P) ? "u" : "o");
+                bild2 =
+                    horizontal
+                        ? "images/graphics/v/" + Produkt.getGrafik() + (linksSeite(P) ? "r" : "l")
+                        : "images/graphics/h/" + Produkt.getGrafik() + (obenSeite(P) ? "u" : "o");
             }
             if (const Picture* zweites = FStored.getJpeg(AppPath + bild2 + ".jpg")) {
                 const TPoint ende = zeichneReihe2(P, Produkt, *zweites, M);
@@ -229,7 +234,8 @@ void TGrafik::zeichneLaengenMass(double Mass, int EX, int EY, bool LinksSeite, b
     }
     if (EckeAmWeg) {
         const double w = (RaumBreite - EckeBreite) * V;
-        const bool imEck = LinksSeite ? r.Right > RaumTopLeft.X + w : r.Left < RaumBottomRight.X - w;
+        const bool imEck =
+            LinksSeite ? r.Right > RaumTopLeft.X + w : r.Left < RaumBottomRight.X - w;
         if (imEck) {
             if (!Ausdruck || R(EckeBreite * V) < th || R(EckeLaenge * V) < tw) {
                 return;

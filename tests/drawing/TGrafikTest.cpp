@@ -19,7 +19,8 @@ protected:
 
     bool logged(const std::string& line) const {
         for (const auto& entry : canvas.log()) {
-            if (entry.find(line) != std::string::npos) return true;
+            if (entry.find(line) != std::string::npos)
+                return true;
         }
         return false;
     }
@@ -45,7 +46,8 @@ TEST_F(TGrafikTest, RoomIsSilverWithLabelsAboveAndRightWithoutCorner) {
     EXPECT_TRUE(logged("clip 171,-1,220,12 \"4,000 m\""));
     // Rotated length label right of the room, started at its rectangle's top right; its
     // top 13 + Round(112.5) rounds the tie to even.
-    EXPECT_TRUE(logged("text 392,125 clip 379,125,392,174 \"3,000 m\" font Arial -13 000000 esc -900"));
+    EXPECT_TRUE(
+        logged("text 392,125 clip 379,125,392,174 \"3,000 m\" font Arial -13 000000 esc -900"));
 }
 
 TEST_F(TGrafikTest, CornerMovesRoomLabelsAndErasesOuterWalls) {

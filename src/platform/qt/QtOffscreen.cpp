@@ -33,8 +33,8 @@ bool savePngAtomically(const QtRasterImage& image, const std::string& file, std:
         error = "Das Bild konnte nicht als PNG kodiert werden.";
         return false;
     }
-    if (!writeFileAtomically(file, std::string_view(bytes.constData(),
-                                                    static_cast<std::size_t>(bytes.size())))) {
+    if (!writeFileAtomically(
+            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         error = "Die Datei \"" + file + "\" konnte nicht geschrieben werden.";
         return false;
     }
