@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "../catalogue/CatalogueFixture.h"
 #include "support/RecordingCanvas.h"
 
 namespace velmora {
@@ -118,6 +119,82 @@ TEST(TGrafikPositions, FillClockMirrorsLetters) {
     EXPECT_FALSE(TGrafik::istFuellUhr("OR", true));
     EXPECT_TRUE(TGrafik::istFuellUhr("UL", false));
     EXPECT_FALSE(TGrafik::istFuellUhr("OL", false));
+}
+
+// A searched 700 x 1000 mm tank "T" in a 10 x 10 m room, drawn horizontally at "OL"; every
+// tank picture of both folders exists, so the log shows which ones the drawing picks.
+class TGrafikBatteryTest : public testing::CatalogueFixture {
+protected:
+    RecordingCanvas canvas{400, 400};
+    TGrafik grafik{"app/", canvas, 400, 400, false, colors::white, colors::black};
+
+    void zeichne(const testing::VarianteDef& variante) {
+        for (const char* folder : {"h", "v"}) {
+            for (const char* suffix : {"o", "u", "l", "r"}) {
+                canvas.loader().addPicture(tankBild(folder, suffix), 26, 37);
+            }
+        }
+        TProdukt& p =
+            gruppe.addProdukt("Tank", "", "P1", 1000, 1000.0, 700, 1000, 1500, true, 50, 100, 200,
+                              "", "T", {}, {}, {}, {}, {}, {}, {100, 100}, {600, 300}, {100, 700},
+                              {600, 900}, false, tempData, {}, nullptr);
+        std::vector<std::unique_ptr<TAufstellvariante>> varianten;
+        varianten.push_back(testing::makeVariante(variante));
+        ASSERT_TRUE(suche(p, varianten, testing::sucheImRaum(10000, 10000)));
+        const auto& aufstellungen = p.getMoeglicheAufstellVarianten();
+        std::size_t index = 0;
+        while (index < aufstellungen.size() && !aufstellungen[index]->getHorizontal())
+            ++index;
+        ASSERT_LT(index, aufstellungen.size());
+        p.setMoeglicheAufstellvariante(index);
+        grafik.beginneZeichnung(10000, 10000);
+        canvas.clearLog();
+        grafik.zeichneTank("OL", "", p, false, false, false, false, false, false, 10000, 10000, 0,
+                           0, false, true);
+    }
+
+    static std::string tankBild(const std::string& folder, const std::string& suffix) {
+        return "app/images/graphics/" + folder + "/T" + suffix + ".jpg";
+    }
+
+    int tanksDrawn(const std::string& path) const {
+        int count = 0;
+        for (const auto& entry : canvas.log()) {
+            if (entry.rfind("picture " + path + " ", 0) == 0)
+                ++count;
+        }
+        return count;
+    }
+
+    bool pipeAskedFor(const std::string& name) {
+        return canvas.loader().loadCount("app/images/graphics/h/" + name + ".bmp") == 1;
+    }
+};
+
+TEST_F(TGrafikBatteryTest, StraightSecondRowFacesTheFirstAndIsJoinedAtTheLeftEnd) {
+    zeichne({.name = "3+2"});
+    EXPECT_EQ(tanksDrawn(tankBild("h", "o")), 3);
+    EXPECT_EQ(tanksDrawn(tankBild("h", "u")), 2);
+    // "OL" horizontal mirrors the letters passing through the fill clock: across "o" of row
+    // 1 reads "u", across "u" of row 2 reads "o"; start pieces are never mirrored.
+    for (const char* piece :
+         {"rohr_hu", "rohr_vl", "up_olu", "ep_middle_ur", "ep_middle_ul", "hp_start_r", "rohr_ho",
+          "up_ulo", "ep_middle_or", "ep_middle_ol", "hp_end_or"}) {
+        EXPECT_TRUE(pipeAskedFor(piece)) << piece;
+    }
+    for (const char* piece : {"hp_start_l", "hp_end_ul", "hp_end_ur", "rohr_vr"}) {
+        EXPECT_FALSE(pipeAskedFor(piece)) << piece;
+    }
+}
+
+TEST_F(TGrafikBatteryTest, CrosswiseSecondRowUsesTheTurnedPicturesOfTheOtherFolder) {
+    zeichne({.name = "3+2", .zwReihWaag = true});
+    EXPECT_EQ(tanksDrawn(tankBild("h", "o")), 3);
+    EXPECT_EQ(tanksDrawn(tankBild("v", "r")), 2);
+    EXPECT_EQ(tanksDrawn(tankBild("h", "u")), 0);
+    EXPECT_TRUE(pipeAskedFor("hp_start_r"));
+    EXPECT_TRUE(pipeAskedFor("hp_end_or"));
+    EXPECT_TRUE(pipeAskedFor("rohr_vl"));
 }
 
 }  // namespace
