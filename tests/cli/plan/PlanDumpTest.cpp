@@ -12,6 +12,7 @@
 #include "base/LenientNumber.h"
 #include "catalogue/files/TempDirectory.h"
 #include "cli/plan/JsonValue.h"
+#include "cli/plan/RunPlan.h"
 
 namespace velmora {
 namespace {
@@ -19,37 +20,7 @@ namespace {
 using testing::JsonValue;
 using Texts = std::vector<std::string>;
 
-struct ProcessResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs velmora-plan from the build's program directory with the given arguments.
-ProcessResult runPlan(const std::string& arguments) {
-    const char* bin = std::getenv("VELMORA_BIN");
-    EXPECT_NE(bin, nullptr) << "VELMORA_BIN not set";
-    testing::TempDirectory scratch;
-    const std::filesystem::path errFile = scratch.path() / "stderr";
-    const std::string command = "'" + std::string(bin ? bin : ".") + "/velmora-plan' " + arguments +
-                                " 2>'" + errFile.string() + "'";
-    ProcessResult run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        run.out.append(buffer, n);
-    }
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(errFile);
-    std::stringstream err;
-    err << in.rdbuf();
-    run.err = err.str();
-    return run;
-}
+using testing::runPlan;
 
 std::string demoSource(const std::string& name) {
     return std::string(VELMORA_DEMO_CATALOGUE_SOURCES) + "/" + name;
@@ -85,7 +56,7 @@ const JsonValue& findByArtNr(const JsonValue& list, const std::string& artNr) {
 class PlanDump : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        run_ = new ProcessResult(runPlan("--dump-catalogue"));
+        run_ = new testing::PlanProcessResult(runPlan("--dump-catalogue"));
         dump_ = new JsonValue(JsonValue::parse(run_->out));
         ASSERT_TRUE(articles_.load_file(demoSource("artikel.xml").c_str()));
     }
@@ -112,12 +83,12 @@ protected:
         return lines;
     }
 
-    static ProcessResult* run_;
+    static testing::PlanProcessResult* run_;
     static JsonValue* dump_;
     static pugi::xml_document articles_;
 };
 
-ProcessResult* PlanDump::run_ = nullptr;
+testing::PlanProcessResult* PlanDump::run_ = nullptr;
 JsonValue* PlanDump::dump_ = nullptr;
 pugi::xml_document PlanDump::articles_;
 
@@ -254,7 +225,7 @@ TEST_F(PlanDump, AccessoriesMatchTheAccessorySource) {
 
 TEST(PlanDumpErrors, MissingFilesAreListedAndReportedButExitZero) {
     testing::TempDirectory empty;
-    const ProcessResult run =
+    const testing::PlanProcessResult run =
         runPlan("--catalogue '" + empty.path().string() + "' --dump-catalogue");
     EXPECT_EQ(run.status, 0);
     const JsonValue dump = JsonValue::parse(run.out);
@@ -272,7 +243,7 @@ TEST(PlanDumpErrors, MissingFilesAreListedAndReportedButExitZero) {
 
 TEST(PlanDumpErrors, UsageErrorsExitTwoWithOneLine) {
     for (const char* arguments : {"--dump-catalogue --bogus", "--dump-catalogue --catalogue"}) {
-        const ProcessResult run = runPlan(arguments);
+        const testing::PlanProcessResult run = runPlan(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/plan/JsonValue.h"
+#include "cli/plan/RunPlan.h"
 
 namespace velmora {
 namespace {
@@ -13,29 +14,10 @@ namespace {
 using testing::JsonValue;
 using Texts = std::vector<std::string>;
 
-struct PlanRunResult {
-    int status = -1;
-    std::string out;
-};
-
-// Runs velmora-plan on the demo catalogue in the build's program directory; standard error
-// is kept apart by the shell so that only standard output is read.
-PlanRunResult plan(const std::string& arguments, const std::string& stderrTo = "/dev/null") {
+// Runs velmora-plan on the demo catalogue in the build's program directory, in German.
+testing::PlanProcessResult plan(const std::string& arguments) {
     const std::string bin = std::getenv("VELMORA_BIN") ? std::getenv("VELMORA_BIN") : ".";
-    const std::string command = "LC_ALL=de_DE.UTF-8 '" + bin + "/velmora-plan' --catalogue '" +
-                                bin + "' " + arguments + " 2>" + stderrTo;
-    PlanRunResult run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        run.out.append(buffer, n);
-    }
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return testing::runPlan("--catalogue '" + bin + "' " + arguments, "LC_ALL=de_DE.UTF-8");
 }
 
 const std::string kKeller =
@@ -43,7 +25,7 @@ const std::string kKeller =
     "--opening-height 1,9 --boiler-room --boiler-width 1 --boiler-length 1 --boiler-position UR";
 
 TEST(PlanRun, JsonCarriesTheSearchAndTheChosenInstallation) {
-    const PlanRunResult first = plan(kKeller);
+    const testing::PlanProcessResult first = plan(kKeller);
     ASSERT_EQ(first.status, 0);
     const JsonValue all = JsonValue::parse(first.out);
     EXPECT_EQ(all.keys(), (Texts{"inputs", "placement", "messages", "roomOutline", "hzOutline",
@@ -66,7 +48,7 @@ TEST(PlanRun, JsonCarriesTheSearchAndTheChosenInstallation) {
 
     const std::string artNr = solution["artNr"].asString();
     const std::size_t last = solution["installations"].size() - 1;
-    const PlanRunResult chosen =
+    const testing::PlanProcessResult chosen =
         plan(kKeller + " --select " + artNr + " --installation " + std::to_string(last));
     ASSERT_EQ(chosen.status, 0);
     const JsonValue current = JsonValue::parse(chosen.out)["current"];
@@ -84,9 +66,9 @@ TEST(PlanRun, JsonCarriesTheSearchAndTheChosenInstallation) {
 }
 
 TEST(PlanRun, TextFormatListsSolutionsAndMaterial) {
-    const PlanRunResult first = plan(kKeller + " --format json");
+    const testing::PlanProcessResult first = plan(kKeller + " --format json");
     const std::string artNr = JsonValue::parse(first.out)["solutions"][0]["artNr"].asString();
-    const PlanRunResult text = plan(kKeller + " --format text --select " + artNr);
+    const testing::PlanProcessResult text = plan(kKeller + " --format text --select " + artNr);
     ASSERT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("Lösungen"), std::string::npos);
     EXPECT_NE(text.out.find("Auswahl: " + artNr), std::string::npos);
@@ -100,16 +82,16 @@ TEST(PlanRun, UsageErrorsExitWithTwo) {
           "--decimals two", "--decimals -1", "--format xml", "--png out.png --size 800",
           "--png out.png --size 0x600", "--select 951100 --installation 999"}) {
         SCOPED_TRACE(arguments);
-        const PlanRunResult run = plan(kKeller + " " + arguments);
+        const testing::PlanProcessResult run = plan(kKeller + " " + arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.out.empty());
     }
 }
 
 TEST(PlanRun, MissingCatalogueExitsWithOne) {
-    const PlanRunResult run = plan("--catalogue /nonexistent-velmora", "&1");
+    const testing::PlanProcessResult run = plan("--catalogue /nonexistent-velmora");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("nicht gefunden"), std::string::npos);
+    EXPECT_NE(run.err.find("nicht gefunden"), std::string::npos);
 }
 
 TEST(PlanRun, HostileInputsNeverCrash) {
@@ -121,7 +103,7 @@ TEST(PlanRun, HostileInputsNeverCrash) {
                                    "--corner-length", "--boiler-width", "--boiler-length"}) {
             arguments += std::string(" ") + option + " " + value;
         }
-        const PlanRunResult run = plan(arguments);
+        const testing::PlanProcessResult run = plan(arguments);
         ASSERT_EQ(run.status, 0);
         EXPECT_NO_THROW(JsonValue::parse(run.out));
     }
