@@ -4,11 +4,30 @@
 #include <QByteArray>
 #include <QGuiApplication>
 
+#include <clocale>
 #include <string_view>
 
 #include "base/AtomicFile.h"
 
 namespace velmora {
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// A command-line run has no desktop session; Qt's note that it falls back to a default
+// runtime directory says nothing the user could act on.
+void dropRuntimeDirectoryNote(QtMsgType type, const QMessageLogContext& context,
+                              const QString& message) {
+    if (type == QtWarningMsg && message.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) {
+        return;
+    }
+    if (previousHandler != nullptr) {
+        previousHandler(type, context, message);
+    }
+}
+
+}  // namespace
 
 void ensureOffscreenApplication() {
     if (QGuiApplication::instance()) {
@@ -20,9 +39,12 @@ void ensureOffscreenApplication() {
     static int argc = 1;
     static char name[] = "velmora";
     static char* argv[] = {name, nullptr};
+    previousHandler = qInstallMessageHandler(dropRuntimeDirectoryNote);
     // Lives until the process ends; Qt's fonts refer to it to the last paint.
     static QGuiApplication* application = new QGuiApplication(argc, argv);
     (void)application;
+    // Qt adopts the user's locale for C functions too; machine formats must stay in "C".
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 bool savePngAtomically(const QtRasterImage& image, const std::string& file, std::string& error) {
