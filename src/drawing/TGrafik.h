@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/GeometryTypes.h"
-#include "drawing/Canvas.h"
+#include "canvas/Canvas.h"
 #include "drawing/TGrafikStoredData.h"
 
 namespace velmora {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "drawing/Picture.h"
-#include "drawing/PictureLoader.h"
+#include "canvas/Picture.h"
+#include "canvas/PictureLoader.h"
 
 namespace velmora {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/GeometryTypes.h"
-#include "drawing/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace velmora {
 

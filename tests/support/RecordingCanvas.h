@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "drawing/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace velmora::testing {
 

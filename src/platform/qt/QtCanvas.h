@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "drawing/Canvas.h"
+#include "canvas/Canvas.h"
 #include "platform/qt/QtPictureLoader.h"
 
 namespace velmora {

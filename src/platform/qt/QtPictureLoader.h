@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "drawing/PictureLoader.h"
+#include "canvas/PictureLoader.h"
 
 namespace velmora {
 

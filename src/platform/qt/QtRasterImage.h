@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "drawing/Canvas.h"
+#include "canvas/Canvas.h"
 #include "platform/qt/QtCanvas.h"
 
 namespace velmora {

@@ -4,7 +4,7 @@
 #include <QPicture>
 #include <QRectF>
 
-#include "drawing/Canvas.h"
+#include "canvas/Canvas.h"
 #include "platform/qt/QtCanvas.h"
 
 namespace velmora {

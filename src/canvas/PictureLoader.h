@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "drawing/Picture.h"
+#include "canvas/Picture.h"
 
 namespace velmora {
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "base/GeometryTypes.h"
-#include "drawing/CanvasTypes.h"
-#include "drawing/Picture.h"
-#include "drawing/PictureLoader.h"
+#include "canvas/CanvasTypes.h"
+#include "canvas/Picture.h"
+#include "canvas/PictureLoader.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "drawing/CanvasTypes.h"
+#include "canvas/CanvasTypes.h"
 
 #include "base/Rounding.h"
 

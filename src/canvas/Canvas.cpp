@@ -1,4 +1,4 @@
-#include "drawing/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace velmora {
 
