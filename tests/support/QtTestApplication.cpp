@@ -14,7 +14,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[18] = "qt_platform_tests";
+    char name_[14] = "velmora_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> application_;
 };
