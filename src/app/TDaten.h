@@ -139,6 +139,8 @@ public:
 
     // The project name last entered for a printout, else the default from "settings.dta".
     const std::string& getAktuellerProjektName() const;
+    // The project name as the user entered it (empty: the default applies again).
+    void setAktuellerProjektName(const std::string& Name) { AktuellerProjektname = Name; }
 
     // The per-user data directory, with a trailing "/".
     static std::string getGeneralDataDir();

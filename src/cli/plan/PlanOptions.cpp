@@ -73,17 +73,31 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         {"--protected-boiler", &options.protectedBoiler},
         {"--ten-cm", &options.tenCm},
     };
+    const std::map<std::string, std::optional<std::string>*> files{
+        {"--open", &options.openFile},
+        {"--save", &options.saveFile},
+        {"--material-csv", &options.materialCsvFile},
+    };
+    // The options a plan file replaces.
+    const auto isPlanInput = [&](const std::string& option) {
+        return (texts.count(option) != 0 && option != "--catalogue") ||
+               positions.count(option) != 0 ||
+               (flags.count(option) != 0 && option != "--dump-catalogue") || option == "--select" ||
+               option == "--installation";
+    };
+    bool planInputsGiven = false;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
+        planInputsGiven = planInputsGiven || isPlanInput(option);
         if (const auto flag = flags.find(option); flag != flags.end()) {
             *flag->second = true;
             continue;
         }
         const bool takesValue = texts.count(option) != 0 || positions.count(option) != 0 ||
-                                option == "--decimals" || option == "--select" ||
-                                option == "--installation" || option == "--format" ||
-                                option == "--png" || option == "--size";
+                                files.count(option) != 0 || option == "--decimals" ||
+                                option == "--select" || option == "--installation" ||
+                                option == "--format" || option == "--png" || option == "--size";
         if (!takesValue) {
             throw PlanUsageError("unknown option \"" + option + "\"");
         }
@@ -91,7 +105,9 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
             throw PlanUsageError(option + " needs a value");
         }
         const std::string& value = arguments[++i];
-        if (const auto text = texts.find(option); text != texts.end()) {
+        if (const auto file = files.find(option); file != files.end()) {
+            *file->second = value;
+        } else if (const auto text = texts.find(option); text != texts.end()) {
             *text->second = value;
         } else if (const auto position = positions.find(option); position != positions.end()) {
             *position->second = checkedPosition(option, value);
@@ -121,6 +137,13 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
     }
     if (options.installation && !options.select) {
         throw PlanUsageError("--installation needs --select");
+    }
+    if (options.openFile && planInputsGiven) {
+        throw PlanUsageError("--open replaces the inputs and the selection; give only one");
+    }
+    if (!options.select && !options.openFile && (options.saveFile || options.materialCsvFile)) {
+        throw PlanUsageError(std::string(options.saveFile ? "--save" : "--material-csv") +
+                             " needs --select or --open");
     }
     return options;
 }
