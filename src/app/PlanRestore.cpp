@@ -1,8 +1,10 @@
 #include "app/PlanRestore.h"
 
+#include <memory>
+
 #include "app/TDaten.h"
+#include "app/TankMove.h"
 #include "base/AsciiCase.h"
-#include "catalogue/PolygonContainment.h"
 
 namespace velmora {
 
@@ -36,15 +38,6 @@ std::string ausrichtung(bool horizontal) {
     return horizontal ? "waagerecht" : "senkrecht";
 }
 
-TPoints verschoben(const TPoints& punkte, TPoint offset) {
-    TPoints result = punkte;
-    for (TPoint& punkt : result) {
-        punkt.X += offset.X;
-        punkt.Y += offset.Y;
-    }
-    return result;
-}
-
 // Chooses the stored installation itself when the product still has it.
 // searchReported: the search's own rule had the stored variant and has warned when it found
 // nothing like it.
@@ -74,19 +67,15 @@ void waehleGenaueAufstellung(TDaten& daten, const PlanInstallation& gespeichert,
     }
 }
 
+// The free position as one move from the placed battery, committed only where it fits.
 void verschiebe(TDaten& daten, TPoint offset, std::vector<std::string>& notes) {
-    TAufstellung& aufstellung = *daten.getAktuellesProdukt()->getAktuelleAufstellVariante();
-    const TPoints gap = verschoben(aufstellung.getGapPosition(), offset);
-    const TPoints tank = verschoben(aufstellung.getTankPosition(), offset);
-    if (!liegtPolygonImPolygon(gap, daten.getRoomPosition()) ||
-        !liegtPolygonImPolygon(tank, daten.getRoomHzValidated())) {
+    const std::unique_ptr<TMoveTank> move = pickUpTank(daten);
+    move->offset(offset.X, offset.Y);
+    if (!putDownTank(daten, *move)) {
         notes.push_back(
             "Die frei gewählte Position der Tankanlage passt nicht mehr in den Raum; die "
             "Tankanlage steht in ihrer Ecke.");
-        return;
     }
-    aufstellung.setTankPositionFromMove(gap, tank, offset, true);
-    aufstellung.setTankPositionFromMove(gap, tank, offset, false);
 }
 
 void hakeAn(const TProdukt& produkt, const std::vector<std::string>& artikel,

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/PlanInputs.h"
+#include "base/GeometryTypes.h"
 
 namespace velmora {
 
@@ -37,6 +38,8 @@ struct PlanOptions {
 
     std::optional<std::string> select;
     std::optional<std::size_t> installation;
+    // --move-to: the pointer of one free move, in room millimetres.
+    std::optional<TMyVec> moveTo;
     PlanFormat format = PlanFormat::Json;
 
     // A plan file replayed instead of the inputs and the selection.
@@ -51,8 +54,9 @@ struct PlanOptions {
 
 // Parses the arguments after the program name. defaultCatalogueDir is used when
 // --catalogue is not given. Throws PlanUsageError for an unknown option, a missing or
-// malformed value, an unknown corner code, --installation without --select, --open with
-// inputs or a selection, or --save or --material-csv without a selection.
+// malformed value, an unknown corner code, --installation without --select, --move-to
+// without --select or --open, --open with inputs or a selection, or --save or
+// --material-csv without a selection.
 PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                              const std::string& defaultCatalogueDir);
 

@@ -10,6 +10,7 @@
 
 #include "app/PlanRestore.h"
 #include "app/TDaten.h"
+#include "app/TankMove.h"
 #include "base/NumberFormat.h"
 #include "cli/plan/CatalogueDump.h"
 #include "cli/plan/PlanFileOptions.h"
@@ -61,6 +62,17 @@ void select(TDaten& daten, const PlanOptions& o) {
     daten.aendereAufstellung(*o.installation, false);
 }
 
+// One free move of the selected battery, as the window runs it: pick-up, one pointer step,
+// put-down. Throws PlanUsageError when the solution has no installation to move.
+PlanMove moveTo(TDaten& daten, TMyVec to) {
+    const auto move = pickUpTank(daten);
+    if (!move) {
+        throw PlanUsageError("--move-to: the selected solution has no installation to move");
+    }
+    moveTankTo(daten, *move, {static_cast<float>(to.X), static_cast<float>(to.Y)});
+    return {to, putDownTank(daten, *move)};
+}
+
 int run(PlanOptions& options) {
     std::optional<PlanFile> opened;
     if (options.openFile) {
@@ -91,6 +103,8 @@ int run(PlanOptions& options) {
         search(daten, options, true);
         select(daten, options);
     }
+    const std::optional<PlanMove> move =
+        options.moveTo ? std::optional(moveTo(daten, *options.moveTo)) : std::nullopt;
     const std::size_t varianteIndex = daten.getVarianteIndex();
     if (options.pngFile) {
         std::string error;
@@ -104,8 +118,8 @@ int run(PlanOptions& options) {
         return 1;
     }
     std::cout << (options.format == PlanFormat::Json
-                      ? planReportJson(daten, options.inputs, varianteIndex)
-                      : planReportText(daten, options.inputs))
+                      ? planReportJson(daten, options.inputs, varianteIndex, move)
+                      : planReportText(daten, options.inputs, move))
               << '\n';
     return 0;
 }

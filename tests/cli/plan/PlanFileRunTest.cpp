@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -29,6 +30,18 @@ std::string lies(const std::filesystem::path& path) {
 
 std::string arg(const std::filesystem::path& path) {
     return "'" + path.string() + "'";
+}
+
+// Numbers of an array of points, for comparing two of them.
+std::string jsonText(const JsonValue& points) {
+    std::string text;
+    for (const JsonValue& point : points.items()) {
+        text += point.type() == JsonValue::Type::Array ? std::to_string(point[0].asNumber()) + "," +
+                                                             std::to_string(point[1].asNumber())
+                                                       : std::to_string(point.asNumber());
+        text += ";";
+    }
+    return text;
 }
 
 const std::string kKeller =
@@ -72,6 +85,31 @@ TEST_F(PlanFileRun, OpenedPlanPrintsTheSameAsTheRunThatSavedIt) {
     EXPECT_EQ(lies(again), lies(file));
     EXPECT_EQ(lies(csvAgain), lies(csv));
     EXPECT_EQ(lies(csv).substr(0, 3), "\xEF\xBB\xBF");
+}
+
+TEST_F(PlanFileRun, FreePositionComesBack) {
+    // The pointer a little right of and below the battery's centre: a valid place.
+    const JsonValue savedJson = JsonValue::parse(saved.out);
+    const JsonValue& tank = savedJson["current"]["tankPosition"];
+    double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
+    for (const JsonValue& point : tank.items()) {
+        minX = std::min(minX, point[0].asNumber());
+        maxX = std::max(maxX, point[0].asNumber());
+        minY = std::min(minY, point[1].asNumber());
+        maxY = std::max(maxY, point[1].asNumber());
+    }
+    const std::string to = std::to_string(static_cast<int>((minX + maxX) / 2 + 30)) + "," +
+                           std::to_string(static_cast<int>((minY + maxY) / 2 - 20));
+    const JsonValue moved =
+        JsonValue::parse(plan(chosen + " --move-to " + to + " --save " + arg(file)).out);
+    ASSERT_TRUE(moved["move"]["valid"].asBool()) << to;
+    const PlanProcessResult opened = plan("--open " + arg(file));
+    ASSERT_EQ(opened.status, 0) << opened.err;
+    const JsonValue current = JsonValue::parse(opened.out)["current"];
+    EXPECT_NE(current["offset"][0].asNumber(), 0.0);
+    for (const char* key : {"offset", "tankPosition", "gapPosition"}) {
+        EXPECT_EQ(jsonText(current[key]), jsonText(moved["current"][key])) << key;
+    }
 }
 
 TEST_F(PlanFileRun, WhatIsGoneIsSaidAndTheRestStays) {
