@@ -19,8 +19,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/PlanFile.h"
 #include "app/TDaten.h"
 #include "base/Host.h"
+#include "window/PlanFileDialogs.h"
 #include "window/PlanImageView.h"
 #include "window/PositionButtonGroup.h"
 #include "window/TAlignEdit.h"
@@ -115,6 +117,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     ordneImpressumAn();
     loescheAnzeige();
     zeigeGrafik();
+    erstellePlanDateiUndHilfe();
     installiereTastenfilter();
     bbnVorgLoesungen->setFocus();
 }
@@ -559,7 +562,7 @@ void TfrmGrund::installiereTastenfilter() {
 }
 
 void TfrmGrund::closeEvent(QCloseEvent* event) {
-    if (host().askWarningYesNo("Möchten Sie HALVEX Velmora wirklich schließen?")) {
+    if (host().askWarningYesNo(schliessenFrage())) {
         event->accept();
     } else {
         event->ignore();

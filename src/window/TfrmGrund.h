@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -21,8 +22,12 @@ class QTreeWidgetItem;
 
 namespace velmora {
 
+class HelpWindow;
 class PlanImageView;
 class PositionButtonGroup;
+class UpdateCheck;
+struct PlanFile;
+struct PlanFileDialogs;
 class TAlignEdit;
 class TDaten;
 class TProdukt;
@@ -31,7 +36,8 @@ class TProdukt;
 // with its installation and material, the plan and the imprint. It holds no planning logic;
 // every step goes through the core. Sources by concern: construction and layout here,
 // inputs and search (TfrmGrundVorgaben.cpp), solutions and material (TfrmGrundLoesung.cpp),
-// keyboard (TfrmGrundTasten.cpp), imprint (TfrmGrundImpressum.cpp).
+// keyboard (TfrmGrundTasten.cpp), imprint (TfrmGrundImpressum.cpp), plan files, material
+// export, help and update check (TfrmGrundPlanDatei.cpp).
 class TfrmGrund : public QWidget {
     Q_OBJECT
 
@@ -43,6 +49,8 @@ public:
     ~TfrmGrund() override;
 
     TDaten& daten() { return *Daten; }
+    // The file dialogs of the plan commands and the material export; tests put in answers.
+    void setPlanFileDialogs(PlanFileDialogs dialogs);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -64,6 +72,8 @@ private:
 
     // --- inputs and search (TfrmGrundVorgaben.cpp) ---
     void onLoesungen();
+    // Shows the solution area in place of the start panel.
+    void zeigeLoesungsanzeige();
     void onLoeschen();
     void onHeizraumClicked();
     void onKesselClicked();
@@ -115,6 +125,23 @@ private:
     bool isGrafikGrossOpen() const;
     void closeGrafikGross();
     void zeichneGrafikGross();
+
+    // --- plan files, material export, help, update check (TfrmGrundPlanDatei.cpp) ---
+    void erstellePlanDateiUndHilfe();
+    void onPlanSpeichern();
+    void onPlanOeffnen();
+    void onMaterialExportieren();
+    void onHilfe();
+    // The plan the window shows: its inputs and the core's choice.
+    PlanFile aktuellerPlan() const;
+    // Puts a plan's inputs into the controls; returns a note when its type is unknown.
+    std::string setzePlanVorgaben(const PlanFile& plan);
+    // A solution is shown that differs from the last saved or opened plan.
+    bool planUngespeichert() const;
+    std::string schliessenFrage() const;
+    void merkePlanDatei(const QString& path, PlanFile plan);
+    // A file name in the plan's directory named after the project, with the suffix.
+    QString vorschlag(const QString& suffix) const;
 
     // --- imprint (TfrmGrundImpressum.cpp) ---
     void onImpressumClicked();
@@ -197,6 +224,17 @@ private:
     QLabel* lblLabel39 = nullptr;
     QLabel* lblInfoTankposition = nullptr;
     QLabel* lblPreise = nullptr;
+
+    // Plan files, help and update check.
+    std::unique_ptr<PlanFileDialogs> FDateiDialoge;
+    std::unique_ptr<PlanFile> FGespeicherterPlan;
+    QString FPlanDatei;
+    HelpWindow* FHilfe = nullptr;
+    UpdateCheck* FUpdateCheck = nullptr;
+    QPushButton* bbnPlanOeffnen = nullptr;
+    QPushButton* bbnPlanSpeichern = nullptr;
+    QPushButton* bbnHilfe = nullptr;
+    QPushButton* bbnZubExport = nullptr;
 
     // Imprint.
     QFrame* pnlImpressum = nullptr;

@@ -35,6 +35,10 @@ const QColor kGesperrtFarbe(166, 203, 240);
 void TfrmGrund::onLoesungen() {
     sucheLoesung(true, true);
     loesungVorhanden = true;
+    zeigeLoesungsanzeige();
+}
+
+void TfrmGrund::zeigeLoesungsanzeige() {
     if (!pnlStartanzeige->isHidden()) {
         pnlLoesungsanzeige->show();
         bbnDrucken->show();

@@ -1,0 +1,256 @@
+// Plan files, the material export, the help window and the update check of the main window.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QShortcut>
+
+#include "app/MaterialCsv.h"
+#include "app/PlanFile.h"
+#include "app/PlanRestore.h"
+#include "app/TDaten.h"
+#include "base/Host.h"
+#include "platform/qt/UpdateCheck.h"
+#include "window/HelpWindow.h"
+#include "window/PlanFileDialogs.h"
+#include "window/PositionButtonGroup.h"
+#include "window/TAlignEdit.h"
+#include "window/TfrmGrund.h"
+
+namespace velmora {
+
+namespace {
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string text(const TAlignEdit* edit) {
+    return edit->text().toStdString();
+}
+
+// The chosen file with the suffix the filter promised, when the user typed none.
+QString mitEndung(const QString& path, const QString& suffix) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
+}
+
+// The settings file of the user, where the owner of an installation may set the update
+// address (~/.config/HalvexVelmora/Velmora.ini).
+QUrl konfigurierteUpdateAdresse() {
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+                             QStringLiteral("HalvexVelmora"), QStringLiteral("Velmora"));
+    return updateAddress(settings);
+}
+
+}  // namespace
+
+void TfrmGrund::erstellePlanDateiUndHilfe() {
+    FDateiDialoge = std::make_unique<PlanFileDialogs>(qtPlanFileDialogs());
+
+    auto* pnlDatei = findChild<QWidget*>(QStringLiteral("pnlDatei"));
+    bbnPlanOeffnen = new QPushButton(QStringLiteral("Plan öffnen…"), pnlDatei);
+    bbnPlanOeffnen->setObjectName(QStringLiteral("bbnPlanOeffnen"));
+    bbnPlanOeffnen->setToolTip(QStringLiteral("Einen gespeicherten Plan öffnen (Strg+O)"));
+    bbnPlanSpeichern = new QPushButton(QStringLiteral("Plan speichern…"), pnlDatei);
+    bbnPlanSpeichern->setObjectName(QStringLiteral("bbnPlanSpeichern"));
+    bbnPlanSpeichern->setToolTip(QStringLiteral("Den angezeigten Plan speichern (Strg+S)"));
+    bbnHilfe = new QPushButton(QStringLiteral("?"), pnlDatei);
+    bbnHilfe->setObjectName(QStringLiteral("bbnHilfe"));
+    bbnHilfe->setToolTip(QStringLiteral("Anleitung (F1)"));
+    for (QPushButton* befehl : {bbnPlanOeffnen, bbnPlanSpeichern, bbnHilfe}) {
+        befehl->setFocusPolicy(Qt::TabFocus);
+        pnlDatei->layout()->addWidget(befehl);
+    }
+    connect(bbnPlanOeffnen, &QPushButton::clicked, this, &TfrmGrund::onPlanOeffnen);
+    connect(bbnPlanSpeichern, &QPushButton::clicked, this, &TfrmGrund::onPlanSpeichern);
+    connect(bbnHilfe, &QPushButton::clicked, this, &TfrmGrund::onHilfe);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
+            &TfrmGrund::onPlanOeffnen);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+            &TfrmGrund::onPlanSpeichern);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &TfrmGrund::onHilfe);
+
+    bbnZubExport = new QPushButton(QStringLiteral("Materialliste exportieren…"), gboZubehoer);
+    bbnZubExport->setObjectName(QStringLiteral("bbnZubExport"));
+    static_cast<QGridLayout*>(gboZubehoer->layout())->addWidget(bbnZubExport, 1, 0, Qt::AlignLeft);
+    connect(bbnZubExport, &QPushButton::clicked, this, &TfrmGrund::onMaterialExportieren);
+
+    FUpdateCheck = new UpdateCheck(qt(TDaten::getAktuelleVersion()), this);
+    FUpdateCheck->start(konfigurierteUpdateAdresse());
+}
+
+void TfrmGrund::setPlanFileDialogs(PlanFileDialogs dialogs) {
+    *FDateiDialoge = std::move(dialogs);
+}
+
+PlanFile TfrmGrund::aktuellerPlan() const {
+    PlanFile plan;
+    plan.inputs = {text(edtVorgRaumBreite),     text(edtVorgRaumLaenge),
+                   text(edtVorgRaumHoehe),      text(edtVorgSollVolumen),
+                   text(edtVorgEinbringHoehe),  text(edtVorgEinbringBreite),
+                   text(edtVorgEckeBreite),     text(edtVorgEckeLaenge),
+                   text(edtVorgHeizraumBreite), text(edtVorgheizraumLaenge)};
+    plan.productGroup =
+        cboVorgTankart->currentIndex() <= 0 ? "" : cboVorgTankart->currentText().toStdString();
+    plan.tankPosition = spbDarstPosition->pressed();
+    plan.cornerPosition = spbDarstEcke->buttonsEnabled() ? spbDarstEcke->pressed() : "";
+    plan.boilerPosition = spbDarstHeizraum->buttonsEnabled() ? spbDarstHeizraum->pressed() : "";
+    plan.boilerRoom = chkVorgHeizraum->isChecked();
+    plan.protectedBoiler = chkVorgKessel->isChecked();
+    plan.tenCm = rboVorgKessel10->isChecked();
+    plan.projectName = Daten->getAktuellerProjektName();
+    plan.selection = currentPlanSelection(*Daten);
+    return plan;
+}
+
+std::string TfrmGrund::setzePlanVorgaben(const PlanFile& plan) {
+    std::string hinweis;
+    int gruppe = 0;
+    if (!plan.productGroup.empty()) {
+        gruppe = cboVorgTankart->findText(qt(plan.productGroup));
+        if (gruppe <= 0) {
+            hinweis = "Die Tankart \"" + plan.productGroup +
+                      "\" gibt es nicht mehr; gesucht wird unter allen Tanks.";
+            gruppe = 0;
+        }
+    }
+    cboVorgTankart->setCurrentIndex(gruppe);
+    const PlanInputs& in = plan.inputs;
+    edtVorgRaumBreite->setText(qt(in.roomWidth));
+    edtVorgRaumLaenge->setText(qt(in.roomLength));
+    edtVorgRaumHoehe->setText(qt(in.roomHeight));
+    edtVorgSollVolumen->setText(qt(in.volume));
+    edtVorgEinbringHoehe->setText(qt(in.openingHeight));
+    edtVorgEinbringBreite->setText(qt(in.openingWidth));
+    edtVorgEckeBreite->setText(qt(in.cornerWidth));
+    edtVorgEckeLaenge->setText(qt(in.cornerLength));
+    chkVorgHeizraum->setChecked(plan.boilerRoom);
+    zeigeHeizraum(plan.boilerRoom);
+    edtVorgHeizraumBreite->setText(qt(in.boilerWidth));
+    edtVorgheizraumLaenge->setText(qt(in.boilerLength));
+    chkVorgKessel->setChecked(plan.protectedBoiler);
+    (plan.tenCm ? rboVorgKessel10 : rboVorgKessel40)->setChecked(true);
+    aktualisiereKesselRadios();
+
+    for (PositionButtonGroup* gruppeKnoepfe : {spbDarstPosition, spbDarstEcke, spbDarstHeizraum}) {
+        gruppeKnoepfe->setAllVisible();
+    }
+    spbDarstPosition->press(plan.tankPosition.empty() ? "OL" : plan.tankPosition);
+    spbDarstEcke->setButtonsEnabled(!plan.cornerPosition.empty());
+    spbDarstEcke->press(plan.cornerPosition);
+    spbDarstHeizraum->setButtonsEnabled(!plan.boilerPosition.empty());
+    spbDarstHeizraum->press(plan.boilerPosition);
+    return hinweis;
+}
+
+bool TfrmGrund::planUngespeichert() const {
+    return loesungVorhanden && (!FGespeicherterPlan || aktuellerPlan() != *FGespeicherterPlan);
+}
+
+std::string TfrmGrund::schliessenFrage() const {
+    const std::string frage = "Möchten Sie HALVEX Velmora wirklich schließen?";
+    return planUngespeichert()
+               ? "Der angezeigte Plan ist nicht gespeichert; seine Änderungen gehen verloren.\r\n" +
+                     frage
+               : frage;
+}
+
+void TfrmGrund::merkePlanDatei(const QString& path, PlanFile plan) {
+    FPlanDatei = path;
+    FGespeicherterPlan = std::make_unique<PlanFile>(std::move(plan));
+    setWindowTitle(QStringLiteral("Velmora – ") + QFileInfo(path).fileName());
+}
+
+QString TfrmGrund::vorschlag(const QString& suffix) const {
+    const QString verzeichnis =
+        FPlanDatei.isEmpty() ? QDir::homePath() : QFileInfo(FPlanDatei).absolutePath();
+    QString name = qt(Daten->getAktuellerProjektName()).trimmed();
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (name.isEmpty()) {
+        name = QStringLiteral("Plan");
+    }
+    return verzeichnis + QLatin1Char('/') + name + QLatin1Char('.') + suffix;
+}
+
+void TfrmGrund::onPlanSpeichern() {
+    const QString gewaehlt = FDateiDialoge->saveFile(
+        this, FPlanDatei.isEmpty() ? vorschlag(QStringLiteral("velmora")) : FPlanDatei);
+    if (gewaehlt.isEmpty()) {
+        return;
+    }
+    const QString path = mitEndung(gewaehlt, QStringLiteral("velmora"));
+    PlanFile plan = aktuellerPlan();
+    std::string error;
+    if (!writePlanFile(path.toStdString(), plan, error)) {
+        host().showError(error);
+        return;
+    }
+    merkePlanDatei(path, std::move(plan));
+}
+
+void TfrmGrund::onPlanOeffnen() {
+    const QString path =
+        FDateiDialoge->openFile(this, FPlanDatei.isEmpty() ? QDir::homePath() : FPlanDatei);
+    if (path.isEmpty()) {
+        return;
+    }
+    // Nothing in the window changes before the whole file has been read and checked.
+    const PlanFileReadResult read = readPlanFile(path.toStdString());
+    if (!read.plan) {
+        host().showError(read.error);
+        return;
+    }
+    if (isGrafikGrossOpen()) {
+        closeGrafikGross();
+    }
+    // The inputs are set without the automatic re-search of a single change.
+    loesungVorhanden = false;
+    const std::string gruppenHinweis = setzePlanVorgaben(*read.plan);
+    const PlanRestoreReport report =
+        restorePlan(*Daten, *read.plan, [this] { sucheLoesung(false, true); });
+    loesungVorhanden = true;
+    zeigeLoesungsanzeige();
+    zeigeAktuelleLoesungErneut();
+    merkePlanDatei(path, aktuellerPlan());
+
+    std::string meldung = report.message();
+    if (!gruppenHinweis.empty()) {
+        meldung = gruppenHinweis + (meldung.empty() ? "" : "\r\n" + meldung);
+    }
+    if (!meldung.empty()) {
+        host().showInformation(meldung);
+    }
+}
+
+void TfrmGrund::onMaterialExportieren() {
+    if (Daten->getAktuellesProdukt() == nullptr) {
+        return;
+    }
+    const QString gewaehlt = FDateiDialoge->exportMaterial(this, vorschlag(QStringLiteral("csv")));
+    if (gewaehlt.isEmpty()) {
+        return;
+    }
+    std::string error;
+    if (!writeMaterialCsv(mitEndung(gewaehlt, QStringLiteral("csv")).toStdString(), *Daten,
+                          error)) {
+        host().showError(error);
+    }
+}
+
+void TfrmGrund::onHilfe() {
+    if (FHilfe == nullptr) {
+        FHilfe = new HelpWindow(qt(AppPath), this);
+    }
+    FHilfe->showGuide();
+}
+
+}  // namespace velmora
