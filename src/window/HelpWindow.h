@@ -11,6 +11,8 @@ namespace velmora {
 // "hilfe/", with links inside the guide and pictures working, web links opened in the
 // browser. Escape closes it. A missing guide is said in the window instead.
 class HelpWindow : public QWidget {
+    Q_OBJECT
+
 public:
     // appPath: the program directory, with a trailing "/".
     explicit HelpWindow(const QString& appPath, QWidget* parent = nullptr);
