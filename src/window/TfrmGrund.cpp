@@ -98,16 +98,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     lviLoesungsanzeige->setColumnWidth(0, 0);
     selectCounter = 0;
 
-    edtVorgRaumBreite->SetFloat(Daten->getStandardRaumBreite());
-    edtVorgRaumLaenge->SetFloat(Daten->getStandardRaumLaenge());
-    edtVorgRaumHoehe->SetFloat(Daten->getStandardRaumHoehe());
-    edtVorgSollVolumen->SetFloat(Daten->getStandardVolumen());
-    edtVorgEinbringHoehe->SetFloat(Daten->getStandardEinbringHoehe());
-    edtVorgEinbringBreite->SetFloat(Daten->getStandardEinbringBreite());
-    edtVorgEckeBreite->SetFloat(0.0);
-    edtVorgEckeLaenge->SetFloat(0.0);
-    zeigeHeizraum(false);
-    aktualisiereKesselRadios();
+    setzeStandardwerte();
 
     lblVersionsNr->setText(QString::fromStdString(TDaten::getAktuelleVersion()));
     erstelleImpressum();

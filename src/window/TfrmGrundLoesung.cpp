@@ -258,13 +258,7 @@ void TfrmGrund::onVarianteRight() {
             i += 1;
         }
     }
-    if (i >= liste.size()) {
-        return;
-    }
-    VarianteIndex = i;
-    Daten->aendereAufstellung(VarianteIndex);
-    fuelleAnzeige();
-    zeigeGrafik();
+    waehleAufstellung(i);
 }
 
 void TfrmGrund::onVarianteLeft() {
@@ -287,10 +281,7 @@ void TfrmGrund::onVarianteLeft() {
             i -= 1;
         }
     }
-    VarianteIndex = i;
-    Daten->aendereAufstellung(VarianteIndex);
-    fuelleAnzeige();
-    zeigeGrafik();
+    waehleAufstellung(i);
 }
 
 void TfrmGrund::onDrehen() {
@@ -307,21 +298,18 @@ void TfrmGrund::onDrehen() {
     } else {
         i += 1;
     }
-    if (i >= liste.size()) {
+    waehleAufstellung(i);
+}
+
+void TfrmGrund::waehleAufstellung(std::size_t Index) {
+    const TProdukt* produkt = Daten->getAktuellesProdukt();
+    if (produkt == nullptr || Index >= produkt->getMoeglicheAufstellVarianten().size()) {
         return;
     }
-    VarianteIndex = i;
+    VarianteIndex = Index;
     Daten->aendereAufstellung(VarianteIndex);
     fuelleAnzeige();
     zeigeGrafik();
-}
-
-bool TfrmGrund::materialSichtbar() const {
-    return !gboZubehoer->isHidden();
-}
-
-bool TfrmGrund::loesungsanzeigeSichtbar() const {
-    return !pnlLoesungsanzeige->isHidden();
 }
 
 void TfrmGrund::zeigeZeichnungsebene() {
