@@ -71,7 +71,10 @@ TEST_F(TfrmGrundPriceTest, AnOwnTankPriceChangesTheGuidePriceWhenThePriceWindowC
 
     int panelCount = 0;
     std::string firstArticle;
-    QTimer::singleShot(0, [&] {
+    // A timer of the test's own, so that it cannot fire after the test when no window came.
+    QTimer operateThePriceWindow;
+    operateThePriceWindow.setSingleShot(true);
+    QObject::connect(&operateThePriceWindow, &QTimer::timeout, [&] {
         auto* prices = qobject_cast<TfrmTankCustomPrice*>(QApplication::activeModalWidget());
         if (prices == nullptr) {
             return;  // the assertions below report it
@@ -87,6 +90,7 @@ TEST_F(TfrmGrundPriceTest, AnOwnTankPriceChangesTheGuidePriceWhenThePriceWindowC
         QTest::keyClicks(field, QStringLiteral("1000,00"));
         prices->findChild<QAbstractButton*>(QStringLiteral("bbnClose"))->click();
     });
+    operateThePriceWindow.start(0);
     priceButton->click();  // returns when the price window has closed
 
     EXPECT_EQ(panelCount, 1 + static_cast<int>(produkt->getZubehoerOptionalListeCount()));
