@@ -17,6 +17,7 @@
 #include "catalogue/TAufstellung.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
+#include "prices/ui/TfrmTankCustomPrice.h"
 #include "window/PlanImageView.h"
 #include "window/PositionButtonGroup.h"
 #include "window/TfrmGrund.h"
@@ -356,8 +357,14 @@ void TfrmGrund::aktualisiereAnlagenpreis() {
         qt(formatFixed(produkt->getGesamtPreis() + Daten->getOptZubehoerPreis(), 2)));
 }
 
-// Filled by the price window's own change.
-void TfrmGrund::onEditPrice() {}
+void TfrmGrund::onEditPrice() {
+    const TProdukt* produkt = Daten->getAktuellesProdukt();
+    if (produkt == nullptr) {
+        return;
+    }
+    TfrmTankCustomPrice::openForm(this, produkt->CustomPriceElems());
+    fuelleAnzeige();
+}
 
 // Filled by the printouts' own change.
 void TfrmGrund::onDrucken() {}
