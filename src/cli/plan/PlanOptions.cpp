@@ -1,6 +1,7 @@
 #include "cli/plan/PlanOptions.h"
 
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <system_error>
 
@@ -40,6 +41,26 @@ void parseSize(const std::string& text, PlanOptions& options) {
     }
     options.pngWidth = static_cast<int>(*width);
     options.pngHeight = static_cast<int>(*height);
+}
+
+// "X,Y" in room millimetres; a pointer a thousand kilometres away is a typing error.
+TMyVec parseMoveTo(const std::string& text) {
+    const auto number = [](const char* from, const char* to) -> std::optional<double> {
+        double value = 0.0;
+        const auto [stop, error] = std::from_chars(from, to, value);
+        if (from == to || error != std::errc() || stop != to || !(std::fabs(value) <= 1e9)) {
+            return std::nullopt;
+        }
+        return value;
+    };
+    const std::size_t comma = text.find(',');
+    const char* begin = text.data();
+    const auto x = comma == std::string::npos ? std::nullopt : number(begin, begin + comma);
+    const auto y = x ? number(begin + comma + 1, begin + text.size()) : std::nullopt;
+    if (!y) {
+        throw PlanUsageError("--move-to: expected X,Y in room millimetres, got \"" + text + "\"");
+    }
+    return {*x, *y};
 }
 
 }  // namespace
@@ -83,7 +104,7 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         const bool takesValue = texts.count(option) != 0 || positions.count(option) != 0 ||
                                 option == "--decimals" || option == "--select" ||
                                 option == "--installation" || option == "--format" ||
-                                option == "--png" || option == "--size";
+                                option == "--png" || option == "--size" || option == "--move-to";
         if (!takesValue) {
             throw PlanUsageError("unknown option \"" + option + "\"");
         }
@@ -115,12 +136,17 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
             options.format = value == "json" ? PlanFormat::Json : PlanFormat::Text;
         } else if (option == "--png") {
             options.pngFile = value;
+        } else if (option == "--move-to") {
+            options.moveTo = parseMoveTo(value);
         } else {
             parseSize(value, options);
         }
     }
     if (options.installation && !options.select) {
         throw PlanUsageError("--installation needs --select");
+    }
+    if (options.moveTo && !options.select) {
+        throw PlanUsageError("--move-to needs --select");
     }
     return options;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/GeometryTypes.h"
+
 namespace velmora {
 
 // A command line velmora-plan cannot run; what() is the one-line message for the user.
@@ -49,6 +51,8 @@ struct PlanOptions {
 
     std::optional<std::string> select;
     std::optional<std::size_t> installation;
+    // --move-to: the pointer of one free move, in room millimetres.
+    std::optional<TMyVec> moveTo;
     PlanFormat format = PlanFormat::Json;
 
     std::optional<std::string> pngFile;
@@ -58,7 +62,7 @@ struct PlanOptions {
 
 // Parses the arguments after the program name. defaultCatalogueDir is used when
 // --catalogue is not given. Throws PlanUsageError for an unknown option, a missing or
-// malformed value, an unknown corner code or --installation without --select.
+// malformed value, an unknown corner code, or --installation or --move-to without --select.
 PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                              const std::string& defaultCatalogueDir);
 

@@ -2,12 +2,14 @@
 
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "app/TDaten.h"
+#include "app/TankMove.h"
 #include "base/NumberFormat.h"
 #include "cli/plan/CatalogueDump.h"
 #include "cli/plan/PlanOptions.h"
@@ -57,6 +59,17 @@ void select(TDaten& daten, const PlanOptions& o) {
     daten.aendereAufstellung(*o.installation, false);
 }
 
+// One free move of the selected battery, as the window runs it: pick-up, one pointer step,
+// put-down. Throws PlanUsageError when the solution has no installation to move.
+PlanMove moveTo(TDaten& daten, TMyVec to) {
+    const auto move = pickUpTank(daten);
+    if (!move) {
+        throw PlanUsageError("--move-to: the selected solution has no installation to move");
+    }
+    moveTankTo(daten, *move, {static_cast<float>(to.X), static_cast<float>(to.Y)});
+    return {to, putDownTank(daten, *move)};
+}
+
 int run(PlanOptions& options) {
     TDaten daten(options.catalogueDir, false);
     if (options.dumpCatalogue) {
@@ -69,6 +82,8 @@ int run(PlanOptions& options) {
     }
     search(daten, options);
     select(daten, options);
+    const std::optional<PlanMove> move =
+        options.moveTo ? std::optional(moveTo(daten, *options.moveTo)) : std::nullopt;
     const std::size_t varianteIndex = daten.getVarianteIndex();
     if (options.pngFile) {
         std::string error;
@@ -78,8 +93,8 @@ int run(PlanOptions& options) {
         }
     }
     std::cout << (options.format == PlanFormat::Json
-                      ? planReportJson(daten, options.inputs, varianteIndex)
-                      : planReportText(daten, options.inputs))
+                      ? planReportJson(daten, options.inputs, varianteIndex, move)
+                      : planReportText(daten, options.inputs, move))
               << '\n';
     return 0;
 }
