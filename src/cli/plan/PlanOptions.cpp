@@ -3,6 +3,7 @@
 #include <charconv>
 #include <map>
 #include <system_error>
+#include <utility>
 
 namespace velmora {
 
@@ -67,6 +68,12 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         {"--corner-position", &options.cornerPosition},
         {"--boiler-position", &options.boilerPosition},
     };
+    const std::map<std::string, std::optional<std::string>*> optionalTexts{
+        {"--png", &options.pngFile},
+        {"--pdf", &options.pdfFile},
+        {"--datanorm-pdf", &options.datanormPdfFile},
+        {"--project", &options.projectName},
+    };
     const std::map<std::string, bool*> flags{
         {"--dump-catalogue", &options.dumpCatalogue},
         {"--boiler-room", &options.boilerRoom},
@@ -81,9 +88,9 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
             continue;
         }
         const bool takesValue = texts.count(option) != 0 || positions.count(option) != 0 ||
-                                option == "--decimals" || option == "--select" ||
-                                option == "--installation" || option == "--format" ||
-                                option == "--png" || option == "--size";
+                                optionalTexts.count(option) != 0 || option == "--decimals" ||
+                                option == "--select" || option == "--installation" ||
+                                option == "--format" || option == "--size";
         if (!takesValue) {
             throw PlanUsageError("unknown option \"" + option + "\"");
         }
@@ -93,6 +100,9 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         const std::string& value = arguments[++i];
         if (const auto text = texts.find(option); text != texts.end()) {
             *text->second = value;
+        } else if (const auto optional = optionalTexts.find(option);
+                   optional != optionalTexts.end()) {
+            *optional->second = value;
         } else if (const auto position = positions.find(option); position != positions.end()) {
             *position->second = checkedPosition(option, value);
         } else if (option == "--decimals") {
@@ -113,14 +123,17 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                 throw PlanUsageError("--format: expected json or text, got \"" + value + "\"");
             }
             options.format = value == "json" ? PlanFormat::Json : PlanFormat::Text;
-        } else if (option == "--png") {
-            options.pngFile = value;
         } else {
             parseSize(value, options);
         }
     }
-    if (options.installation && !options.select) {
-        throw PlanUsageError("--installation needs --select");
+    for (const auto& [option, needsSelection] :
+         {std::pair{"--installation", options.installation.has_value()},
+          std::pair{"--pdf", options.pdfFile.has_value()},
+          std::pair{"--datanorm-pdf", options.datanormPdfFile.has_value()}}) {
+        if (needsSelection && !options.select) {
+            throw PlanUsageError(std::string(option) + " needs --select");
+        }
     }
     return options;
 }
