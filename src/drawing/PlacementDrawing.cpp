@@ -20,11 +20,11 @@ void drawPlacement(TGrafik& Grafik, const TTempData& TempData, const TProdukt* P
         Grafik.zeichneEcke(TempData.EckePosition, eckeBreite, eckeLaenge, raumBreite, raumLaenge);
     }
     if (!TempData.HeizraumPosition.empty()) {
-        Grafik.zeichneHeizraum(
-            TempData.HeizraumPosition, parseLenient(TempData.loesHeizraumBreite),
-            parseLenient(TempData.loesHeizraumLaenge), TempData.eckeVorhanden,
-            TempData.eckeNebenHeizraum(), TempData.eckeUnterHeizraum(), raumBreite, raumLaenge,
-            eckeBreite, eckeLaenge, TempData.getAbstandHeizraum(), AIsMoving);
+        Grafik.zeichneHeizraum(TempData.HeizraumPosition, parseLenient(TempData.loesHeizraumBreite),
+                               parseLenient(TempData.loesHeizraumLaenge), TempData.eckeVorhanden,
+                               TempData.eckeNebenHeizraum(), TempData.eckeUnterHeizraum(),
+                               raumBreite, raumLaenge, eckeBreite, eckeLaenge,
+                               TempData.getAbstandHeizraum(), AIsMoving);
     }
     if (Produkt) {
         Grafik.zeichneTank(TempData.TankPosition, TempData.HeizraumPosition, *Produkt,

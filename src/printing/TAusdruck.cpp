@@ -15,7 +15,7 @@ constexpr TColor weiss = 0xFFFFFF;
 constexpr TColor grau = 0xEEEEEE;
 constexpr TColor schwarz = 0x000000;
 constexpr int schriftHoehe = 40;
-constexpr int balkenHoehe = 53;   // 40 / 3 + 40
+constexpr int balkenHoehe = 53;        // 40 / 3 + 40
 constexpr int ueberschriftHoehe = 60;  // 40 / 2 + 40
 constexpr int maxBezeichnungsBreite = 1400;
 
@@ -111,8 +111,8 @@ void TAusdruck::druckeSeitenkopf(TPrintSheet& Blatt, const std::string& ProjektN
     logo.AddPrintImage(AppPath + "images/halvex-logo.jpg", TRect{0, 0, 874, 170});
     band.AddPrintBox(924, 0, W, 170, grau, 0);
     ++seitenAnzahl;
-    zelle(Blatt, TRect{L + 924, 230, R, 270}, "Seite " + std::to_string(seitenAnzahl),
-          alignRight, schriftHoehe, fontStyle::bold);
+    zelle(Blatt, TRect{L + 924, 230, R, 270}, "Seite " + std::to_string(seitenAnzahl), alignRight,
+          schriftHoehe, fontStyle::bold);
     zelle(Blatt, TRect{L, 230, L + 874, 270}, "Projekt: " + ProjektName, alignLeft, schriftHoehe,
           fontStyle::bold);
     druckTop = Start.Y + 270;
@@ -213,13 +213,13 @@ TPrintBox& TAusdruck::artikeltabelle(int y, const std::vector<std::vector<std::s
     const int W = Ende.X - Start.X;
     const int zeilen = std::max(static_cast<int>(Zeilen.size()), 1);
     const int letzteUnten = zeilen * 60 + schriftHoehe;
-    TPrintBox& tabelle =
-        FSeite.Blatt->AddPrintBox(Start.X, y, Ende.X, y + letzteUnten, weiss, 0);
+    TPrintBox& tabelle = FSeite.Blatt->AddPrintBox(Start.X, y, Ende.X, y + letzteUnten, weiss, 0);
     const auto zeile = [&](int top, const std::string& nr, const std::string& text,
                            const std::string& anzahl) {
         zelle(tabelle, TRect{0, top, 140, top + schriftHoehe}, nr, alignLeft, schriftHoehe, 0);
         zelle(tabelle, TRect{190, top, 1590, top + schriftHoehe}, text, alignLeft, schriftHoehe, 0);
-        zelle(tabelle, TRect{1640, top, W, top + schriftHoehe}, anzahl, alignRight, schriftHoehe, 0);
+        zelle(tabelle, TRect{1640, top, W, top + schriftHoehe}, anzahl, alignRight, schriftHoehe,
+              0);
     };
     zeile(0, "Art.-Nr.", "Bezeichnung", "Anzahl");
     tabelle.AddPrintLine(TPoint{0, 50}, TPoint{W, 50}, schwarz, 1);

@@ -41,8 +41,8 @@ void TAusdruck::druckeDatanormblatt(PrintTarget& Ziel, const std::string& Projek
     druckeTrennlinie(regel2);
     int unten = druckeProduktblock(Ziel, ProjektName, regel2, Produkt.getBezeichnung(),
                                    Produkt.getBezeichnung_kt2(), 50);
-    unten = druckeProduktbeschreibung(Ziel, ProjektName, unten, Produkt.getProduktbeschreibung(),
-                                      50);
+    unten =
+        druckeProduktbeschreibung(Ziel, ProjektName, unten, Produkt.getProduktbeschreibung(), 50);
     druckeDimensionstext(Ziel, ProjektName, unten, Produkt.getDimensionstext(), 50);
 
     for (const TZubehoerItem* item : angehakt(Produkt)) {
@@ -60,17 +60,16 @@ void TAusdruck::druckeDatanormblatt(PrintTarget& Ziel, const std::string& Projek
 
 TPrintBox& TAusdruck::abschnitt(PrintTarget& Ziel, const std::string& ProjektName, int y,
                                 int Abstand, const std::string& Titel, int BoxHoehe) {
-    const int top = passeSeiteAn(Ziel, ProjektName, y + Abstand, y + Abstand + 63 + BoxHoehe,
-                                 seitenGrenze);
+    const int top =
+        passeSeiteAn(Ziel, ProjektName, y + Abstand, y + Abstand + 63 + BoxHoehe, seitenGrenze);
     balken(top, Ende.X, Titel);
     return FSeite.Blatt->AddPrintBox(Start.X, top + 63, Ende.X, top + 63 + BoxHoehe, weiss, 0);
 }
 
 int TAusdruck::druckeMaterialliste(PrintTarget& Ziel, const std::string& ProjektName, int y,
                                    const TProdukt& Produkt) {
-    std::vector<std::vector<std::string>> zeilen{
-        {Produkt.getArtikelNr(), Produkt.getBezeichnung(),
-         std::to_string(Produkt.getAnzahlTanks())}};
+    std::vector<std::vector<std::string>> zeilen{{Produkt.getArtikelNr(), Produkt.getBezeichnung(),
+                                                  std::to_string(Produkt.getAnzahlTanks())}};
     for (const TZubehoerItem* item : angehakt(Produkt)) {
         zeilen.push_back({item->getZubehoer()->getArtNr(), item->getZubehoer()->getBezeichnung(),
                           std::to_string(item->getAnzahl())});
@@ -88,8 +87,7 @@ int TAusdruck::druckeMaterialliste(PrintTarget& Ziel, const std::string& Projekt
 }
 
 int TAusdruck::druckeProduktblock(PrintTarget& Ziel, const std::string& ProjektName, int y,
-                                  const std::string& Text1, const std::string& Text2,
-                                  int Abstand) {
+                                  const std::string& Text1, const std::string& Text2, int Abstand) {
     TPrintBox& box = abschnitt(Ziel, ProjektName, y, Abstand, "Produkt", 160);
     const int W = Ende.X - Start.X;
     zelle(box, TRect{0, 60, W, 100}, Text1, alignLeft, schriftHoehe, 0);
@@ -113,8 +111,8 @@ int TAusdruck::druckeProduktbeschreibung(PrintTarget& Ziel, const std::string& P
         const int index = static_cast<int>(i);
         const bool links = index <= h;
         const int top = 60 + 60 * (links ? index : index - h - 1);
-        const TRect spalte = links ? TRect{0, top, W / 2 - 5, top + 40}
-                                   : TRect{W / 2 + 5, top, W, top + 40};
+        const TRect spalte =
+            links ? TRect{0, top, W / 2 - 5, top + 40} : TRect{W / 2 + 5, top, W, top + 40};
         zelle(box, spalte, Zeilen[i], alignLeft, schriftHoehe, 0);
     }
     return box.Rect().Bottom;

@@ -17,7 +17,7 @@ namespace {
 constexpr TColor weiss = 0xFFFFFF;
 constexpr TColor schwarz = 0x000000;
 constexpr int schriftHoehe = 40;
-constexpr int preisHoehe = 48;    // 40 / 5 + 40
+constexpr int preisHoehe = 48;     // 40 / 5 + 40
 constexpr int fussnoteHoehe = 32;  // 40 - 8
 constexpr int bildtextHoehe = 27;  // 80 / 3
 constexpr int seitenGrenze = 2720;
@@ -43,7 +43,8 @@ std::string heizraumText(const TTempData& t) {
     std::string text = "Ja";
     if (t.safeKessel) {
         text += ", mit strahlungsgesch. Kessel";
-        text += t.zehnCm ? " mit 10 cm Mindestabstand zum Tank" : " mit 40 cm Mindestabstand zum Tank";
+        text +=
+            t.zehnCm ? " mit 10 cm Mindestabstand zum Tank" : " mit 40 cm Mindestabstand zum Tank";
     }
     return text;
 }
@@ -96,16 +97,16 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
     druckeTrennlinie(regel1);
     y = regel1 + 50;
     TPrintBox& vorgaben = FSeite.Blatt->AddPrintBox(L, y, R, y + 7 * 40 + 20, weiss, 0);
-    zeilenpaare(vorgaben, W,
-                {{"Tankart:", T.loesTankart},
-                 {"Soll-Volumen:",
-                  TTempData::setzeTausendertrennzeichen(parseLenient(T.loesSollVolumen), false) +
-                      " Liter"},
-                 {"Raummaße:", masse(meter(T.loesRaumBreite), meter(T.loesRaumLaenge),
-                                     meter(T.loesRaumHoehe))},
-                 {"Ecke:", eckeText(T)},
-                 {"Einbringmaße:", meter(T.einbringBreite) + " x " + meter(T.einbringHoehe) + " m"},
-                 {"Heizraum:", heizraumText(T)}});
+    zeilenpaare(
+        vorgaben, W,
+        {{"Tankart:", T.loesTankart},
+         {"Soll-Volumen:",
+          TTempData::setzeTausendertrennzeichen(parseLenient(T.loesSollVolumen), false) + " Liter"},
+         {"Raummaße:",
+          masse(meter(T.loesRaumBreite), meter(T.loesRaumLaenge), meter(T.loesRaumHoehe))},
+         {"Ecke:", eckeText(T)},
+         {"Einbringmaße:", meter(T.einbringBreite) + " x " + meter(T.einbringHoehe) + " m"},
+         {"Heizraum:", heizraumText(T)}});
     int unten = y + 7 * 40 + 20;
 
     // Installation.
@@ -127,24 +128,23 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
     }
     balken(y, R - 516, "Aufstellung");
     const TAufstellung* aufstellung = Produkt.getAktuelleAufstellVariante();
-    const std::string variante = Produkt.getAufstellvariation() && aufstellung &&
-                                         aufstellung->getVariante()
-                                     ? aufstellung->getVariante()->getVariante()
-                                     : "Einzeltank";
+    const std::string variante =
+        Produkt.getAufstellvariation() && aufstellung && aufstellung->getVariante()
+            ? aufstellung->getVariante()->getVariante()
+            : "Einzeltank";
     TPrintBox& zeilen =
         FSeite.Blatt->AddPrintBox(L, zeilenTop, R - 516, zeilenTop + 5 * 60 + 40, weiss, 0);
-    zeilenpaare(zeilen, R - 516 - L,
-                {{"Bezeichnung:", Produkt.getBezeichnung()},
-                 {"Anzahl:", std::to_string(Produkt.getAnzahlTanks())},
-                 {"Aufstellung:", variante},
-                 {"Abstand zur Wand:",
-                  abstandText(Produkt.getMindestAbstand(10, T.TankPosition, T.HeizraumPosition))},
-                 {"Gesamtmaße:", masse(meter(Produkt.getGesamtBreite()),
-                                       meter(Produkt.getGesamtLaenge()),
-                                       meter(Produkt.getGesamtHoehe()))},
-                 {"Volumen:",
-                  TTempData::setzeTausendertrennzeichen(Produkt.getGesamtInhalt(), false) +
-                      " Liter"}});
+    zeilenpaare(
+        zeilen, R - 516 - L,
+        {{"Bezeichnung:", Produkt.getBezeichnung()},
+         {"Anzahl:", std::to_string(Produkt.getAnzahlTanks())},
+         {"Aufstellung:", variante},
+         {"Abstand zur Wand:",
+          abstandText(Produkt.getMindestAbstand(10, T.TankPosition, T.HeizraumPosition))},
+         {"Gesamtmaße:", masse(meter(Produkt.getGesamtBreite()), meter(Produkt.getGesamtLaenge()),
+                               meter(Produkt.getGesamtHoehe()))},
+         {"Volumen:",
+          TTempData::setzeTausendertrennzeichen(Produkt.getGesamtInhalt(), false) + " Liter"}});
 
     // Tank.
     y = passeSeiteAn(Ziel, ProjektName, unten + 60, unten + 60 + 53 + 10 + 110, seitenGrenze);
@@ -162,11 +162,11 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
     };
     tankZeile(0, "Art.-Nr.", "Bezeichnung", "Tankmaße", "Volumen", "Anzahl");
     tank.AddPrintLine(TPoint{0, 50}, TPoint{W, 50}, schwarz, 1);
-    tankZeile(60, Produkt.getArtikelNr(), Produkt.getBezeichnung(),
-              masse(meter(Produkt.getBreite()), meter(Produkt.getLaenge()),
-                    meter(Produkt.getHoehe())),
-              TTempData::setzeTausendertrennzeichen(Produkt.getInhalt(), false) + " Liter",
-              std::to_string(Produkt.getAnzahlTanks()));
+    tankZeile(
+        60, Produkt.getArtikelNr(), Produkt.getBezeichnung(),
+        masse(meter(Produkt.getBreite()), meter(Produkt.getLaenge()), meter(Produkt.getHoehe())),
+        TTempData::setzeTausendertrennzeichen(Produkt.getInhalt(), false) + " Liter",
+        std::to_string(Produkt.getAnzahlTanks()));
     for (int x : {165, 825, 1315, 1615}) {
         tank.AddPrintLine(TPoint{x, 0}, TPoint{x, 110}, schwarz, 1);
     }
@@ -205,13 +205,15 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
           TTempData::setzeTausendertrennzeichen(netto * 1.19, true), alignRight, preisHoehe, fett);
     zelle(preis, TRect{1720, 68, W, 116}, "€", alignLeft, preisHoehe, fett);
     zelle(preis, TRect{0, 136, 1460, 176},
-          "* Preise zuzüglich Mehrwertsteuer. Änderungen vorbehalten.", alignLeft, fussnoteHoehe, 0);
-    zelle(preis, TRect{0, 216, 1460, 256},
+          "* Preise zuzüglich Mehrwertsteuer. Änderungen vorbehalten.", alignLeft, fussnoteHoehe,
+          0);
+    // The legal lines get the full width: the first one is wider than the price columns.
+    zelle(preis, TRect{0, 216, W, 256},
           "Heizölanlagen über 1000 Liter dürfen nur von Fachbetrieben nach Wasserrecht "
           "errichtet und",
           alignLeft, schriftHoehe, 0);
-    zelle(preis, TRect{0, 276, 1460, 316}, "instandgesetzt werden (Vgl. AwSV und TRwS).",
-          alignLeft, schriftHoehe, 0);
+    zelle(preis, TRect{0, 276, W, 316}, "instandgesetzt werden (Vgl. AwSV und TRwS).", alignLeft,
+          schriftHoehe, 0);
     unten = y + 216;
 
     // Plan.

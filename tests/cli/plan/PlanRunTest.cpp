@@ -80,7 +80,8 @@ TEST(PlanRun, UsageErrorsExitWithTwo) {
     for (const std::string arguments :
          {"--frobnicate", "--room-width", "--tank-position XY", "--select 0000", "--installation 1",
           "--decimals two", "--decimals -1", "--format xml", "--png out.png --size 800",
-          "--png out.png --size 0x600", "--select 951100 --installation 999"}) {
+          "--png out.png --size 0x600", "--select 951100 --installation 999", "--pdf out.pdf",
+          "--datanorm-pdf out.pdf", "--pdf"}) {
         SCOPED_TRACE(arguments);
         const testing::PlanProcessResult run = plan(kKeller + " " + arguments);
         EXPECT_EQ(run.status, 2);
