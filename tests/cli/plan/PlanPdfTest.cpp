@@ -23,11 +23,12 @@ testing::PlanProcessResult plan(const std::string& arguments) {
                             "LC_ALL=de_DE.UTF-8");
 }
 
-// Standard output of a poppler tool run on a PDF file.
+// Standard output of a poppler tool run on a PDF file (the text tools write to "-").
 std::string poppler(const std::string& command, const std::string& file) {
     std::string output;
+    const std::string toStdout = command.rfind("pdftotext", 0) == 0 ? " -" : "";
     const std::unique_ptr<FILE, int (*)(FILE*)> pipe(
-        popen((command + " '" + file + "' - 2>&1").c_str(), "r"), pclose);
+        popen((command + " '" + file + "'" + toStdout + " 2>&1").c_str(), "r"), pclose);
     char buffer[4096];
     while (pipe && std::fgets(buffer, sizeof buffer, pipe.get())) {
         output += buffer;
@@ -50,7 +51,7 @@ TEST(PlanPdf, PlanningSheetAndDatanormPrintoutAreWrittenAsA4Pdf) {
     ASSERT_EQ(run.status, 0) << run.err;
 
     EXPECT_EQ(pageCount(blatt), 2);
-    EXPECT_NE(poppler("pdfinfo", blatt).find("595.276 x 841.89 pts (A4)"), std::string::npos);
+    EXPECT_NE(poppler("pdfinfo", blatt).find("pts (A4)"), std::string::npos);
     const std::string text = poppler("pdftotext -layout", blatt);
     for (const char* expected :
          {"Projekt: Neubau Meier", "Seite 1", "Seite 2", "Ihre Vorgaben", "Unser Vorschlag",
