@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 #include <system_error>
+#include <utility>
 
 namespace velmora {
 
@@ -88,6 +89,12 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         {"--corner-position", &options.cornerPosition},
         {"--boiler-position", &options.boilerPosition},
     };
+    const std::map<std::string, std::optional<std::string>*> optionalTexts{
+        {"--png", &options.pngFile},
+        {"--pdf", &options.pdfFile},
+        {"--datanorm-pdf", &options.datanormPdfFile},
+        {"--project", &options.projectName},
+    };
     const std::map<std::string, bool*> flags{
         {"--dump-catalogue", &options.dumpCatalogue},
         {"--boiler-room", &options.boilerRoom},
@@ -102,9 +109,10 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
             continue;
         }
         const bool takesValue = texts.count(option) != 0 || positions.count(option) != 0 ||
-                                option == "--decimals" || option == "--select" ||
-                                option == "--installation" || option == "--format" ||
-                                option == "--png" || option == "--size" || option == "--move-to";
+                                optionalTexts.count(option) != 0 || option == "--decimals" ||
+                                option == "--select" || option == "--installation" ||
+                                option == "--format" || option == "--size" ||
+                                option == "--move-to";
         if (!takesValue) {
             throw PlanUsageError("unknown option \"" + option + "\"");
         }
@@ -114,6 +122,9 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         const std::string& value = arguments[++i];
         if (const auto text = texts.find(option); text != texts.end()) {
             *text->second = value;
+        } else if (const auto optional = optionalTexts.find(option);
+                   optional != optionalTexts.end()) {
+            *optional->second = value;
         } else if (const auto position = positions.find(option); position != positions.end()) {
             *position->second = checkedPosition(option, value);
         } else if (option == "--decimals") {
@@ -134,19 +145,20 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                 throw PlanUsageError("--format: expected json or text, got \"" + value + "\"");
             }
             options.format = value == "json" ? PlanFormat::Json : PlanFormat::Text;
-        } else if (option == "--png") {
-            options.pngFile = value;
         } else if (option == "--move-to") {
             options.moveTo = parseMoveTo(value);
         } else {
             parseSize(value, options);
         }
     }
-    if (options.installation && !options.select) {
-        throw PlanUsageError("--installation needs --select");
-    }
-    if (options.moveTo && !options.select) {
-        throw PlanUsageError("--move-to needs --select");
+    for (const auto& [option, needsSelection] :
+         {std::pair{"--installation", options.installation.has_value()},
+          std::pair{"--pdf", options.pdfFile.has_value()},
+          std::pair{"--datanorm-pdf", options.datanormPdfFile.has_value()},
+          std::pair{"--move-to", options.moveTo.has_value()}}) {
+        if (needsSelection && !options.select) {
+            throw PlanUsageError(std::string(option) + " needs --select");
+        }
     }
     return options;
 }
