@@ -94,6 +94,9 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         {"--pdf", &options.pdfFile},
         {"--datanorm-pdf", &options.datanormPdfFile},
         {"--project", &options.projectName},
+        {"--open", &options.openFile},
+        {"--save", &options.saveFile},
+        {"--material-csv", &options.materialCsvFile},
     };
     const std::map<std::string, bool*> flags{
         {"--dump-catalogue", &options.dumpCatalogue},
@@ -101,9 +104,18 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         {"--protected-boiler", &options.protectedBoiler},
         {"--ten-cm", &options.tenCm},
     };
+    // The options a plan file replaces.
+    const auto isPlanInput = [&](const std::string& option) {
+        return (texts.count(option) != 0 && option != "--catalogue") ||
+               positions.count(option) != 0 ||
+               (flags.count(option) != 0 && option != "--dump-catalogue") || option == "--select" ||
+               option == "--installation";
+    };
+    bool planInputsGiven = false;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
+        planInputsGiven = planInputsGiven || isPlanInput(option);
         if (const auto flag = flags.find(option); flag != flags.end()) {
             *flag->second = true;
             continue;
@@ -153,12 +165,21 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
     }
     for (const auto& [option, needsSelection] :
          {std::pair{"--installation", options.installation.has_value()},
-          std::pair{"--pdf", options.pdfFile.has_value()},
-          std::pair{"--datanorm-pdf", options.datanormPdfFile.has_value()},
-          std::pair{"--move-to", options.moveTo.has_value()}}) {
+          std::pair{"--pdf", options.pdfFile.has_value() && !options.openFile},
+          std::pair{"--datanorm-pdf", options.datanormPdfFile.has_value() && !options.openFile}}) {
         if (needsSelection && !options.select) {
             throw PlanUsageError(std::string(option) + " needs --select");
         }
+    }
+    if (options.openFile && planInputsGiven) {
+        throw PlanUsageError("--open replaces the inputs and the selection; give only one");
+    }
+    if (!options.select && !options.openFile && (options.saveFile || options.materialCsvFile)) {
+        throw PlanUsageError(std::string(options.saveFile ? "--save" : "--material-csv") +
+                             " needs --select or --open");
+    }
+    if (options.moveTo && !options.select && !options.openFile) {
+        throw PlanUsageError("--move-to needs --select or --open");
     }
     return options;
 }
