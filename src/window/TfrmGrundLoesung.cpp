@@ -14,6 +14,7 @@
 #include "app/TDaten.h"
 #include "base/AsciiCase.h"
 #include "base/NumberFormat.h"
+#include "catalogue/AnlagenPreis.h"
 #include "catalogue/TAufstellung.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
@@ -354,7 +355,7 @@ void TfrmGrund::aktualisiereAnlagenpreis() {
         return;
     }
     edtZubAnlagenpreis->setText(
-        qt(formatFixed(produkt->getGesamtPreis() + Daten->getOptZubehoerPreis(), 2)));
+        qt(formatFixed(getAnlagenNettoPreis(*produkt, Daten->getOptZubehoerPreis()), 2)));
 }
 
 void TfrmGrund::onEditPrice() {

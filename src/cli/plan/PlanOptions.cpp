@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 #include <system_error>
+#include <utility>
 
 namespace velmora {
 
@@ -88,16 +89,20 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         {"--corner-position", &options.cornerPosition},
         {"--boiler-position", &options.boilerPosition},
     };
+    const std::map<std::string, std::optional<std::string>*> optionalTexts{
+        {"--png", &options.pngFile},
+        {"--pdf", &options.pdfFile},
+        {"--datanorm-pdf", &options.datanormPdfFile},
+        {"--project", &options.projectName},
+        {"--open", &options.openFile},
+        {"--save", &options.saveFile},
+        {"--material-csv", &options.materialCsvFile},
+    };
     const std::map<std::string, bool*> flags{
         {"--dump-catalogue", &options.dumpCatalogue},
         {"--boiler-room", &options.boilerRoom},
         {"--protected-boiler", &options.protectedBoiler},
         {"--ten-cm", &options.tenCm},
-    };
-    const std::map<std::string, std::optional<std::string>*> files{
-        {"--open", &options.openFile},
-        {"--save", &options.saveFile},
-        {"--material-csv", &options.materialCsvFile},
     };
     // The options a plan file replaces.
     const auto isPlanInput = [&](const std::string& option) {
@@ -116,9 +121,9 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
             continue;
         }
         const bool takesValue = texts.count(option) != 0 || positions.count(option) != 0 ||
-                                files.count(option) != 0 || option == "--decimals" ||
+                                optionalTexts.count(option) != 0 || option == "--decimals" ||
                                 option == "--select" || option == "--installation" ||
-                                option == "--format" || option == "--png" || option == "--size" ||
+                                option == "--format" || option == "--size" ||
                                 option == "--move-to";
         if (!takesValue) {
             throw PlanUsageError("unknown option \"" + option + "\"");
@@ -127,10 +132,11 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
             throw PlanUsageError(option + " needs a value");
         }
         const std::string& value = arguments[++i];
-        if (const auto file = files.find(option); file != files.end()) {
-            *file->second = value;
-        } else if (const auto text = texts.find(option); text != texts.end()) {
+        if (const auto text = texts.find(option); text != texts.end()) {
             *text->second = value;
+        } else if (const auto optional = optionalTexts.find(option);
+                   optional != optionalTexts.end()) {
+            *optional->second = value;
         } else if (const auto position = positions.find(option); position != positions.end()) {
             *position->second = checkedPosition(option, value);
         } else if (option == "--decimals") {
@@ -151,16 +157,19 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                 throw PlanUsageError("--format: expected json or text, got \"" + value + "\"");
             }
             options.format = value == "json" ? PlanFormat::Json : PlanFormat::Text;
-        } else if (option == "--png") {
-            options.pngFile = value;
         } else if (option == "--move-to") {
             options.moveTo = parseMoveTo(value);
         } else {
             parseSize(value, options);
         }
     }
-    if (options.installation && !options.select) {
-        throw PlanUsageError("--installation needs --select");
+    for (const auto& [option, needsSelection] :
+         {std::pair{"--installation", options.installation.has_value()},
+          std::pair{"--pdf", options.pdfFile.has_value() && !options.openFile},
+          std::pair{"--datanorm-pdf", options.datanormPdfFile.has_value() && !options.openFile}}) {
+        if (needsSelection && !options.select) {
+            throw PlanUsageError(std::string(option) + " needs --select");
+        }
     }
     if (options.openFile && planInputsGiven) {
         throw PlanUsageError("--open replaces the inputs and the selection; give only one");

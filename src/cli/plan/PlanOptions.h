@@ -50,13 +50,19 @@ struct PlanOptions {
     std::optional<std::string> pngFile;
     int pngWidth = 800;
     int pngHeight = 600;
+
+    // The planning sheet and the DATANORM printout as PDF; both need select.
+    std::optional<std::string> pdfFile;
+    std::optional<std::string> datanormPdfFile;
+    // The project name of the printouts; the catalogue's default when not given.
+    std::optional<std::string> projectName;
 };
 
 // Parses the arguments after the program name. defaultCatalogueDir is used when
 // --catalogue is not given. Throws PlanUsageError for an unknown option, a missing or
-// malformed value, an unknown corner code, --installation without --select, --move-to
-// without --select or --open, --open with inputs or a selection, or --save or
-// --material-csv without a selection.
+// malformed value, an unknown corner code, --installation, --pdf or --datanorm-pdf without
+// --select, --move-to without --select or --open, --open with inputs or a selection, or
+// --save or --material-csv without a selection.
 PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                              const std::string& defaultCatalogueDir);
 

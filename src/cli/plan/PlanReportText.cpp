@@ -2,6 +2,7 @@
 
 #include "app/TDaten.h"
 #include "base/NumberFormat.h"
+#include "catalogue/AnlagenPreis.h"
 #include "cli/plan/PlanFacts.h"
 #include "cli/plan/PlanReport.h"
 
@@ -69,7 +70,7 @@ void writeCurrent(std::ostream& out, const TDaten& daten) {
         << produkt->getMindestAbstand(10, t.TankPosition, t.HeizraumPosition) << " cm\n"
         << "  Richtpreis:           " << preis(produkt->getGesamtPreis()) << '\n'
         << "  Anlagenpreis:         "
-        << preis(produkt->getGesamtPreis() + daten.getOptZubehoerPreis()) << '\n'
+        << preis(getAnlagenNettoPreis(*produkt, daten.getOptZubehoerPreis())) << '\n'
         << "  Material\n";
     for (std::size_t i = 0; i < produkt->getZubehoerOptionalListeCount(); ++i) {
         const TZubehoerItem& zeile = produkt->getZubehoerOptionalListe(i);

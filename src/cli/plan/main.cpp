@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "app/PlanRestore.h"
@@ -15,6 +16,7 @@
 #include "cli/plan/CatalogueDump.h"
 #include "cli/plan/PlanFileOptions.h"
 #include "cli/plan/PlanOptions.h"
+#include "cli/plan/PlanPdf.h"
 #include "cli/plan/PlanPng.h"
 #include "cli/plan/PlanReport.h"
 #include "cli/plan/StderrHost.h"
@@ -109,6 +111,15 @@ int run(PlanOptions& options) {
     if (options.pngFile) {
         std::string error;
         if (!writePlanPng(daten, *options.pngFile, options.pngWidth, options.pngHeight, error)) {
+            std::cerr << "velmora-plan: " << error << '\n';
+            return 1;
+        }
+    }
+    const std::string project = options.projectName.value_or(daten.getStandardProjektName());
+    for (const auto& [file, printout] : {std::pair{options.pdfFile, Printout::PlanningSheet},
+                                         std::pair{options.datanormPdfFile, Printout::Datanorm}}) {
+        std::string error;
+        if (file && !writePrintoutPdf(daten, printout, project, *file, error)) {
             std::cerr << "velmora-plan: " << error << '\n';
             return 1;
         }

@@ -161,7 +161,7 @@ TEST(PlanRun, UsageErrorsExitWithTwo) {
           "--png out.png --size 0x600", "--select 951100 --installation 999", "--move-to 10,10",
           "--select 951100 --move-to 10", "--select 951100 --move-to 10x20",
           "--select 951100 --move-to nan,0", "--select 951100 --move-to 1e12,0",
-          "--select 951530 --move-to 10,10"}) {
+          "--select 951530 --move-to 10,10", "--pdf out.pdf", "--datanorm-pdf out.pdf", "--pdf"}) {
         SCOPED_TRACE(arguments);
         const testing::PlanProcessResult run = plan(kKeller + " " + arguments);
         EXPECT_EQ(run.status, 2);
