@@ -147,7 +147,10 @@ TEST_F(VorgabenTest, AnsweringNoToTheCloseQuestionKeepsEverything) {
 
     EXPECT_FALSE(window->close());
     ASSERT_EQ(host.questions.size(), 1U);
-    EXPECT_EQ(host.questions.front(), "Möchten Sie HALVEX Velmora wirklich schließen?");
+    // The shown plan was never saved: the question warns about that first.
+    EXPECT_EQ(host.questions.front(),
+              "Der angezeigte Plan ist nicht gespeichert; seine Änderungen gehen verloren.\r\n"
+              "Möchten Sie HALVEX Velmora wirklich schließen?");
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(text("edtVorgRaumHoehe"), "2,5");
     EXPECT_EQ(text("lblLoesTankart"), "HALVEX Batterietank PE 1000 l");
