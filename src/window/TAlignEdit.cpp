@@ -1,0 +1,80 @@
+#include "window/TAlignEdit.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+#include "base/NumberFormat.h"
+
+namespace velmora {
+
+namespace {
+
+bool isDecimalSeparator(QChar c) {
+    return c == QLatin1Char(',') || c == QLatin1Char('.');
+}
+
+// Filters instead of rejecting, so that a pasted "12 m" still gives "12": keeps digits, a
+// minus at the very start and the first decimal separator; the cursor keeps its place
+// among the kept characters.
+class NumericFilter : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override {
+        QString kept;
+        kept.reserve(input.size());
+        int keptBeforeCursor = 0;
+        bool hasSeparator = false;
+        for (int i = 0; i < input.size(); ++i) {
+            const QChar c = input.at(i);
+            bool keep = false;
+            if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+                keep = true;
+            } else if (c == QLatin1Char('-')) {
+                keep = kept.isEmpty();
+            } else if (isDecimalSeparator(c)) {
+                keep = !hasSeparator;
+                hasSeparator = true;
+            }
+            if (keep) {
+                kept.append(c);
+                if (i < position) {
+                    ++keptBeforeCursor;
+                }
+            }
+        }
+        input = kept;
+        position = keptBeforeCursor;
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+TAlignEdit::TAlignEdit(QWidget* parent) : QLineEdit(parent) {
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setValidator(new NumericFilter(this));
+}
+
+void TAlignEdit::SetFloat(double value) {
+    setText(QString::fromStdString(formatFixed(value, decimals_)));
+}
+
+int TAlignEdit::decimals() const {
+    return decimals_;
+}
+
+void TAlignEdit::setDecimals(int decimals) {
+    decimals_ = decimals < 0 ? 0 : decimals;
+}
+
+void TAlignEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        focusNextChild();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+}  // namespace velmora
