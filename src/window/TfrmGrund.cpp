@@ -20,7 +20,9 @@
 #include <QVBoxLayout>
 
 #include "app/TDaten.h"
+#include "app/TMoveTank.h"
 #include "base/Host.h"
+#include "drawing/TGrafik.h"
 #include "window/PlanImageView.h"
 #include "window/PositionButtonGroup.h"
 #include "window/TAlignEdit.h"
@@ -111,6 +113,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
 
     lblVersionsNr->setText(QString::fromStdString(TDaten::getAktuelleVersion()));
     erstelleImpressum();
+    erstelleGrafikGross();
     layout->activate();
     ordneImpressumAn();
     loescheAnzeige();

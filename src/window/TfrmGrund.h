@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QString>
 #include <QWidget>
 
 #include <memory>
@@ -25,13 +27,16 @@ class PlanImageView;
 class PositionButtonGroup;
 class TAlignEdit;
 class TDaten;
+class TGrafik;
+class TMoveTank;
 class TProdukt;
 
 // The program's main window: the inputs, the search, the solution list, the shown solution
 // with its installation and material, the plan and the imprint. It holds no planning logic;
 // every step goes through the core. Sources by concern: construction and layout here,
 // inputs and search (TfrmGrundVorgaben.cpp), solutions and material (TfrmGrundLoesung.cpp),
-// keyboard (TfrmGrundTasten.cpp), imprint (TfrmGrundImpressum.cpp).
+// keyboard (TfrmGrundTasten.cpp), imprint (TfrmGrundImpressum.cpp), plan view, enlarged view
+// and free positioning (TfrmGrundGrafik.cpp).
 class TfrmGrund : public QWidget {
     Q_OBJECT
 
@@ -111,10 +116,28 @@ private:
     bool behandleTaste(int key, Qt::KeyboardModifiers modifiers);
     void waehleNachbarzeile(int schritt);
 
-    // --- enlarged view (filled by the plan view's own source) ---
+    // --- plan view, enlarged view and free positioning (TfrmGrundGrafik.cpp) ---
+    class Beobachter;
+    void erstelleGrafikGross();
+    void verbindeBild(PlanImageView* bild);
     bool isGrafikGrossOpen() const;
+    void oeffneGrafikGross();
     void closeGrafikGross();
     void zeichneGrafikGross();
+    // A position button of the enlarged view: acts through its twin of the main view.
+    void onGrafikGrossPosition(PositionButtonGroup& gruppe, const std::string& ecke);
+    // The drawing surface of a plan image: the core's for imgGrafik, else the enlarged one.
+    TGrafik* grafikVon(const PlanImageView* bild) const;
+    void onImgGrafikClick();
+    void onTankPositioningToggled(bool down);
+    void onImgMouseDown(PlanImageView* bild, Qt::MouseButton button,
+                        Qt::KeyboardModifiers modifiers);
+    void onImgMouseMove(PlanImageView* bild, QPoint position);
+    // The click handling of a move on bild; false when no move runs there.
+    bool bewegungsKlick(PlanImageView* bild);
+    // Ends the running move: absetzen puts the battery down (where valid), otherwise it
+    // stays where it was.
+    void beendeTankBewegung(bool absetzen);
 
     // --- imprint (TfrmGrundImpressum.cpp) ---
     void onImpressumClicked();
@@ -197,6 +220,26 @@ private:
     QLabel* lblLabel39 = nullptr;
     QLabel* lblInfoTankposition = nullptr;
     QLabel* lblPreise = nullptr;
+
+    // Enlarged view and free positioning.
+    std::unique_ptr<TGrafik> GrafikGross;
+    std::unique_ptr<TMoveTank> FMoveTank;
+    bool ignoreMoveTank = false;
+    bool FMoveTankFromStrg = false;
+    QString FImgOldHint;
+    QString FImgOldHint2;
+    // The image the running move was started on.
+    PlanImageView* FMoveBild = nullptr;
+    // Installed on the application while a move runs.
+    Beobachter* bewegungsFilter = nullptr;
+    QLabel* imgLupe = nullptr;
+    QGroupBox* gboGrafikGross = nullptr;
+    PlanImageView* imgGrafikGross = nullptr;
+    QPushButton* bbnGrafikGross = nullptr;
+    QGroupBox* gboDarstGross = nullptr;
+    PositionButtonGroup* spbDarstPositionGross = nullptr;
+    PositionButtonGroup* spbDarstEckeGross = nullptr;
+    PositionButtonGroup* spbDarstHeizraumGross = nullptr;
 
     // Imprint.
     QFrame* pnlImpressum = nullptr;
