@@ -66,7 +66,9 @@ bool TfrmGrund::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress) {
         // The installation buttons act when the key goes down; its release is then spent.
-        if (watched != this && behandleTaste(key->key(), key->modifiers())) {
+        const bool druckTaste = watched == btnZubehoer || watched == btnDrehen ||
+                                watched == bbnVarianteLeft || watched == bbnVarianteRight;
+        if (druckTaste && behandleTaste(key->key(), key->modifiers())) {
             tasteBeimDruecken = key->key();
             return true;
         }

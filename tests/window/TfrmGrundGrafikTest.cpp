@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTreeWidget>
 
 #include <cstdlib>
 #include <string>
@@ -26,11 +25,8 @@ class PlanViewTest : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        find<QAbstractButton>("bbnVorgLoesungen")->click();
-        auto* list = find<QTreeWidget>("lviLoesungsanzeige");
-        const auto items = list->findItems(QStringLiteral("951100"), Qt::MatchExactly, 1);
-        ASSERT_EQ(items.size(), 1);
-        list->setCurrentItem(items.front());
+        click("bbnVorgLoesungen");
+        select("951100");
         ASSERT_NE(aufstellung(), nullptr);
         plan = find<PlanImageView>("imgGrafik");
         positioning = find<QAbstractButton>("spbTankPositioning");
@@ -53,7 +49,7 @@ protected:
     static void release(QWidget* image, QPoint at) {
         QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, at);
     }
-    static void click(QWidget* image, QPoint at, Qt::KeyboardModifiers modifiers = {}) {
+    static void clickAt(QWidget* image, QPoint at, Qt::KeyboardModifiers modifiers = {}) {
         press(image, at, modifiers);
         release(image, at);
     }
@@ -106,7 +102,7 @@ TEST_F(PlanViewTest, CtrlMovePressesThePositioningButtonAndPutsDownOnAValidPlace
     EXPECT_NE(aufstellung()->TankPositionMoving(), placed);
     EXPECT_EQ(aufstellung()->getTankPosition(), placed) << "nothing committed while moving";
 
-    click(plan, pixel(1500, 2000));
+    clickAt(plan, pixel(1500, 2000));
     EXPECT_TRUE(host.errors.empty());
     EXPECT_NE(aufstellung()->getTankPosition(), placed);
     EXPECT_NE(aufstellung()->CurrentOffset(), (TPoint{0, 0}));
@@ -126,11 +122,11 @@ TEST_F(PlanViewTest, InvalidPutDownReportsAndKeepsOutlinesAndOffset) {
     auto* loesungen = find<QAbstractButton>("bbnVorgLoesungen");
     hover(loesungen, QPoint(5, 5));
     EXPECT_NE(aufstellung()->TankPositionMoving(), inside);
+    markRows();
     QTest::mouseClick(loesungen, Qt::LeftButton);
-    // A search would have placed a fresh installation, moving copies and all, in the corner.
-    EXPECT_NE(aufstellung()->TankPositionMoving(), tank) << "no search while carrying";
+    EXPECT_FALSE(searchedSinceMark()) << "no search while carrying";
 
-    click(plan, pixel(2900, 2000));
+    clickAt(plan, pixel(2900, 2000));
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_EQ(host.errors.front(), kWrongPlace);
     EXPECT_EQ(aufstellung()->getTankPosition(), tank);
@@ -162,7 +158,7 @@ TEST_F(PlanViewTest, OnlyCtrlAloneOrTheDownButtonStartsAMove) {
     for (const Qt::KeyboardModifiers modifiers :
          {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
         pickUpAndMoveTo(pixel(1500, 2000), modifiers);
-        click(plan, pixel(1500, 2000));
+        clickAt(plan, pixel(1500, 2000));
         EXPECT_NE(aufstellung()->CurrentOffset(), (TPoint{0, 0}));
         EXPECT_TRUE(positioning->isChecked());
         EXPECT_EQ(plan->toolTip().toStdString(), "Zum Positionieren bitte klicken.");
@@ -174,14 +170,14 @@ TEST_F(PlanViewTest, OnlyCtrlAloneOrTheDownButtonStartsAMove) {
 TEST_F(PlanViewTest, EscapeCancelsAMoveAndKeysWaitForItsEnd) {
     const TPoints placed = aufstellung()->getTankPosition();
     pickUpAndMoveTo(pixel(1500, 2000));
-    QTest::keyClick(window.get(), Qt::Key_3, Qt::KeypadModifier);  // no new tank position
+    key(Qt::Key_3);  // no new tank position
     EXPECT_TRUE(find<QAbstractButton>("spbDarstPositionOL")->isChecked());
-    QTest::keyClick(window.get(), Qt::Key_Escape);
+    key(Qt::Key_Escape, Qt::NoModifier);
     EXPECT_FALSE(positioning->isChecked());
     EXPECT_EQ(aufstellung()->getTankPosition(), placed);
     EXPECT_TRUE(host.errors.empty());
     // The next click opens the enlarged view again.
-    click(plan, pixel(1500, 2000));
+    clickAt(plan, pixel(1500, 2000));
     EXPECT_TRUE(find<QGroupBox>("gboGrafikGross")->isVisible());
 }
 
@@ -206,7 +202,7 @@ TEST_F(PlanViewTest, MagnifierShowsOverThePlanWhileThePositioningButtonIsUp) {
 }
 
 TEST_F(PlanViewTest, EnlargedViewCoversInputsAndSolutionAndClosesByDoubleClick) {
-    click(plan, QPoint(10, 10));
+    clickAt(plan, QPoint(10, 10));
     auto* gross = find<QGroupBox>("gboGrafikGross");
     auto* bild = find<PlanImageView>("imgGrafikGross");
     auto* schliessen = find<QAbstractButton>("bbnGrafikGross");
@@ -233,14 +229,14 @@ TEST_F(PlanViewTest, EnlargedViewCoversInputsAndSolutionAndClosesByDoubleClick) 
     EXPECT_TRUE(find<QAbstractButton>("bbnVorgLoesungen")->hasFocus());
 
     // Number-block plus opens it again, number-block minus closes it.
-    QTest::keyClick(window.get(), Qt::Key_Plus, Qt::KeypadModifier);
+    key(Qt::Key_Plus);
     EXPECT_TRUE(gross->isVisible());
-    QTest::keyClick(window.get(), Qt::Key_Minus, Qt::KeypadModifier);
+    key(Qt::Key_Minus);
     EXPECT_FALSE(gross->isVisible());
 }
 
 TEST_F(PlanViewTest, EnlargedPositionButtonsActThroughTheMainOnesAndRedraw) {
-    click(plan, QPoint(10, 10));
+    clickAt(plan, QPoint(10, 10));
     auto* bild = find<PlanImageView>("imgGrafikGross");
     const QImage vorher = bild->image().copy();
     EXPECT_TRUE(find<QAbstractButton>("spbDarstPositionGrossOL")->isChecked());
@@ -254,7 +250,7 @@ TEST_F(PlanViewTest, EnlargedPositionButtonsActThroughTheMainOnesAndRedraw) {
 }
 
 TEST_F(PlanViewTest, MoveOnTheEnlargedViewRedrawsItAndShowsTheResultAfterClosing) {
-    click(plan, QPoint(10, 10));
+    clickAt(plan, QPoint(10, 10));
     auto* bild = find<PlanImageView>("imgGrafikGross");
     // The enlarged view's mapping, from a surface of the same size.
     QtRasterImage abbild(bild->width(), bild->height());
@@ -273,7 +269,7 @@ TEST_F(PlanViewTest, MoveOnTheEnlargedViewRedrawsItAndShowsTheResultAfterClosing
     hover(bild, gross(1500, 1500));
     EXPECT_EQ(redPixels(*bild), 0);
     savePicture(*window, "7-drag-valid");
-    click(bild, gross(1500, 1500));
+    clickAt(bild, gross(1500, 1500));
     EXPECT_TRUE(host.errors.empty());
     EXPECT_TRUE(bild->isVisible()) << "the put-down click is no double-click";
     EXPECT_EQ(bild->toolTip().toStdString(), "Zum Verkleinern bitte doppelklicken.");
