@@ -3,7 +3,10 @@
 #include <QKeyEvent>
 #include <QValidator>
 
+#include "base/LenientNumber.h"
 #include "base/NumberFormat.h"
+#include "window/CalculatorDialog.h"
+#include "window/CalculatorExpression.h"
 
 namespace velmora {
 
@@ -74,7 +77,39 @@ void TAlignEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (opensCalculator(*event)) {
+        openCalculator(event->text());
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+bool TAlignEdit::opensCalculator(const QKeyEvent& event) const {
+    const QString key = event.text();
+    if (key.size() != 1 || !QStringLiteral("*+-/").contains(key) || text().isEmpty() ||
+        isReadOnly() || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        return false;
+    }
+    const bool startsANumber = key == QLatin1String("-") && cursorPosition() == 0 &&
+                               !hasSelectedText() && !text().startsWith(QLatin1Char('-'));
+    return !startsANumber;
+}
+
+void TAlignEdit::openCalculator(const QString& operatorKey) {
+    // A lone sign or separator is no number to calculate with: start from its value, 0.
+    const std::string current = text().toStdString();
+    const QString start =
+        evaluateCalculatorExpression(current).ok
+            ? text()
+            : QString::fromStdString(formatFixed(parseLenient(current), decimals_));
+    auto* calculator = new CalculatorDialog(start + operatorKey, decimals_, this);
+    calculator->setAttribute(Qt::WA_DeleteOnClose);
+    connect(calculator, &QDialog::accepted, this, [this, calculator] {
+        SetFloat(calculator->result());
+        setModified(true);
+    });
+    calculator->open();
 }
 
 }  // namespace velmora

@@ -100,16 +100,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     lviLoesungsanzeige->setColumnWidth(0, 0);
     selectCounter = 0;
 
-    edtVorgRaumBreite->SetFloat(Daten->getStandardRaumBreite());
-    edtVorgRaumLaenge->SetFloat(Daten->getStandardRaumLaenge());
-    edtVorgRaumHoehe->SetFloat(Daten->getStandardRaumHoehe());
-    edtVorgSollVolumen->SetFloat(Daten->getStandardVolumen());
-    edtVorgEinbringHoehe->SetFloat(Daten->getStandardEinbringHoehe());
-    edtVorgEinbringBreite->SetFloat(Daten->getStandardEinbringBreite());
-    edtVorgEckeBreite->SetFloat(0.0);
-    edtVorgEckeLaenge->SetFloat(0.0);
-    zeigeHeizraum(false);
-    aktualisiereKesselRadios();
+    setzeStandardwerte();
 
     lblVersionsNr->setText(QString::fromStdString(TDaten::getAktuelleVersion()));
     erstelleImpressum();
@@ -268,6 +259,18 @@ QGroupBox* TfrmGrund::erstelleVorgaben() {
     befehle->addStretch(1);
     outer->addLayout(befehle);
 
+    // Enter and Tab walk the inputs as they are read: the room and what is cut from it, the
+    // opening, then the wanted storage and the boiler.
+    const QList<QWidget*> reihenfolge{
+        edtVorgRaumBreite,     edtVorgRaumLaenge,     edtVorgRaumHoehe,      edtVorgEckeBreite,
+        edtVorgEckeLaenge,     edtVorgHeizraumBreite, edtVorgheizraumLaenge, edtVorgEinbringHoehe,
+        edtVorgEinbringBreite, cboVorgTankart,        edtVorgSollVolumen,    chkVorgHeizraum,
+        chkVorgKessel,         rboVorgKessel40,       rboVorgKessel10,       bbnVorgLoesungen,
+        bbnVorgLoeschen};
+    for (qsizetype index = 1; index < reihenfolge.size(); ++index) {
+        setTabOrder(reihenfolge[index - 1], reihenfolge[index]);
+    }
+
     connect(bbnVorgLoesungen, &QPushButton::clicked, this, &TfrmGrund::onLoesungen);
     connect(bbnVorgLoeschen, &QPushButton::clicked, this, &TfrmGrund::onLoeschen);
     connect(chkVorgHeizraum, &QCheckBox::clicked, this, &TfrmGrund::onHeizraumClicked);
@@ -363,6 +366,7 @@ QWidget* TfrmGrund::erstelleLoesungsauswahl() {
     lviLoesungsanzeige->header()->setStretchLastSection(true);
     lviLoesungsanzeige->setColumnWidth(1, 60);
     lviLoesungsanzeige->setColumnWidth(2, 190);
+    lviLoesungsanzeige->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auswahlLayout->addWidget(lviLoesungsanzeige);
     layout->addWidget(auswahl, 1);
     connect(lviLoesungsanzeige, &QTreeWidget::itemSelectionChanged, this,
@@ -372,9 +376,10 @@ QWidget* TfrmGrund::erstelleLoesungsauswahl() {
 
     gboLoesung = groupBox("gboLoesung", QStringLiteral("Lösung: "), column);
     auto* loesungLayout = new QHBoxLayout(gboLoesung);
-    loesungLayout->setContentsMargins(8, 4, 8, 6);
+    loesungLayout->setContentsMargins(8, 2, 8, 4);
+    loesungLayout->setSpacing(10);
     imgLoesungProdukt = namedLabel("imgLoesungProdukt", gboLoesung);
-    imgLoesungProdukt->setFixedSize(96, 72);
+    imgLoesungProdukt->setFixedSize(72, 54);
     imgLoesungProdukt->setAlignment(Qt::AlignCenter);
     QSizePolicy picturePolicy = imgLoesungProdukt->sizePolicy();
     picturePolicy.setRetainSizeWhenHidden(true);
@@ -390,9 +395,9 @@ QWidget* TfrmGrund::erstelleLoesungsauswahl() {
 
     gboLoesungsInfos = groupBox("gboLoesungsInfos", QStringLiteral("Aufstellung: "), column);
     auto* infos = new QGridLayout(gboLoesungsInfos);
-    infos->setContentsMargins(8, 4, 8, 6);
+    infos->setContentsMargins(8, 2, 8, 6);
     infos->setHorizontalSpacing(8);
-    infos->setVerticalSpacing(3);
+    infos->setVerticalSpacing(2);
     lblLoesAnzahl = namedLabel("lblLoesAnzahl", gboLoesungsInfos);
     lblLoesVolumen = namedLabel("lblLoesVolumen", gboLoesungsInfos);
     lblLoesTankmasse = namedLabel("lblLoesTankmasse", gboLoesungsInfos);

@@ -73,6 +73,8 @@ private:
     void onHeizraumClicked();
     void onKesselClicked();
     void onTankartChanged();
+    // The catalogue's defaults in the inputs, no corner, no boiler room.
+    void setzeStandardwerte();
     // Enabling, colours and the boiler edits' values for a boiler-room state.
     void zeigeHeizraum(bool checked);
     void aktualisiereKesselRadios();
@@ -96,6 +98,8 @@ private:
     void onVarianteLeft();
     void onVarianteRight();
     void onDrehen();
+    // Makes installation Index of the shown product current; ignored past the list's end.
+    void waehleAufstellung(std::size_t Index);
     void onZubehoer();
     void onZubOK();
     void onZubItemChanged(QListWidgetItem* item);
@@ -106,8 +110,6 @@ private:
     void onEckePosition(const std::string& corner);
     void onHeizraumPosition(const std::string& corner);
     void zeigeZeichnungsebene();
-    bool materialSichtbar() const;
-    bool loesungsanzeigeSichtbar() const;
     void aktualisiereAnlagenpreis();
     void zeigeGrafik();
 

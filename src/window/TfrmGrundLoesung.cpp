@@ -17,6 +17,7 @@
 #include "catalogue/TAufstellung.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
+#include "prices/ui/TfrmTankCustomPrice.h"
 #include "window/PlanImageView.h"
 #include "window/PositionButtonGroup.h"
 #include "window/TfrmGrund.h"
@@ -258,13 +259,7 @@ void TfrmGrund::onVarianteRight() {
             i += 1;
         }
     }
-    if (i >= liste.size()) {
-        return;
-    }
-    VarianteIndex = i;
-    Daten->aendereAufstellung(VarianteIndex);
-    fuelleAnzeige();
-    zeigeGrafik();
+    waehleAufstellung(i);
 }
 
 void TfrmGrund::onVarianteLeft() {
@@ -287,10 +282,7 @@ void TfrmGrund::onVarianteLeft() {
             i -= 1;
         }
     }
-    VarianteIndex = i;
-    Daten->aendereAufstellung(VarianteIndex);
-    fuelleAnzeige();
-    zeigeGrafik();
+    waehleAufstellung(i);
 }
 
 void TfrmGrund::onDrehen() {
@@ -307,21 +299,18 @@ void TfrmGrund::onDrehen() {
     } else {
         i += 1;
     }
-    if (i >= liste.size()) {
+    waehleAufstellung(i);
+}
+
+void TfrmGrund::waehleAufstellung(std::size_t Index) {
+    const TProdukt* produkt = Daten->getAktuellesProdukt();
+    if (produkt == nullptr || Index >= produkt->getMoeglicheAufstellVarianten().size()) {
         return;
     }
-    VarianteIndex = i;
+    VarianteIndex = Index;
     Daten->aendereAufstellung(VarianteIndex);
     fuelleAnzeige();
     zeigeGrafik();
-}
-
-bool TfrmGrund::materialSichtbar() const {
-    return !gboZubehoer->isHidden();
-}
-
-bool TfrmGrund::loesungsanzeigeSichtbar() const {
-    return !pnlLoesungsanzeige->isHidden();
 }
 
 void TfrmGrund::zeigeZeichnungsebene() {
@@ -368,8 +357,14 @@ void TfrmGrund::aktualisiereAnlagenpreis() {
         qt(formatFixed(produkt->getGesamtPreis() + Daten->getOptZubehoerPreis(), 2)));
 }
 
-// Filled by the price window's own change.
-void TfrmGrund::onEditPrice() {}
+void TfrmGrund::onEditPrice() {
+    const TProdukt* produkt = Daten->getAktuellesProdukt();
+    if (produkt == nullptr) {
+        return;
+    }
+    TfrmTankCustomPrice::openForm(this, produkt->CustomPriceElems());
+    fuelleAnzeige();
+}
 
 // Filled by the printouts' own change.
 void TfrmGrund::onDrucken() {}

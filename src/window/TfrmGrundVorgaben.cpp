@@ -62,6 +62,20 @@ void TfrmGrund::onLoeschen() {
     lviTmp.clear();
     loescheAnzeige();
 
+    setzeStandardwerte();
+
+    loesungVorhanden = false;
+    spbDarstPosition->press("OL");
+    selectCounter = 2;
+    spbDarstEcke->setButtonsEnabled(false);
+    spbDarstPosition->setAllVisible();
+    spbDarstHeizraum->setButtonsEnabled(false);
+    spbDarstHeizraum->setAllVisible();
+    Daten->setzeLoesungZurueck();
+    zeigeGrafik();
+}
+
+void TfrmGrund::setzeStandardwerte() {
     edtVorgSollVolumen->SetFloat(Daten->getStandardVolumen());
     edtVorgRaumBreite->SetFloat(Daten->getStandardRaumBreite());
     edtVorgRaumLaenge->SetFloat(Daten->getStandardRaumLaenge());
@@ -73,16 +87,6 @@ void TfrmGrund::onLoeschen() {
     aktualisiereKesselRadios();
     edtVorgEckeBreite->SetFloat(0.0);
     edtVorgEckeLaenge->SetFloat(0.0);
-
-    loesungVorhanden = false;
-    spbDarstPosition->press("OL");
-    selectCounter = 2;
-    spbDarstEcke->setButtonsEnabled(false);
-    spbDarstPosition->setAllVisible();
-    spbDarstHeizraum->setButtonsEnabled(false);
-    spbDarstHeizraum->setAllVisible();
-    Daten->setzeLoesungZurueck();
-    zeigeGrafik();
 }
 
 void TfrmGrund::zeigeHeizraum(bool checked) {
