@@ -140,7 +140,7 @@ bool TfrmGrund::behandleTaste(int key, Qt::KeyboardModifiers modifiers) {
     } else if (key == Qt::Key_5) {
         klicke(btnDrehen);
     } else if (key == Qt::Key_Plus) {
-        if (!isGrafikGrossOpen() && loesungsanzeigeSichtbar()) {
+        if (!isGrafikGrossOpen() && !pnlLoesungsanzeige->isHidden()) {
             oeffneGrafikGross();
         }
     } else if (key == Qt::Key_Minus) {

@@ -186,6 +186,7 @@ TEST_F(PlanViewTest, MagnifierShowsOverThePlanWhileThePositioningButtonIsUp) {
     EXPECT_FALSE(lupe->isVisible());
     hover(plan, QPoint(20, 20));
     EXPECT_TRUE(lupe->isVisible());
+    savePicture(*window, "9-magnifier");
     EXPECT_EQ(lupe->toolTip().toStdString(), "Zum Vergrößern bitte klicken.");
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(plan, &leave);
