@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "window/EventFilterFunction.h"
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -119,7 +121,6 @@ private:
     void waehleNachbarzeile(int schritt);
 
     // --- plan view, enlarged view and free positioning (TfrmGrundGrafik.cpp) ---
-    class Beobachter;
     void erstelleGrafikGross();
     void verbindeBild(PlanImageView* bild);
     bool isGrafikGrossOpen() const;
@@ -232,8 +233,6 @@ private:
     QString FImgOldHint2;
     // The image the running move was started on.
     PlanImageView* FMoveBild = nullptr;
-    // Installed on the application while a move runs.
-    Beobachter* bewegungsFilter = nullptr;
     QLabel* imgLupe = nullptr;
     QGroupBox* gboGrafikGross = nullptr;
     PlanImageView* imgGrafikGross = nullptr;
@@ -242,6 +241,11 @@ private:
     PositionButtonGroup* spbDarstPositionGross = nullptr;
     PositionButtonGroup* spbDarstEckeGross = nullptr;
     PositionButtonGroup* spbDarstHeizraumGross = nullptr;
+    // Owned here, not by the Qt parent, so that they go with the window's members: the
+    // controls they watch still send events while Qt destroys them.
+    std::unique_ptr<EventFilterFunction> lupenBeobachter;
+    // Installed on the application while a move runs.
+    std::unique_ptr<EventFilterFunction> bewegungsFilter;
 
     // Imprint.
     QFrame* pnlImpressum = nullptr;

@@ -15,13 +15,13 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include <functional>
 #include <utility>
 
 #include "app/TDaten.h"
 #include "app/TankMove.h"
 #include "base/Host.h"
 #include "drawing/TGrafik.h"
+#include "window/EventFilterFunction.h"
 #include "window/PlanImageView.h"
 #include "window/PositionButtonGroup.h"
 #include "window/TfrmGrund.h"
@@ -76,17 +76,6 @@ void kopiereKnoepfe(const PositionButtonGroup& von, PositionButtonGroup& nach) {
 
 }  // namespace
 
-// Lets a handler watch another object's events without a class of its own.
-class TfrmGrund::Beobachter : public QObject {
-public:
-    Beobachter(std::function<bool(QObject*, QEvent*)> handler, QObject* parent)
-        : QObject(parent), handler_(std::move(handler)) {}
-    bool eventFilter(QObject* watched, QEvent* event) override { return handler_(watched, event); }
-
-private:
-    std::function<bool(QObject*, QEvent*)> handler_;
-};
-
 void TfrmGrund::erstelleGrafikGross() {
     imgLupe = new QLabel(gboGrafik);
     imgLupe->setObjectName(QStringLiteral("imgLupe"));
@@ -131,8 +120,8 @@ void TfrmGrund::erstelleGrafikGross() {
     connect(imgGrafik, &PlanImageView::clicked, this, &TfrmGrund::onImgGrafikClick);
 
     // The magnifier: shown while the pointer is over the plan, a click on it as on the plan.
-    auto* lupenBeobachter = new Beobachter(
-        [this](QObject* watched, QEvent* event) {
+    lupenBeobachter =
+        std::make_unique<EventFilterFunction>([this](QObject* watched, QEvent* event) {
             if (event->type() == QEvent::Leave) {
                 const QPoint zeiger = gboGrafik->mapFromGlobal(QCursor::pos());
                 const QWidget* anderes = watched == imgGrafik ? static_cast<QWidget*>(imgLupe)
@@ -146,44 +135,41 @@ void TfrmGrund::erstelleGrafikGross() {
                 return true;
             }
             return false;
-        },
-        this);
-    imgGrafik->installEventFilter(lupenBeobachter);
-    imgLupe->installEventFilter(lupenBeobachter);
+        });
+    imgGrafik->installEventFilter(lupenBeobachter.get());
+    imgLupe->installEventFilter(lupenBeobachter.get());
 
     // While the battery is carried, the rest of the window waits: a command would change the
     // installation the move is about to put down. Escape cancels the move, and the battery
     // follows the pointer over the whole window.
-    bewegungsFilter = new Beobachter(
-        [this](QObject* watched, QEvent* event) {
-            auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget == nullptr || widget->window() != this || widget == FMoveBild) {
+    bewegungsFilter = std::make_unique<EventFilterFunction>([this](QObject* watched,
+                                                                   QEvent* event) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr || widget->window() != this || widget == FMoveBild) {
+            return false;
+        }
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+                    beendeTankBewegung(false);
+                }
+                return true;
+            case QEvent::MouseMove:
+                onImgMouseMove(FMoveBild,
+                               FMoveBild->mapFromGlobal(
+                                   static_cast<QMouseEvent*>(event)->globalPosition().toPoint()));
+                return true;
+            case QEvent::KeyRelease:
+            case QEvent::ShortcutOverride:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+                return true;
+            default:
                 return false;
-            }
-            switch (event->type()) {
-                case QEvent::KeyPress:
-                    if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-                        beendeTankBewegung(false);
-                    }
-                    return true;
-                case QEvent::MouseMove:
-                    onImgMouseMove(
-                        FMoveBild,
-                        FMoveBild->mapFromGlobal(
-                            static_cast<QMouseEvent*>(event)->globalPosition().toPoint()));
-                    return true;
-                case QEvent::KeyRelease:
-                case QEvent::ShortcutOverride:
-                case QEvent::MouseButtonPress:
-                case QEvent::MouseButtonRelease:
-                case QEvent::MouseButtonDblClick:
-                case QEvent::Wheel:
-                    return true;
-                default:
-                    return false;
-            }
-        },
-        this);
+        }
+    });
 }
 
 void TfrmGrund::verbindeBild(PlanImageView* bild) {
@@ -323,7 +309,7 @@ void TfrmGrund::onImgMouseDown(PlanImageView* bild, Qt::MouseButton button,
     FImgOldHint = bild->toolTip();
     bild->setToolTip(kHintPositionieren);
     imgLupe->hide();
-    qApp->installEventFilter(bewegungsFilter);
+    qApp->installEventFilter(bewegungsFilter.get());
 }
 
 void TfrmGrund::onImgMouseMove(PlanImageView* bild, QPoint position) {
@@ -362,7 +348,7 @@ bool TfrmGrund::bewegungsKlick(PlanImageView* bild) {
 
 void TfrmGrund::beendeTankBewegung(bool absetzen) {
     PlanImageView* bild = FMoveBild;
-    qApp->removeEventFilter(bewegungsFilter);
+    qApp->removeEventFilter(bewegungsFilter.get());
     ignoreMoveTank = true;
     if (absetzen && !putDownTank(*Daten, *FMoveTank)) {
         host().showError("Die Tankanlage kann an dieser Stelle nicht positioniert werden.");
