@@ -112,6 +112,8 @@ private:
     void onEckePosition(const std::string& corner);
     void onHeizraumPosition(const std::string& corner);
     void zeigeZeichnungsebene();
+    // The solution display (not the start panel) is showing.
+    bool loesungsanzeigeSichtbar() const;
     void aktualisiereAnlagenpreis();
     void zeigeGrafik();
 
