@@ -140,7 +140,7 @@ bool TfrmGrund::behandleTaste(int key, Qt::KeyboardModifiers modifiers) {
     } else if (key == Qt::Key_5) {
         klicke(btnDrehen);
     } else if (key == Qt::Key_Plus) {
-        if (!isGrafikGrossOpen() && !pnlLoesungsanzeige->isHidden()) {
+        if (!isGrafikGrossOpen() && loesungsanzeigeSichtbar()) {
             oeffneGrafikGross();
         }
     } else if (key == Qt::Key_Minus) {
