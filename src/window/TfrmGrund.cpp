@@ -21,7 +21,9 @@
 
 #include "app/PlanFile.h"
 #include "app/TDaten.h"
+#include "app/TMoveTank.h"
 #include "base/Host.h"
+#include "drawing/TGrafik.h"
 #include "window/PlanFileDialogs.h"
 #include "window/PlanImageView.h"
 #include "window/PositionButtonGroup.h"
@@ -104,6 +106,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
 
     lblVersionsNr->setText(QString::fromStdString(TDaten::getAktuelleVersion()));
     erstelleImpressum();
+    erstelleGrafikGross();
     layout->activate();
     ordneImpressumAn();
     loescheAnzeige();

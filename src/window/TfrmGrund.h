@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
 #include <string>
+
+#include "window/EventFilterFunction.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -30,14 +33,17 @@ struct PlanFile;
 struct PlanFileDialogs;
 class TAlignEdit;
 class TDaten;
+class TGrafik;
+class TMoveTank;
 class TProdukt;
 
 // The program's main window: the inputs, the search, the solution list, the shown solution
 // with its installation and material, the plan and the imprint. It holds no planning logic;
 // every step goes through the core. Sources by concern: construction and layout here,
 // inputs and search (TfrmGrundVorgaben.cpp), solutions and material (TfrmGrundLoesung.cpp),
-// keyboard (TfrmGrundTasten.cpp), imprint (TfrmGrundImpressum.cpp), plan files, material
-// export, help and update check (TfrmGrundPlanDatei.cpp).
+// keyboard (TfrmGrundTasten.cpp), imprint (TfrmGrundImpressum.cpp), plan view, enlarged view
+// and free positioning (TfrmGrundGrafik.cpp), plan files, material export, help and update
+// check (TfrmGrundPlanDatei.cpp).
 class TfrmGrund : public QWidget {
     Q_OBJECT
 
@@ -115,6 +121,8 @@ private:
     void onEckePosition(const std::string& corner);
     void onHeizraumPosition(const std::string& corner);
     void zeigeZeichnungsebene();
+    // The solution display (not the start panel) is showing.
+    bool loesungsanzeigeSichtbar() const;
     void aktualisiereAnlagenpreis();
     void zeigeGrafik();
 
@@ -123,10 +131,27 @@ private:
     bool behandleTaste(int key, Qt::KeyboardModifiers modifiers);
     void waehleNachbarzeile(int schritt);
 
-    // --- enlarged view (filled by the plan view's own source) ---
+    // --- plan view, enlarged view and free positioning (TfrmGrundGrafik.cpp) ---
+    void erstelleGrafikGross();
+    void verbindeBild(PlanImageView* bild);
     bool isGrafikGrossOpen() const;
+    void oeffneGrafikGross();
     void closeGrafikGross();
     void zeichneGrafikGross();
+    // A position button of the enlarged view: acts through its twin of the main view.
+    void onGrafikGrossPosition(PositionButtonGroup& gruppe, const std::string& ecke);
+    // The drawing surface of a plan image: the core's for imgGrafik, else the enlarged one.
+    TGrafik* grafikVon(const PlanImageView* bild) const;
+    void onImgGrafikClick();
+    void onTankPositioningToggled(bool down);
+    void onImgMouseDown(PlanImageView* bild, Qt::MouseButton button,
+                        Qt::KeyboardModifiers modifiers);
+    void onImgMouseMove(PlanImageView* bild, QPoint position);
+    // The click handling of a move on bild; false when no move runs there.
+    bool bewegungsKlick(PlanImageView* bild);
+    // Ends the running move: absetzen puts the battery down (where valid), otherwise it
+    // stays where it was.
+    void beendeTankBewegung(bool absetzen);
 
     // --- plan files, material export, help, update check (TfrmGrundPlanDatei.cpp) ---
     void erstellePlanDateiUndHilfe();
@@ -237,6 +262,28 @@ private:
     QPushButton* bbnPlanSpeichern = nullptr;
     QPushButton* bbnHilfe = nullptr;
     QPushButton* bbnZubExport = nullptr;
+    // Enlarged view and free positioning.
+    std::unique_ptr<TGrafik> GrafikGross;
+    std::unique_ptr<TMoveTank> FMoveTank;
+    bool ignoreMoveTank = false;
+    bool FMoveTankFromStrg = false;
+    QString FImgOldHint;
+    QString FImgOldHint2;
+    // The image the running move was started on.
+    PlanImageView* FMoveBild = nullptr;
+    QLabel* imgLupe = nullptr;
+    QGroupBox* gboGrafikGross = nullptr;
+    PlanImageView* imgGrafikGross = nullptr;
+    QPushButton* bbnGrafikGross = nullptr;
+    QGroupBox* gboDarstGross = nullptr;
+    PositionButtonGroup* spbDarstPositionGross = nullptr;
+    PositionButtonGroup* spbDarstEckeGross = nullptr;
+    PositionButtonGroup* spbDarstHeizraumGross = nullptr;
+    // Owned here, not by the Qt parent, so that they go with the window's members: the
+    // controls they watch still send events while Qt destroys them.
+    std::unique_ptr<EventFilterFunction> lupenBeobachter;
+    // Installed on the application while a move runs.
+    std::unique_ptr<EventFilterFunction> bewegungsFilter;
 
     // Imprint.
     QFrame* pnlImpressum = nullptr;

@@ -314,6 +314,10 @@ void TfrmGrund::waehleAufstellung(std::size_t Index) {
     zeigeGrafik();
 }
 
+bool TfrmGrund::loesungsanzeigeSichtbar() const {
+    return !pnlLoesungsanzeige->isHidden();
+}
+
 void TfrmGrund::zeigeZeichnungsebene() {
     gboZubehoer->hide();
     pnlZeichnungsebene->show();

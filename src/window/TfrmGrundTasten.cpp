@@ -139,6 +139,14 @@ bool TfrmGrund::behandleTaste(int key, Qt::KeyboardModifiers modifiers) {
         klicke(bbnVarianteRight);
     } else if (key == Qt::Key_5) {
         klicke(btnDrehen);
+    } else if (key == Qt::Key_Plus) {
+        if (!isGrafikGrossOpen() && loesungsanzeigeSichtbar()) {
+            oeffneGrafikGross();
+        }
+    } else if (key == Qt::Key_Minus) {
+        if (isGrafikGrossOpen()) {
+            closeGrafikGross();
+        }
     } else {
         return false;
     }
@@ -176,14 +184,5 @@ void TfrmGrund::waehleNachbarzeile(int schritt) {
     lviLoesungsanzeige->setCurrentItem(item);
     lviLoesungsanzeige->scrollToItem(item);
 }
-
-// The enlarged view of the plan: filled by its own change.
-bool TfrmGrund::isGrafikGrossOpen() const {
-    return false;
-}
-
-void TfrmGrund::closeGrafikGross() {}
-
-void TfrmGrund::zeichneGrafikGross() {}
 
 }  // namespace velmora

@@ -59,6 +59,19 @@ TEST_F(WindowPicturesTest, EveryStateKeepsItsControlsInsideTheWindow) {
     QApplication::processEvents();
     savePicture(*window, "4-imprint");
     expectEveryControlInside(*window);
+    find<QAbstractButton>("btnImpOK")->click();
+
+    // A cut-out corner and the boiler room: their buttons hide each other's corner.
+    type("edtVorgRaumBreite", "6");
+    type("edtVorgRaumLaenge", "5");
+    type("edtVorgEckeBreite", "1,2");
+    type("edtVorgEckeLaenge", "0,8");
+    click("chkVorgHeizraum");
+    click("bbnVorgLoesungen");
+    select("951530");
+    QApplication::processEvents();
+    savePicture(*window, "5-corner-boiler");
+    expectEveryControlInside(*window);
 }
 
 }  // namespace

@@ -1,0 +1,285 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include <cstdlib>
+#include <string>
+
+#include "WindowFixture.h"
+#include "app/TDaten.h"
+#include "catalogue/TAufstellung.h"
+#include "drawing/TGrafik.h"
+#include "platform/qt/QtRasterImage.h"
+#include "window/PlanImageView.h"
+
+namespace velmora::testing {
+namespace {
+
+const std::string kWrongPlace = "Die Tankanlage kann an dieser Stelle nicht positioniert werden.";
+
+// The default room of 3 x 4 m with the three-tank battery of 951100 in the top-left corner.
+class PlanViewTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        click("bbnVorgLoesungen");
+        select("951100");
+        ASSERT_NE(aufstellung(), nullptr);
+        plan = find<PlanImageView>("imgGrafik");
+        positioning = find<QAbstractButton>("spbTankPositioning");
+    }
+
+    TAufstellung* aufstellung() {
+        const TProdukt* produkt = window->daten().getAktuellesProdukt();
+        return produkt ? produkt->getAktuelleAufstellVariante() : nullptr;
+    }
+
+    // The pixel of a room point on the main plan.
+    QPoint pixel(double xMm, double yMm) {
+        const TGrafik& grafik = *window->daten().Grafik();
+        return {grafik.pixelX(xMm), grafik.pixelY(yMm)};
+    }
+
+    static void press(QWidget* image, QPoint at, Qt::KeyboardModifiers modifiers) {
+        QTest::mousePress(image, Qt::LeftButton, modifiers, at);
+    }
+    static void release(QWidget* image, QPoint at) {
+        QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, at);
+    }
+    static void clickAt(QWidget* image, QPoint at, Qt::KeyboardModifiers modifiers = {}) {
+        press(image, at, modifiers);
+        release(image, at);
+    }
+    // A pointer move without a button, also outside the image (the image holds the mouse).
+    static void hover(QWidget* image, QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, image->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(image, &move);
+    }
+
+    // Pick-up on the battery, the click that completes it, and one pointer step.
+    void pickUpAndMoveTo(QPoint to, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        const QPoint battery = pixel(1000, 3500);
+        press(plan, battery, modifiers);
+        release(plan, battery);
+        hover(plan, to);
+    }
+
+    static int redPixels(const PlanImageView& image) {
+        int count = 0;
+        const QImage& pixels = image.image();
+        for (int y = 0; y < pixels.height(); ++y) {
+            for (int x = 0; x < pixels.width(); ++x) {
+                count += pixels.pixelColor(x, y) == QColor(255, 0, 0) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    static void savePicture(QWidget& widget, const char* name) {
+        const QByteArray folder = qgetenv("VELMORA_WINDOW_PICTURES");
+        if (!folder.isEmpty()) {
+            QDir().mkpath(QString::fromLocal8Bit(folder));
+            widget.grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/") +
+                               QString::fromLatin1(name) + QStringLiteral(".png"));
+        }
+    }
+
+    PlanImageView* plan = nullptr;
+    QAbstractButton* positioning = nullptr;
+};
+
+TEST_F(PlanViewTest, CtrlMovePressesThePositioningButtonAndPutsDownOnAValidPlace) {
+    const TPoints placed = aufstellung()->getTankPosition();
+    ASSERT_FALSE(positioning->isChecked());
+    pickUpAndMoveTo(pixel(1500, 2000));
+    EXPECT_TRUE(positioning->isChecked());
+    EXPECT_EQ(plan->toolTip().toStdString(), "Zum Positionieren bitte klicken.");
+    EXPECT_EQ(redPixels(*plan), 0) << "a valid place is not hatched";
+    EXPECT_NE(aufstellung()->TankPositionMoving(), placed);
+    EXPECT_EQ(aufstellung()->getTankPosition(), placed) << "nothing committed while moving";
+
+    clickAt(plan, pixel(1500, 2000));
+    EXPECT_TRUE(host.errors.empty());
+    EXPECT_NE(aufstellung()->getTankPosition(), placed);
+    EXPECT_NE(aufstellung()->CurrentOffset(), (TPoint{0, 0}));
+    EXPECT_FALSE(positioning->isChecked());
+    EXPECT_EQ(plan->toolTip().toStdString(), "Zum Vergrößern bitte klicken.");
+    EXPECT_FALSE(find<QGroupBox>("gboGrafikGross")->isVisible()) << "the put-down opens nothing";
+}
+
+TEST_F(PlanViewTest, InvalidPutDownReportsAndKeepsOutlinesAndOffset) {
+    const TPoints tank = aufstellung()->getTankPosition();
+    const TPoints gap = aufstellung()->getGapPosition();
+    pickUpAndMoveTo(pixel(2900, 2000));
+    EXPECT_GT(redPixels(*plan), 0) << "an invalid place is hatched red";
+    // Leaving the image does not end the move: the battery follows over the rest of the
+    // window, whose controls wait meanwhile.
+    const TPoints inside = aufstellung()->TankPositionMoving();
+    auto* loesungen = find<QAbstractButton>("bbnVorgLoesungen");
+    hover(loesungen, QPoint(5, 5));
+    EXPECT_NE(aufstellung()->TankPositionMoving(), inside);
+    markRows();
+    QTest::mouseClick(loesungen, Qt::LeftButton);
+    EXPECT_FALSE(searchedSinceMark()) << "no search while carrying";
+
+    clickAt(plan, pixel(2900, 2000));
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(host.errors.front(), kWrongPlace);
+    EXPECT_EQ(aufstellung()->getTankPosition(), tank);
+    EXPECT_EQ(aufstellung()->getGapPosition(), gap);
+    EXPECT_EQ(aufstellung()->CurrentOffset(), (TPoint{0, 0}));
+    EXPECT_EQ(redPixels(*plan), 0) << "redrawn at the placed position";
+    EXPECT_FALSE(positioning->isChecked());
+}
+
+TEST_F(PlanViewTest, OnlyCtrlAloneOrTheDownButtonStartsAMove) {
+    const QPoint battery = pixel(1000, 3500);
+    for (const Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(Qt::ControlModifier | Qt::ShiftModifier),
+          Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier),
+          Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        press(plan, battery, modifiers);
+        EXPECT_FALSE(positioning->isChecked());
+        release(plan, battery);
+        // Without a move the click opens the enlarged view.
+        EXPECT_TRUE(find<QGroupBox>("gboGrafikGross")->isVisible());
+        find<QAbstractButton>("bbnGrafikGross")->click();
+        EXPECT_FALSE(find<QGroupBox>("gboGrafikGross")->isVisible());
+    }
+
+    // With the button down a mouse-down picks the battery up, with or without Ctrl, and the
+    // button stays down with its hint.
+    positioning->click();
+    EXPECT_EQ(plan->toolTip().toStdString(), "Zum Positionieren bitte klicken.");
+    for (const Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+        pickUpAndMoveTo(pixel(1500, 2000), modifiers);
+        clickAt(plan, pixel(1500, 2000));
+        EXPECT_NE(aufstellung()->CurrentOffset(), (TPoint{0, 0}));
+        EXPECT_TRUE(positioning->isChecked());
+        EXPECT_EQ(plan->toolTip().toStdString(), "Zum Positionieren bitte klicken.");
+    }
+    positioning->click();
+    EXPECT_EQ(plan->toolTip().toStdString(), "Zum Vergrößern bitte klicken.");
+}
+
+TEST_F(PlanViewTest, EscapeCancelsAMoveAndKeysWaitForItsEnd) {
+    const TPoints placed = aufstellung()->getTankPosition();
+    pickUpAndMoveTo(pixel(1500, 2000));
+    key(Qt::Key_3);  // no new tank position
+    EXPECT_TRUE(find<QAbstractButton>("spbDarstPositionOL")->isChecked());
+    key(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_FALSE(positioning->isChecked());
+    EXPECT_EQ(aufstellung()->getTankPosition(), placed);
+    EXPECT_TRUE(host.errors.empty());
+    // The next click opens the enlarged view again.
+    clickAt(plan, pixel(1500, 2000));
+    EXPECT_TRUE(find<QGroupBox>("gboGrafikGross")->isVisible());
+}
+
+TEST_F(PlanViewTest, MagnifierShowsOverThePlanWhileThePositioningButtonIsUp) {
+    auto* lupe = find<QLabel>("imgLupe");
+    EXPECT_FALSE(lupe->isVisible());
+    hover(plan, QPoint(20, 20));
+    EXPECT_TRUE(lupe->isVisible());
+    savePicture(*window, "9-magnifier");
+    EXPECT_EQ(lupe->toolTip().toStdString(), "Zum Vergrößern bitte klicken.");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(plan, &leave);
+    EXPECT_FALSE(lupe->isVisible());
+
+    positioning->click();
+    hover(plan, QPoint(20, 20));
+    EXPECT_FALSE(lupe->isVisible());
+    positioning->click();
+
+    hover(plan, QPoint(20, 20));
+    QTest::mouseClick(lupe, Qt::LeftButton);
+    EXPECT_TRUE(find<QGroupBox>("gboGrafikGross")->isVisible());
+}
+
+TEST_F(PlanViewTest, EnlargedViewCoversInputsAndSolutionAndClosesByDoubleClick) {
+    clickAt(plan, QPoint(10, 10));
+    auto* gross = find<QGroupBox>("gboGrafikGross");
+    auto* bild = find<PlanImageView>("imgGrafikGross");
+    auto* schliessen = find<QAbstractButton>("bbnGrafikGross");
+    ASSERT_TRUE(gross->isVisible());
+    EXPECT_TRUE(schliessen->hasFocus());
+    const QRect vorgaben = find<QWidget>("gboVorgaben")->geometry();
+    EXPECT_EQ(gross->geometry().topLeft(), vorgaben.topLeft());
+    EXPECT_EQ(gross->width(), vorgaben.width());
+    EXPECT_EQ(gross->geometry().bottom(), find<QWidget>("pnlLoesung")->geometry().bottom());
+    EXPECT_EQ(schliessen->geometry(), QRect(gross->width() - 60, gross->height() - 45, 50, 35));
+    const QRect darst = find<QWidget>("gboDarstGross")->geometry();
+    EXPECT_EQ(darst.bottom(), gross->height() - 6);
+    EXPECT_LE(std::abs(darst.left() - (schliessen->x() - darst.right() - 1)), 1) << "centred";
+    EXPECT_EQ(bild->pos(), plan->pos());
+    EXPECT_EQ(bild->width(), gross->width() - 2 * plan->x());
+    EXPECT_EQ(bild->geometry().bottom() + 1 + 10, darst.top());
+    EXPECT_EQ(bild->toolTip().toStdString(), "Zum Verkleinern bitte doppelklicken.");
+    savePicture(*window, "5-enlarged");
+
+    QTest::mouseClick(bild, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_TRUE(gross->isVisible()) << "a click in the enlarged view does nothing";
+    QTest::mouseDClick(bild, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_FALSE(gross->isVisible());
+    EXPECT_TRUE(find<QAbstractButton>("bbnVorgLoesungen")->hasFocus());
+
+    // Number-block plus opens it again, number-block minus closes it.
+    key(Qt::Key_Plus);
+    EXPECT_TRUE(gross->isVisible());
+    key(Qt::Key_Minus);
+    EXPECT_FALSE(gross->isVisible());
+}
+
+TEST_F(PlanViewTest, EnlargedPositionButtonsActThroughTheMainOnesAndRedraw) {
+    clickAt(plan, QPoint(10, 10));
+    auto* bild = find<PlanImageView>("imgGrafikGross");
+    const QImage vorher = bild->image().copy();
+    EXPECT_TRUE(find<QAbstractButton>("spbDarstPositionGrossOL")->isChecked());
+    EXPECT_FALSE(find<QAbstractButton>("spbDarstEckeGrossOL")->isEnabled());
+
+    find<QAbstractButton>("spbDarstPositionGrossUR")->click();
+    EXPECT_TRUE(find<QAbstractButton>("spbDarstPositionUR")->isChecked());
+    EXPECT_TRUE(find<QAbstractButton>("spbDarstPositionGrossUR")->isChecked());
+    EXPECT_EQ(window->daten().getTempData().TankPosition, "UR");
+    EXPECT_NE(bild->image(), vorher) << "the enlarged plan is redrawn";
+}
+
+TEST_F(PlanViewTest, MoveOnTheEnlargedViewRedrawsItAndShowsTheResultAfterClosing) {
+    clickAt(plan, QPoint(10, 10));
+    auto* bild = find<PlanImageView>("imgGrafikGross");
+    // The enlarged view's mapping, from a surface of the same size.
+    QtRasterImage abbild(bild->width(), bild->height());
+    TGrafik abbildung(window->daten().getAppPath(), abbild.canvas(), bild->width(), bild->height(),
+                      false, colors::white, colors::black);
+    window->daten().erstelleGrafik(&abbildung, false, true);
+    const auto gross = [&](double x, double y) {
+        return QPoint(abbildung.pixelX(x), abbildung.pixelY(y));
+    };
+
+    press(bild, gross(1000, 3500), Qt::ControlModifier);
+    release(bild, gross(1000, 3500));
+    hover(bild, gross(2900, 2000));
+    EXPECT_GT(redPixels(*bild), 0);
+    savePicture(*window, "6-drag-invalid");
+    hover(bild, gross(1500, 1500));
+    EXPECT_EQ(redPixels(*bild), 0);
+    savePicture(*window, "7-drag-valid");
+    clickAt(bild, gross(1500, 1500));
+    EXPECT_TRUE(host.errors.empty());
+    EXPECT_TRUE(bild->isVisible()) << "the put-down click is no double-click";
+    EXPECT_EQ(bild->toolTip().toStdString(), "Zum Verkleinern bitte doppelklicken.");
+
+    const QImage hauptVorher = plan->image().copy();
+    find<QAbstractButton>("bbnGrafikGross")->click();
+    EXPECT_NE(plan->image(), hauptVorher) << "the main plan shows the new place";
+    savePicture(*window, "8-after-move");
+}
+
+}  // namespace
+}  // namespace velmora::testing
