@@ -219,6 +219,8 @@ QFrame* Tfrm_prnpreview::buildDirectPrintPanel() {
     pnlDPrint_->setFixedWidth(185);
     pnlDPrint_->setFrameShape(QFrame::StyledPanel);
     auto* column = new QVBoxLayout(pnlDPrint_);
+    // Narrow margins leave the longest choice its whole text in the fixed width.
+    column->setContentsMargins(4, 6, 4, 6);
 
     auto* titleBar = new QHBoxLayout;
     auto* title = new QLabel(QStringLiteral("Direkt Drucken"), pnlDPrint_);
