@@ -285,7 +285,7 @@ QFrame* Tfrm_prnpreview::buildDirectPrintPanel() {
         speStartPage_->setEnabled(selected);
         speEndPage_->setEnabled(selected);
     });
-    connect(printButton_, &QPushButton::clicked, this, [this] { PrintButtonClick(true); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { PrintButtonClick(); });
     return pnlDPrint_;
 }
 
@@ -465,7 +465,7 @@ PrintRange Tfrm_prnpreview::selectedRange() const {
     return PrintRange::All;
 }
 
-void Tfrm_prnpreview::PrintButtonClick(bool askSetup) {
+void Tfrm_prnpreview::PrintButtonClick() {
     if (is_printing_) {
         return;
     }
@@ -475,7 +475,7 @@ void Tfrm_prnpreview::PrintButtonClick(bool askSetup) {
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     printer.setDocName(QString::fromStdString(printJobTitle_));
-    if (askSetup && !(printerSetup_ && printerSetup_(printer))) {
+    if (!printerSetup_ || !printerSetup_(printer)) {
         return;
     }
     printButton_->setEnabled(false);

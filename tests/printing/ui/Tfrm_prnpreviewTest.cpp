@@ -99,6 +99,7 @@ TEST(PreviewTest, RecordingShowsInTheCaptionAndBlocksPrintingAndClosing) {
     record(preview, 2, false);
     EXPECT_TRUE(preview.isVisible());
     EXPECT_EQ(preview.windowTitle().toStdString(), "Druck Velmora - Seiten werden erstellt...");
+    EXPECT_TRUE(preview.isPrinting());
     EXPECT_FALSE(print->isEnabled());
     EXPECT_FALSE(preview.close());
     EXPECT_TRUE(preview.isVisible());
@@ -107,6 +108,7 @@ TEST(PreviewTest, RecordingShowsInTheCaptionAndBlocksPrintingAndClosing) {
     EXPECT_TRUE(control<QToolButton>(preview, "spbDirectPrint")->isChecked());
 
     preview.endDoc();
+    EXPECT_FALSE(preview.isPrinting());
     EXPECT_EQ(preview.windowTitle().toStdString(), "Druck Velmora");
     EXPECT_TRUE(print->isEnabled());
     EXPECT_FALSE(pdf->isEnabled());
