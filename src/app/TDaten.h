@@ -140,6 +140,8 @@ public:
 
     // The project name last entered for a printout, else the default from "settings.dta".
     const std::string& getAktuellerProjektName() const;
+    // The project name as the user entered it (empty: the default applies again).
+    void setAktuellerProjektName(const std::string& Name) { AktuellerProjektname = Name; }
 
     // --- printouts (TDatenDruck.cpp) ---
     // Ask for the project name through the host, then print the planning sheet or the

@@ -1,6 +1,7 @@
 #include "cli/plan/PlanOptions.h"
 
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <system_error>
 #include <utility>
@@ -43,6 +44,26 @@ void parseSize(const std::string& text, PlanOptions& options) {
     options.pngHeight = static_cast<int>(*height);
 }
 
+// "X,Y" in room millimetres; a pointer a thousand kilometres away is a typing error.
+TMyVec parseMoveTo(const std::string& text) {
+    const auto number = [](const char* from, const char* to) -> std::optional<double> {
+        double value = 0.0;
+        const auto [stop, error] = std::from_chars(from, to, value);
+        if (from == to || error != std::errc() || stop != to || !(std::fabs(value) <= 1e9)) {
+            return std::nullopt;
+        }
+        return value;
+    };
+    const std::size_t comma = text.find(',');
+    const char* begin = text.data();
+    const auto x = comma == std::string::npos ? std::nullopt : number(begin, begin + comma);
+    const auto y = x ? number(begin + comma + 1, begin + text.size()) : std::nullopt;
+    if (!y) {
+        throw PlanUsageError("--move-to: expected X,Y in room millimetres, got \"" + text + "\"");
+    }
+    return {*x, *y};
+}
+
 }  // namespace
 
 PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
@@ -73,6 +94,9 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         {"--pdf", &options.pdfFile},
         {"--datanorm-pdf", &options.datanormPdfFile},
         {"--project", &options.projectName},
+        {"--open", &options.openFile},
+        {"--save", &options.saveFile},
+        {"--material-csv", &options.materialCsvFile},
     };
     const std::map<std::string, bool*> flags{
         {"--dump-catalogue", &options.dumpCatalogue},
@@ -80,9 +104,18 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         {"--protected-boiler", &options.protectedBoiler},
         {"--ten-cm", &options.tenCm},
     };
+    // The options a plan file replaces.
+    const auto isPlanInput = [&](const std::string& option) {
+        return (texts.count(option) != 0 && option != "--catalogue") ||
+               positions.count(option) != 0 ||
+               (flags.count(option) != 0 && option != "--dump-catalogue") || option == "--select" ||
+               option == "--installation";
+    };
+    bool planInputsGiven = false;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
+        planInputsGiven = planInputsGiven || isPlanInput(option);
         if (const auto flag = flags.find(option); flag != flags.end()) {
             *flag->second = true;
             continue;
@@ -90,7 +123,8 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         const bool takesValue = texts.count(option) != 0 || positions.count(option) != 0 ||
                                 optionalTexts.count(option) != 0 || option == "--decimals" ||
                                 option == "--select" || option == "--installation" ||
-                                option == "--format" || option == "--size";
+                                option == "--format" || option == "--size" ||
+                                option == "--move-to";
         if (!takesValue) {
             throw PlanUsageError("unknown option \"" + option + "\"");
         }
@@ -123,17 +157,29 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                 throw PlanUsageError("--format: expected json or text, got \"" + value + "\"");
             }
             options.format = value == "json" ? PlanFormat::Json : PlanFormat::Text;
+        } else if (option == "--move-to") {
+            options.moveTo = parseMoveTo(value);
         } else {
             parseSize(value, options);
         }
     }
     for (const auto& [option, needsSelection] :
          {std::pair{"--installation", options.installation.has_value()},
-          std::pair{"--pdf", options.pdfFile.has_value()},
-          std::pair{"--datanorm-pdf", options.datanormPdfFile.has_value()}}) {
+          std::pair{"--pdf", options.pdfFile.has_value() && !options.openFile},
+          std::pair{"--datanorm-pdf", options.datanormPdfFile.has_value() && !options.openFile}}) {
         if (needsSelection && !options.select) {
             throw PlanUsageError(std::string(option) + " needs --select");
         }
+    }
+    if (options.openFile && planInputsGiven) {
+        throw PlanUsageError("--open replaces the inputs and the selection; give only one");
+    }
+    if (!options.select && !options.openFile && (options.saveFile || options.materialCsvFile)) {
+        throw PlanUsageError(std::string(options.saveFile ? "--save" : "--material-csv") +
+                             " needs --select or --open");
+    }
+    if (options.moveTo && !options.select && !options.openFile) {
+        throw PlanUsageError("--move-to needs --select or --open");
     }
     return options;
 }
