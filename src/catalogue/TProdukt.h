@@ -168,6 +168,9 @@ public:
     double getPreis() const;
     // The custom price entry (looked up on first read), or null without a store.
     TTankCustomPrice* CustomPriceElem() const;
+    // The entries the price window edits: the product's own, then its accessory's for each
+    // accessory line in line order (an accessory on two lines twice). Empty without a store.
+    std::vector<TTankCustomPrice*> CustomPriceElems() const;
     // Price of the first working-list accessory numbered ArtNr1 or ArtNr2 (case ignored;
     // empty ArtNr2 means ArtNr1); 0 when there is none.
     double getZubehoerPreis(const std::string& ArtNr1, const std::string& ArtNr2) const;

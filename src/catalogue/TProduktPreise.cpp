@@ -1,5 +1,6 @@
 #include "base/AsciiCase.h"
 #include "catalogue/TProdukt.h"
+#include "catalogue/TZubehoerItem.h"
 #include "catalogue/VariantFittings.h"
 
 namespace velmora {
@@ -10,6 +11,19 @@ double TProdukt::getPreis() const {
 
 TTankCustomPrice* TProdukt::CustomPriceElem() const {
     return FCustomPrice.elem(ArtNr, Preis);
+}
+
+std::vector<TTankCustomPrice*> TProdukt::CustomPriceElems() const {
+    std::vector<TTankCustomPrice*> entries;
+    if (TTankCustomPrice* own = CustomPriceElem()) {
+        entries.push_back(own);
+    }
+    for (const auto& line : ZubehoerOptional) {
+        if (TTankCustomPrice* entry = line->getZubehoer()->CustomPriceElem()) {
+            entries.push_back(entry);
+        }
+    }
+    return entries;
 }
 
 double TProdukt::getZubehoerPreis(const std::string& ArtNr1, const std::string& ArtNr2) const {

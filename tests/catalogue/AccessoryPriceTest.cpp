@@ -56,6 +56,21 @@ TEST_F(PriceFixture, CustomPriceReplacesTheCataloguePriceOnlyWhenInUse) {
     EXPECT_EQ(z.CustomPriceElem()->OriginalPrice(), 20.0);
 }
 
+TEST_F(PriceFixture, PriceWindowEntriesFollowTheAccessoryLines) {
+    EXPECT_TRUE(produkt({.artNr = "ohne-Speicher"}).CustomPriceElems().empty());
+
+    TTankCustomPrices prices(directory);
+    TProdukt& p = produkt({.artNr = "T-1"}, &prices);
+    EXPECT_EQ(p.CustomPriceElems(), std::vector<TTankCustomPrice*>{p.CustomPriceElem()});
+
+    TZubehoer& valve = p.addZubehoer("Ventil", "V-1", 20.0, true, {}, {});
+    TZubehoer& pipe = p.addZubehoer("Rohr", "R-1", 5.0, false, {}, {});
+    p.setZubehoerListeOptional({&valve, &pipe, &valve});
+    EXPECT_EQ(p.CustomPriceElems(),
+              (std::vector<TTankCustomPrice*>{&prices.getElem("T-1"), &prices.getElem("V-1"),
+                                              &prices.getElem("R-1"), &prices.getElem("V-1")}));
+}
+
 // 3+2 with Hp 4, Ep 2, Up 0, UpSonder 1, and accessories in this list order.
 class FittingFixture : public CatalogueFixture {
 protected:

@@ -17,8 +17,9 @@ void PictureWriter::save(const QString& relativePath, const QImage& image) {
         return;
     }
     const QString suffix = QFileInfo(relativePath).suffix().toLower();
-    if (suffix != QLatin1String("jpg") && suffix != QLatin1String("bmp")) {
-        failures_ << QStringLiteral("%1: neither .jpg nor .bmp").arg(relativePath);
+    if (suffix != QLatin1String("jpg") && suffix != QLatin1String("bmp") &&
+        suffix != QLatin1String("png")) {
+        failures_ << QStringLiteral("%1: not .jpg, .bmp or .png").arg(relativePath);
         return;
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
@@ -26,17 +27,18 @@ void PictureWriter::save(const QString& relativePath, const QImage& image) {
         return;
     }
     const bool jpeg = suffix == QLatin1String("jpg");
+    const bool png = suffix == QLatin1String("png");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         failures_ << QStringLiteral("%1: %2").arg(path, file.errorString());
         return;
     }
-    QImageWriter writer(&file, jpeg ? "jpeg" : "bmp");
+    QImageWriter writer(&file, jpeg ? "jpeg" : (png ? "png" : "bmp"));
     if (jpeg) {
         writer.setQuality(92);
     }
-    // Bitmaps keep exact colours: their white is the transparent key.
-    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    // Bitmaps keep exact colours: their white is the transparent key. PNG icons keep alpha.
+    const QImage pixels = image.convertToFormat(png ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (!writer.write(pixels) || !file.commit()) {
         failures_ << QStringLiteral("%1: %2").arg(path, writer.errorString());
         return;

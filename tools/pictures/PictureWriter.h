@@ -13,8 +13,8 @@ class PictureWriter {
 public:
     explicit PictureWriter(const QString& root);
 
-    // `relativePath` ends in .jpg (JPEG, quality 92) or .bmp (24-bit bitmap) and stays
-    // below the root; any other path is a failure.
+    // `relativePath` ends in .jpg (JPEG, quality 92), .bmp (24-bit bitmap) or .png (with
+    // alpha) and stays below the root; any other path is a failure.
     void save(const QString& relativePath, const QImage& image);
 
     int written() const { return written_; }

@@ -12,6 +12,7 @@
 #include "PipePictures.h"
 #include "ProductPictures.h"
 #include "TankPictures.h"
+#include "WindowPictures.h"
 
 int main(int argc, char** argv) {
     using namespace velmora::pictures;
@@ -37,6 +38,8 @@ int main(int argc, char** argv) {
     writeBoilerRoomPictures(writer);
     writeLogoPicture(writer);
     writeProductPictures(products, writer);
+    writeHeaderPicture(writer);
+    writeProgramIcon(writer);
 
     for (const QString& failure : writer.failures()) {
         err << "velmora-make-pictures: " << failure << "\n";

@@ -78,9 +78,12 @@ void QtHost::processEvents() {
 }
 
 void QtHost::requestQuit() {
-    // A queued call survives until the loop runs; quit() alone is lost before exec().
+    // A queued call survives until the loop runs; quit() alone is lost before exec(). exit()
+    // rather than quit(): quit() first asks every window to close, and the main window would
+    // ask its close question after a start-up error.
     if (QCoreApplication* application = QCoreApplication::instance()) {
-        QMetaObject::invokeMethod(application, &QCoreApplication::quit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            application, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     }
 }
 

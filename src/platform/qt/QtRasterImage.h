@@ -12,14 +12,16 @@ namespace velmora {
 // the plan images of the window and the off-screen plan of a printout.
 class QtRasterImage : public RasterImage {
 public:
-    QtRasterImage(int width, int height);
+    // width x height logical pixels; devicePixelRatio physical pixels per logical one, so that
+    // a plan drawn in logical pixels stays sharp on a high-resolution screen.
+    QtRasterImage(int width, int height, double devicePixelRatio = 1.0);
     ~QtRasterImage() override;
     QtRasterImage(const QtRasterImage&) = delete;
     QtRasterImage& operator=(const QtRasterImage&) = delete;
 
     Canvas& canvas() override { return canvas_; }
-    int width() const override { return image_.width(); }
-    int height() const override { return image_.height(); }
+    int width() const override { return canvas_.width(); }
+    int height() const override { return canvas_.height(); }
     // The pixels drawn so far.
     const QImage& image() const { return image_; }
 

@@ -160,5 +160,20 @@ TEST_F(QtCanvasTest, RasterImageIsCopiedPixelForPixel) {
     EXPECT_EQ(at(70, 55), 0xFFFFFFu);
 }
 
+TEST(QtRasterImageTest, AHighResolutionImageKeepsLogicalCoordinates) {
+    QtRasterImage sharp(100, 50, 2.0);
+    EXPECT_EQ(sharp.width(), 100);
+    EXPECT_EQ(sharp.canvas().width(), 100);
+    EXPECT_EQ(sharp.canvas().height(), 50);
+    ASSERT_EQ(sharp.image().size(), QSize(200, 100));
+    sharp.canvas().setBrush(Brush{colors::red, BrushStyle::Solid});
+    sharp.canvas().fillRect(TRect{10, 10, 20, 20});
+    const auto pixel = [&](int x, int y) { return sharp.image().pixel(x, y) & 0xFFFFFFu; };
+    EXPECT_EQ(pixel(20, 20), 0xFF0000u);
+    EXPECT_EQ(pixel(39, 39), 0xFF0000u);
+    EXPECT_EQ(pixel(40, 40), 0xFFFFFFu);
+    EXPECT_EQ(pixel(19, 30), 0xFFFFFFu);
+}
+
 }  // namespace
 }  // namespace velmora

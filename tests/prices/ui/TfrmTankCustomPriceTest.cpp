@@ -145,7 +145,7 @@ TEST_F(TfrmTankCustomPriceTest, APriceTypedJustBeforeClosingIsNotLost) {
     EXPECT_TRUE(reread("4711").UseCustomPrice());
 }
 
-TEST_F(TfrmTankCustomPriceTest, ClosingWritesEveryShownEntryOnceForEachListing) {
+TEST_F(TfrmTankCustomPriceTest, ClosingWritesEveryShownEntryAlsoOneListedTwice) {
     TTankCustomPrice& tank = entry("951100", 1000);
     TTankCustomPrice& valve = entry("V-1", 10);
     TTankCustomPrice& pipe = entry("P-2", 5);

@@ -1,0 +1,68 @@
+// The program: the application object, the main window and the message loop.
+
+#include <QApplication>
+#include <QTimer>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/TDaten.h"
+#include "base/Host.h"
+#include "base/NumberFormat.h"
+#include "platform/qt/QtHost.h"
+#include "window/TfrmGrund.h"
+
+namespace {
+
+bool hatAnzeige() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!hatAnzeige()) {
+        std::fputs(
+            "velmora: keine grafische Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY fehlen); "
+            "ohne Anzeige plant velmora-plan, z. B. velmora-plan --room-width 3,5 --volume 5000 "
+            "--format text\n",
+            stderr);
+        return 1;
+    }
+    velmora::setNumberFormat(velmora::numberFormatFromEnvironment());
+    QApplication application(argc, argv);
+    // Qt adopts the user's locale for C functions too; machine formats must stay in "C".
+    std::setlocale(LC_NUMERIC, "C");
+    // The program's title; the window's own caption stays "Velmora".
+    QApplication::setApplicationName(QStringLiteral("HALVEX Velmora"));
+
+    velmora::QtHost qtHost;
+    velmora::installHost(&qtHost);
+    int result = 1;
+    {
+        velmora::TfrmGrund window(
+            (QCoreApplication::applicationDirPath() + QStringLiteral("/")).toStdString());
+        // After missing catalogue files (reported while the window was built) the program
+        // ends without showing it.
+        if (window.daten().getFehlendeDateien().empty()) {
+            window.show();
+            // Lets the installation test and the start benchmark end the program without its
+            // close question.
+            if (const QByteArray quitAfter = qgetenv("VELMORA_QUIT_AFTER_MS");
+                !quitAfter.isEmpty()) {
+                QTimer::singleShot(quitAfter.toInt(), &application,
+                                   [] { QCoreApplication::exit(0); });
+            }
+            result = QApplication::exec();
+        }
+    }
+    velmora::installHost(nullptr);
+    return result;
+}

@@ -1,0 +1,78 @@
+#include <QAbstractButton>
+#include <QDir>
+#include <QTreeWidget>
+
+#include "WindowFixture.h"
+#include "window/PlanImageView.h"
+
+namespace velmora::testing {
+namespace {
+
+using WindowPicturesTest = WindowFixture;
+
+// Every visible control lies inside the fixed client area and inside its parent: at the
+// fixed size a layout that needs more room would cut controls off.
+void expectEveryControlInside(const QWidget& window) {
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        if (!child->isVisible() || child->isWindow() || child->parentWidget() == nullptr) {
+            continue;
+        }
+        const QRect inParent = child->geometry();
+        const QRect parentArea = child->parentWidget()->rect();
+        EXPECT_TRUE(parentArea.contains(inParent))
+            << child->metaObject()->className() << " " << child->objectName().toStdString()
+            << " at " << inParent.x() << "," << inParent.y() << " " << inParent.width() << "x"
+            << inParent.height() << " outside its parent "
+            << child->parentWidget()->objectName().toStdString();
+    }
+}
+
+// Saves what the user sees when VELMORA_WINDOW_PICTURES names a folder.
+void savePicture(QWidget& window, const char* name) {
+    const QByteArray folder = qgetenv("VELMORA_WINDOW_PICTURES");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(QString::fromLocal8Bit(folder));
+        window.grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/") +
+                           QString::fromLatin1(name) + QStringLiteral(".png"));
+    }
+}
+
+TEST_F(WindowPicturesTest, EveryStateKeepsItsControlsInsideTheWindow) {
+    savePicture(*window, "1-start");
+    expectEveryControlInside(*window);
+
+    find<QAbstractButton>("bbnVorgLoesungen")->click();
+    auto* list = find<QTreeWidget>("lviLoesungsanzeige");
+    ASSERT_GT(list->topLevelItemCount(), 2);
+    list->setCurrentItem(list->topLevelItem(2));
+    QApplication::processEvents();
+    savePicture(*window, "2-solution");
+    expectEveryControlInside(*window);
+
+    find<QAbstractButton>("btnZubehoer")->click();
+    QApplication::processEvents();
+    savePicture(*window, "3-material");
+    expectEveryControlInside(*window);
+
+    find<QWidget>("lblImpressum");
+    QTest::mouseClick(find<QWidget>("lblImpressum"), Qt::LeftButton);
+    QApplication::processEvents();
+    savePicture(*window, "4-imprint");
+    expectEveryControlInside(*window);
+    find<QAbstractButton>("btnImpOK")->click();
+
+    // A cut-out corner and the boiler room: their buttons hide each other's corner.
+    type("edtVorgRaumBreite", "6");
+    type("edtVorgRaumLaenge", "5");
+    type("edtVorgEckeBreite", "1,2");
+    type("edtVorgEckeLaenge", "0,8");
+    click("chkVorgHeizraum");
+    click("bbnVorgLoesungen");
+    select("951530");
+    QApplication::processEvents();
+    savePicture(*window, "5-corner-boiler");
+    expectEveryControlInside(*window);
+}
+
+}  // namespace
+}  // namespace velmora::testing
