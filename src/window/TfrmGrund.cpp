@@ -21,6 +21,8 @@
 
 #include "app/TDaten.h"
 #include "base/Host.h"
+#include "printing/TAusdruck.h"
+#include "printing/ui/Tfrm_prnpreview.h"
 #include "window/PlanImageView.h"
 #include "window/PositionButtonGroup.h"
 #include "window/TAlignEdit.h"
@@ -88,6 +90,8 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
 
     Daten = std::make_unique<TDaten>(AppPath, &imgGrafik->canvas(), imgGrafik->width(),
                                      imgGrafik->height(), true);
+    // Every printout opens a fresh preview window of its own.
+    Daten->getAusdruck().setDruckvorschau([] { return std::make_unique<Tfrm_prnpreview>(); });
 
     cboVorgTankart->addItem(QStringLiteral("Alle Tanks"));
     for (std::size_t index = 0; index < Daten->getAnzahlProduktgruppen(); ++index) {
