@@ -17,18 +17,45 @@ std::string programDirectory() {
     return std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
 }
 
-void BM_PlanningSheetPdf(benchmark::State& state) {
-    velmora::ensureOffscreenApplication();
-    velmora::TDaten daten(programDirectory(), false);
+// The demo catalogue searched for a 5000 l battery in a 3,5 x 4 m cellar with the boiler
+// room in the opposite corner, solution 951100 current; false when it is not found.
+bool waehleLoesung(velmora::TDaten& daten) {
     std::string breite = "3,5", laenge = "4", hoehe = "2,2", volumen = "5000", eh = "1,9",
                 eb = "0,8", eckeB, eckeL, hzB = "1", hzL = "1";
-    daten.sucheLoesung("", "OL", "", "UR", breite, 2, laenge, 2, hoehe, 2, volumen, 0, eh, 2, eb,
-                       2, eckeB, 2, eckeL, 2, hzB, 2, hzL, 2, true, false, false, true, false);
+    daten.sucheLoesung("", "OL", "", "UR", breite, 2, laenge, 2, hoehe, 2, volumen, 0, eh, 2, eb, 2,
+                       eckeB, 2, eckeL, 2, hzB, 2, hzL, 2, true, false, false, true, false);
     if (!daten.istInLoesungsListe("951100")) {
+        return false;
+    }
+    daten.setProdukt("951100", false);
+    return true;
+}
+
+// Building the pages alone: print items, the plan picture and the recording.
+void BM_PlanningSheetRecorded(benchmark::State& state) {
+    velmora::ensureOffscreenApplication();
+    velmora::TDaten daten(programDirectory(), false);
+    if (!waehleLoesung(daten)) {
         state.SkipWithError("solution 951100 not found");
         return;
     }
-    daten.setProdukt("951100", false);
+    velmora::TAusdruck ausdruck(daten.getAppPath());
+    for (auto _ : state) {
+        velmora::QtRecordedDocument document;
+        ausdruck.LoesungDruck(document, "Benchmark", daten.getOptZubehoerPreis(),
+                              *daten.getAktuellesProdukt(), daten.getTempData());
+        benchmark::DoNotOptimize(document.pageCount());
+    }
+}
+BENCHMARK(BM_PlanningSheetRecorded)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+void BM_PlanningSheetPdf(benchmark::State& state) {
+    velmora::ensureOffscreenApplication();
+    velmora::TDaten daten(programDirectory(), false);
+    if (!waehleLoesung(daten)) {
+        state.SkipWithError("solution 951100 not found");
+        return;
+    }
     const std::string file =
         (std::filesystem::temp_directory_path() / "velmora-bench-sheet.pdf").string();
     velmora::TAusdruck ausdruck(daten.getAppPath());

@@ -133,10 +133,8 @@ void TAusdruck::druckeSeitenfuss(TPrintSheet& Blatt) {
 }
 
 void TAusdruck::druckeTrennlinie(int y) {
-    druckeTrennlinie(y, Start.X, Ende.X);
-}
-
-void TAusdruck::druckeTrennlinie(int y, int x1, int x2) {
+    const int x1 = Start.X;
+    const int x2 = Ende.X;
     const int s = std::max(roundHalfToEven((x2 - x1) / 60.0), 1);
     for (int n = 0; n * s < x2 - x1; ++n) {
         FSeite.Blatt->AddPrintLine(TPoint{x1 + n * s, y}, TPoint{std::min(x1 + (n + 1) * s, x2), y},
@@ -200,10 +198,12 @@ std::string TAusdruck::kuerzeBezeichnung(const std::string& Text) {
     if (canvas.textWidth(Text) <= maxBezeichnungsBreite) {
         return Text;
     }
-    std::size_t passend = utf8Length(Text);
-    while (passend > 0 &&
-           canvas.textWidth(Text.substr(0, utf8Prefix(Text, passend))) > maxBezeichnungsBreite) {
-        --passend;
+    // Widths grow with the prefix, so the longest fitting one is the last that fits.
+    const std::size_t laenge = utf8Length(Text);
+    std::size_t passend = 0;
+    while (passend < laenge && canvas.textWidth(Text.substr(0, utf8Prefix(Text, passend + 1))) <=
+                                   maxBezeichnungsBreite) {
+        ++passend;
     }
     // Three characters make room for the dots.
     return Text.substr(0, utf8Prefix(Text, passend > 3 ? passend - 3 : 0)) + "...";

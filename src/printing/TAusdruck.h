@@ -48,10 +48,6 @@ public:
     static const std::string EMailZeile;
     static const std::string InternetZeile;
 
-    // The layout values (page units).
-    int getDruckTop() const { return druckTop; }
-    int getSeitenAnzahl() const { return seitenAnzahl; }
-
 private:
     // One page's print items and how many of its top-level items are already drawn.
     struct Seite {
@@ -64,8 +60,8 @@ private:
     void zeichneNeueElemente();
     void druckeSeitenkopf(TPrintSheet& Blatt, const std::string& ProjektName);
     void druckeSeitenfuss(TPrintSheet& Blatt);
+    // The dashed rule across the content width at height y.
     void druckeTrennlinie(int y);
-    void druckeTrennlinie(int y, int x1, int x2);
     static std::string heutigesDatum();
     // A fresh page when a block ending at Unten does not fit above Grenze; returns the y
     // where the block starts (y, or druckTop on the fresh page).

@@ -24,6 +24,8 @@
 #include "app/TMoveTank.h"
 #include "base/Host.h"
 #include "drawing/TGrafik.h"
+#include "printing/TAusdruck.h"
+#include "printing/ui/Tfrm_prnpreview.h"
 #include "window/PlanFileDialogs.h"
 #include "window/PlanImageView.h"
 #include "window/PositionButtonGroup.h"
@@ -92,6 +94,8 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
 
     Daten = std::make_unique<TDaten>(AppPath, &imgGrafik->canvas(), imgGrafik->width(),
                                      imgGrafik->height(), true);
+    // Every printout opens a fresh preview window of its own.
+    Daten->getAusdruck().setDruckvorschau([] { return std::make_unique<Tfrm_prnpreview>(); });
 
     cboVorgTankart->addItem(QStringLiteral("Alle Tanks"));
     for (std::size_t index = 0; index < Daten->getAnzahlProduktgruppen(); ++index) {

@@ -372,8 +372,13 @@ void TfrmGrund::onEditPrice() {
 }
 
 // Filled by the printouts' own change.
-void TfrmGrund::onDrucken() {}
-void TfrmGrund::onDatanormDrucken() {}
+void TfrmGrund::onDrucken() {
+    Daten->druckeLoesung();
+}
+
+void TfrmGrund::onDatanormDrucken() {
+    Daten->druckeDatanorm();
+}
 
 void TfrmGrund::onTankPosition(const std::string& corner) {
     if (corner != Daten->getTempData().TankPosition) {

@@ -42,9 +42,13 @@ QBrush qtBrush(const Brush& brush) {
 
 QtCanvas::QtCanvas(QPainter& painter, int width, int height, int pixelsPerInch)
     : painter_(painter), width_(width), height_(height), pixelsPerInch_(pixelsPerInch) {
-    painter_.setRenderHint(QPainter::Antialiasing, false);
+    prepare(painter_);
+}
+
+void QtCanvas::prepare(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
     // Hatches scale with the page instead of staying device pixels (print pages).
-    painter_.setRenderHint(QPainter::NonCosmeticBrushPatterns, true);
+    painter.setRenderHint(QPainter::NonCosmeticBrushPatterns, true);
 }
 
 void QtCanvas::usePenAndBrush() {

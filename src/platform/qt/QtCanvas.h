@@ -14,6 +14,8 @@ public:
     // The painter must be active for the canvas's whole life. width x height is the logical
     // extent in the painter's units; pixelsPerInch the resolution font points refer to.
     QtCanvas(QPainter& painter, int width, int height, int pixelsPerInch);
+    // The painter settings the canvas relies on; again after the painter is begun anew.
+    static void prepare(QPainter& painter);
 
     int width() const override { return width_; }
     int height() const override { return height_; }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QImage>
 #include <QPainter>
 #include <QPicture>
+#include <QRect>
 #include <QRectF>
+
+#include <memory>
+#include <vector>
 
 #include "canvas/Canvas.h"
 #include "platform/qt/QtCanvas.h"
@@ -10,7 +15,9 @@
 namespace velmora {
 
 // One print page recorded as vector drawing in units of 0.1 mm on A4 (2100 x 2970), to be
-// shown in the preview and replayed onto a printer page.
+// shown in the preview and replayed onto a printer page. Raster images copied onto the page
+// and pictures are kept as they are between the vector parts: a vector page would store
+// each one as a compressed PNG and decode it again at every replay.
 class QtRecordedPage {
 public:
     static constexpr int pageWidth = 2100;
@@ -25,7 +32,7 @@ public:
     QtRecordedPage& operator=(const QtRecordedPage&) = delete;
 
     // The surface of the page; only while recording.
-    Canvas& canvas() { return canvas_; }
+    Canvas& canvas();
     // Ends recording; further drawing on canvas() is ignored. Safe to call twice.
     void finish();
     bool isFinished() const { return !painter_.isActive(); }
@@ -35,9 +42,22 @@ public:
     void replay(QPainter& painter, const QRectF& target) const;
 
 private:
-    QPicture picture_;
+    class PageCanvas;
+    struct ImageCopy {
+        QRect target;
+        QImage image;
+        bool smooth;
+    };
+
+    // Ends the current vector part, keeps the image (drawn stretched into target, smoothly
+    // or pixel for pixel) and starts the next vector part.
+    void appendImage(const QRect& target, const QImage& image, bool smooth);
+
+    // Vector part n is followed by image n, when there is one.
+    std::vector<std::unique_ptr<QPicture>> pictures_;
+    std::vector<ImageCopy> images_;
     QPainter painter_;
-    QtCanvas canvas_;
+    std::unique_ptr<PageCanvas> canvas_;
 };
 
 }  // namespace velmora

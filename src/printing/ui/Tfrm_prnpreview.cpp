@@ -219,6 +219,8 @@ QFrame* Tfrm_prnpreview::buildDirectPrintPanel() {
     pnlDPrint_->setFixedWidth(185);
     pnlDPrint_->setFrameShape(QFrame::StyledPanel);
     auto* column = new QVBoxLayout(pnlDPrint_);
+    // Narrow margins leave the longest choice its whole text in the fixed width.
+    column->setContentsMargins(4, 6, 4, 6);
 
     auto* titleBar = new QHBoxLayout;
     auto* title = new QLabel(QStringLiteral("Direkt Drucken"), pnlDPrint_);
@@ -283,7 +285,7 @@ QFrame* Tfrm_prnpreview::buildDirectPrintPanel() {
         speStartPage_->setEnabled(selected);
         speEndPage_->setEnabled(selected);
     });
-    connect(printButton_, &QPushButton::clicked, this, [this] { PrintButtonClick(true); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { PrintButtonClick(); });
     return pnlDPrint_;
 }
 
@@ -463,7 +465,7 @@ PrintRange Tfrm_prnpreview::selectedRange() const {
     return PrintRange::All;
 }
 
-void Tfrm_prnpreview::PrintButtonClick(bool askSetup) {
+void Tfrm_prnpreview::PrintButtonClick() {
     if (is_printing_) {
         return;
     }
@@ -473,7 +475,7 @@ void Tfrm_prnpreview::PrintButtonClick(bool askSetup) {
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     printer.setDocName(QString::fromStdString(printJobTitle_));
-    if (askSetup && !(printerSetup_ && printerSetup_(printer))) {
+    if (!printerSetup_ || !printerSetup_(printer)) {
         return;
     }
     printButton_->setEnabled(false);

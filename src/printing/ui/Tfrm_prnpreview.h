@@ -56,8 +56,8 @@ public:
     int currentPage() const;
     void setCurrentPage(int page);
 
-    // Prints the pages the direct-print panel selects; askSetup shows the setup step first.
-    void PrintButtonClick(bool askSetup);
+    // Shows the setup step, then prints the pages the direct-print panel selects.
+    void PrintButtonClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

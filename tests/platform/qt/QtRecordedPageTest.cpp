@@ -65,5 +65,28 @@ TEST(QtRecordedPageTest, FontHeightsAreTenthsOfAMillimetre) {
     EXPECT_NEAR(darkRows, 28, 4);
 }
 
+TEST(QtRecordedPageTest, CopiedImagesKeepTheirPlaceInTheDrawingOrder) {
+    QtRecordedPage page;
+    Canvas& canvas = page.canvas();
+    canvas.setBrush(Brush{colors::black, BrushStyle::Solid});
+    canvas.fillRect(TRect{0, 0, 2100, 1000});
+    // A white image with a black square, over the black band and partly below it.
+    const auto image = canvas.createRasterImage(1000, 1000);
+    image->canvas().setBrush(Brush{colors::black, BrushStyle::Solid});
+    image->canvas().fillRect(TRect{0, 500, 500, 1000});
+    canvas.copyRect(TRect{500, 500, 1500, 1500}, *image);
+    // Drawing after the image covers it.
+    canvas.fillRect(TRect{1200, 1200, 1400, 1400});
+    page.finish();
+
+    const QImage replay = replayed(page, 300);
+    EXPECT_TRUE(isDark(replay.pixel(20, 20)));     // the band beside the image
+    EXPECT_FALSE(isDark(replay.pixel(70, 70)));    // the image's white covers the band
+    EXPECT_TRUE(isDark(replay.pixel(70, 120)));    // the image's square
+    EXPECT_FALSE(isDark(replay.pixel(110, 110)));  // white image below the band
+    EXPECT_TRUE(isDark(replay.pixel(130, 130)));   // drawn after the image
+    EXPECT_FALSE(isDark(replay.pixel(160, 160)));  // beyond the image
+}
+
 }  // namespace
 }  // namespace velmora

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,7 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "app/TDaten.h"
 #include "canvas/Canvas.h"
+#include "printing/TAusdruck.h"
 #include "printing/ui/PrintRange.h"
 
 namespace velmora {
@@ -96,6 +99,7 @@ TEST(PreviewTest, RecordingShowsInTheCaptionAndBlocksPrintingAndClosing) {
     record(preview, 2, false);
     EXPECT_TRUE(preview.isVisible());
     EXPECT_EQ(preview.windowTitle().toStdString(), "Druck Velmora - Seiten werden erstellt...");
+    EXPECT_TRUE(preview.isPrinting());
     EXPECT_FALSE(print->isEnabled());
     EXPECT_FALSE(preview.close());
     EXPECT_TRUE(preview.isVisible());
@@ -104,6 +108,7 @@ TEST(PreviewTest, RecordingShowsInTheCaptionAndBlocksPrintingAndClosing) {
     EXPECT_TRUE(control<QToolButton>(preview, "spbDirectPrint")->isChecked());
 
     preview.endDoc();
+    EXPECT_FALSE(preview.isPrinting());
     EXPECT_EQ(preview.windowTitle().toStdString(), "Druck Velmora");
     EXPECT_TRUE(print->isEnabled());
     EXPECT_FALSE(pdf->isEnabled());
@@ -195,10 +200,35 @@ TEST(PreviewTest, PrintsTheChosenPagesOnly) {
 TEST(PreviewTest, CancelledSetupPrintsNothing) {
     Tfrm_prnpreview preview;
     record(preview, 1);
-    if (const char* shot = std::getenv("VELMORA_PREVIEW_PNG")) {
-        preview.grab().save(QString::fromLocal8Bit(shot));
-    }
     EXPECT_TRUE(printToPdf(preview, false).isEmpty());
+}
+
+TEST(PreviewTest, PlanningSheetOfTheCoreComesOutInTheNewestPreview) {
+    TDaten daten(std::getenv("VELMORA_BIN") ? std::getenv("VELMORA_BIN") : ".", false);
+    std::string b = "3,5", l = "4", h = "2,2", v = "5000", eh = "1,9", eb = "0,8", e1, e2, hb, hl;
+    daten.sucheLoesung("", "OL", "", "", b, 2, l, 2, h, 2, v, 0, eh, 2, eb, 2, e1, 2, e2, 2, hb, 2,
+                       hl, 2, false, false, false, true, false);
+    ASSERT_TRUE(daten.istInLoesungsListe("951100"));
+    daten.setProdukt("951100", false);
+    daten.getAusdruck().setDruckvorschau([] { return std::make_unique<Tfrm_prnpreview>(); });
+
+    daten.druckeLoesung();
+    auto* preview = dynamic_cast<Tfrm_prnpreview*>(daten.getAusdruck().getDruckvorschau());
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle().toStdString(), "Druck Velmora");
+    EXPECT_EQ(tabs(*preview), (std::vector<std::string>{"1", "2"}));
+    const QByteArray pdf = printToPdf(*preview);
+    EXPECT_EQ(pdfPages(pdf), 2);
+
+    // The next printout replaces the window.
+    const QPointer<QWidget> first(preview);
+    daten.druckeDatanorm();
+    EXPECT_TRUE(first.isNull());
+    preview = dynamic_cast<Tfrm_prnpreview*>(daten.getAusdruck().getDruckvorschau());
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->windowTitle().toStdString(), "Datanorm-Druck Velmora");
+    EXPECT_GT(preview->document().pageCount(), 1);
 }
 
 }  // namespace
