@@ -103,6 +103,8 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     }
     cboVorgTankart->setCurrentIndex(0);
     rboVorgKessel40->setChecked(true);
+    // The sort-key column keeps its place but takes no room (Qt's minimum would show a stub).
+    lviLoesungsanzeige->header()->setMinimumSectionSize(0);
     lviLoesungsanzeige->setColumnWidth(0, 0);
     selectCounter = 0;
 

@@ -10,8 +10,9 @@ namespace velmora {
 
 namespace {
 
+// The core ends message lines with CR LF; a Qt label would show the CR.
 QString qt(const std::string& text) {
-    return QString::fromStdString(text);
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 void showMessage(QMessageBox::Icon icon, const QString& title, const std::string& text) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "platform/qt/QtHost.h"
@@ -25,6 +26,20 @@ TEST(QtHostTest, AQuitRequestedBeforeTheLoopRunsEndsItAtOnce) {
     host.requestQuit();
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(QtHostTest, MessageLinesEndWithoutACarriageReturn) {
+    QtHost host;
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    host.showError("Datei \"a.dta\" nicht gefunden.\r\nDas Programm wird geschlossen.");
+    EXPECT_EQ(shown.toStdString(),
+              "Datei \"a.dta\" nicht gefunden.\nDas Programm wird geschlossen.");
 }
 
 }  // namespace
