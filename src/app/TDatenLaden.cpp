@@ -22,9 +22,6 @@ namespace velmora {
 
 namespace {
 
-// Files above this size are not held in memory by the DATANORM reader.
-constexpr std::uint64_t kDatanormInMemoryLimit = 10000000;
-
 // An accessory's price is kept rounded to cents, as the catalogue shows it.
 double aufCentGerundet(double preis) {
     return parseLenient(formatFixed(preis, 2));
@@ -42,7 +39,7 @@ void TDaten::ladeDaten() {
 
 bool TDaten::ladeDatanorm(datanorm::TDatanorm& Reader) {
     try {
-        Reader.LoadFromFile(pfad(Dateien->getDatanorm()), kDatanormInMemoryLimit, false);
+        Reader.LoadFromFile(pfad(Dateien->getDatanorm()), datanorm::kDatanormInMemoryLimit, false);
         return true;
     } catch (const std::exception&) {
         // Whatever stopped the load, the article data counts as missing.
