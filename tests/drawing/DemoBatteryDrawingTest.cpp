@@ -227,7 +227,7 @@ TEST_F(DemoBatteryDrawing, PipeBandLiesOverTheFittingsDome) {
     std::set<bool> opposite;
     for (const char* corner : kCorners) {
         forEachArrangement(corner, [&](const std::string& name, const TProdukt& produkt,
-                                       const TAufstellung& a) {
+                                       const TAufstellung&) {
             opposite.insert(produkt.getAufsatzGegenueber());
             const double V = daten.Grafik()->getVerhaeltnis();
             const int d = roundHalfToEven(pictures::domeCentreFromEdge(produkt.getBreite()) * V);

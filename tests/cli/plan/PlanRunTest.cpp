@@ -109,5 +109,14 @@ TEST(PlanRun, HostileInputsNeverCrash) {
     }
 }
 
+TEST(PlanRun, HelpListsTheOptionsAndSucceeds) {
+    const auto run = testing::runPlan("--help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    for (const char* option : {"--catalogue", "--tank-position", "--select", "--png"}) {
+        EXPECT_NE(run.out.find(option), std::string::npos) << option;
+    }
+}
+
 }  // namespace
 }  // namespace velmora
