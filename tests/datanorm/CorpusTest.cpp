@@ -110,7 +110,7 @@ const std::vector<CorpusFile>& corpus() {
     return files;
 }
 
-class CorpusTest : public testing::Test {
+class CorpusTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!fs::is_directory(corpusDir())) {
@@ -120,7 +120,7 @@ protected:
             }
             GTEST_SKIP() << "no DATANORM corpus at " << corpusDir();
         }
-        fs::copy(corpusDir(), FDir.dir(), fs::copy_options::recursive);
+        fs::copy(corpusDir(), FDir.path(), fs::copy_options::recursive);
     }
 
     test::TempDir FDir;

@@ -55,7 +55,7 @@ std::vector<Rabatt> rabatte(const TDatanorm& dn) {
     return result;
 }
 
-class SideFilesTest : public testing::Test {
+class SideFilesTest : public ::testing::Test {
 protected:
     std::unique_ptr<TDatanorm> lade(const std::string& name = "Datanorm.500", bool useErab = true) {
         auto dn = std::make_unique<TDatanorm>();
@@ -185,7 +185,7 @@ TEST_F(SideFilesTest, ADiscountGroupOfOneBlankIsAGroup) {
 TEST_F(SideFilesTest, FailedCacheSaveLeavesTheDiscountRatesAlone) {
     FDir.write("Datanorm.500", kopf5("20200131") + artikel5({.nummer = "1", .rabattgruppe = "R1"}));
     // A directory in the cache's place: saving fails, whoever runs the test.
-    std::filesystem::create_directories(FDir.path("Datanorm.erab") + "/belegt");
+    std::filesystem::create_directories(FDir.path("Datanorm.erab") / "belegt");
     EXPECT_TRUE(rabatte(*lade()).empty());
 }
 

@@ -15,7 +15,7 @@
 #include "DemoDatanorm.h"
 #include "FirstLine.h"
 #include "base/AtomicFile.h"
-#include "catalogue/files/FileBytes.h"
+#include "base/FileBytes.h"
 #include "catalogue/files/TMurvel.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/Utf16.h"
-#include "catalogue/files/FileBytes.h"
+#include "base/FileBytes.h"
 #include "catalogue/files/TMurvel.h"
 #include "catalogue/files/TQvFileHandle.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Utf16.h"
-#include "catalogue/files/TempDirectory.h"
+#include "support/TempDirectory.h"
 
 namespace velmora {
 namespace {

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "catalogue/files/TempDirectory.h"
 #include "cli/plan/RunPlan.h"
+#include "support/TempDirectory.h"
 
 namespace velmora {
 namespace {
