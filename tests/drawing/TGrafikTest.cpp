@@ -134,10 +134,23 @@ protected:
                 canvas.loader().addPicture(tankBild(folder, suffix), 26, 37);
             }
         }
-        TProdukt& p =
-            gruppe.addProdukt("Tank", "", "P1", 1000, 1000.0, 700, 1000, 1500, true, 50, 100, 200,
-                              "", "T", {}, {}, {}, {}, {}, {}, {100, 100}, {600, 300}, {100, 700},
-                              {600, 900}, false, tempData, {}, nullptr);
+        TProdukt& p = gruppe.addProdukt(TProduktDaten{.Bezeichnung = "Tank",
+                                                      .ArtNr = "P1",
+                                                      .Inhalt = 1000,
+                                                      .Preis = 1000.0,
+                                                      .Breite = 700,
+                                                      .Laenge = 1000,
+                                                      .Hoehe = 1500,
+                                                      .Aufstellvariationen = true,
+                                                      .ZusBreite = 50,
+                                                      .ZusLaenge = 100,
+                                                      .ZusSpezLaenge = 200,
+                                                      .Grafik = "T",
+                                                      .RohrStart = {100, 100},
+                                                      .RohrEnde = {600, 300},
+                                                      .RohrStartReihe2 = {100, 700},
+                                                      .RohrEndeReihe2 = {600, 900}},
+                                        tempData, nullptr);
         std::vector<std::unique_ptr<TAufstellvariante>> varianten;
         varianten.push_back(testing::makeVariante(variante));
         ASSERT_TRUE(suche(p, varianten, testing::sucheImRaum(10000, 10000)));

@@ -44,9 +44,23 @@ protected:
         ASSERT_TRUE(
             startPiece.save(programDir.filePath("images/graphics/h/hp_start_l.bmp"), "BMP"));
 
-        tank = &gruppe.addProdukt("Tank", "", "P1", 1000, 1000.0, 700, 1000, 1500, true, 50, 100,
-                                  200, "", "T", {}, {}, {}, {}, {}, {}, {100, 100}, {600, 300},
-                                  {100, 700}, {600, 900}, false, tempData, {}, nullptr);
+        tank = &gruppe.addProdukt(TProduktDaten{.Bezeichnung = "Tank",
+                                                .ArtNr = "P1",
+                                                .Inhalt = 1000,
+                                                .Preis = 1000.0,
+                                                .Breite = 700,
+                                                .Laenge = 1000,
+                                                .Hoehe = 1500,
+                                                .Aufstellvariationen = true,
+                                                .ZusBreite = 50,
+                                                .ZusLaenge = 100,
+                                                .ZusSpezLaenge = 200,
+                                                .Grafik = "T",
+                                                .RohrStart = {100, 100},
+                                                .RohrEnde = {600, 300},
+                                                .RohrStartReihe2 = {100, 700},
+                                                .RohrEndeReihe2 = {600, 900}},
+                                  tempData, nullptr);
         varianten.push_back(makeVariante({.name = "3"}));
         ASSERT_TRUE(suche(*tank, varianten, sucheImRaum(10000, 10000)));
         const auto& aufstellungen = tank->getMoeglicheAufstellVarianten();
