@@ -4,6 +4,7 @@
 
 #include "base/DataDirectory.h"
 #include "drawing/TGrafik.h"
+#include "printing/TAusdruck.h"
 
 namespace velmora {
 
@@ -32,6 +33,7 @@ TDaten::TDaten(std::string AppPath, Canvas* canvas, int GrafikWidth, int GrafikH
                                             false, colors::white, colors::black);
     }
     ladeDaten();
+    Ausdruck = std::make_unique<TAusdruck>(this->AppPath);
     // The update check runs also when loading failed.
     sucheUpdate();
 }

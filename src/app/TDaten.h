@@ -21,6 +21,7 @@ class TDatanorm;
 }
 
 class Canvas;
+class TAusdruck;
 class TGrafik;
 
 // The one central object of the program: owns the catalogue, the custom price store, the
@@ -139,6 +140,17 @@ public:
 
     // The project name last entered for a printout, else the default from "settings.dta".
     const std::string& getAktuellerProjektName() const;
+    // The project name as the user entered it (empty: the default applies again).
+    void setAktuellerProjektName(const std::string& Name) { AktuellerProjektname = Name; }
+
+    // --- printouts (TDatenDruck.cpp) ---
+    // Ask for the project name through the host, then print the planning sheet or the
+    // DATANORM printout of the current solution into the printout builder's preview.
+    // Nothing happens without a current product or when the user cancels.
+    void druckeLoesung();
+    void druckeDatanorm();
+    // The printout builder; the window gives it the preview to print into.
+    TAusdruck& getAusdruck() { return *Ausdruck; }
 
     // The per-user data directory, with a trailing "/".
     static std::string getGeneralDataDir();
@@ -161,6 +173,8 @@ private:
     TProdukt* findeKatalogProdukt(const std::string& WG, const std::string& ArtNr) const;
     // Loads "Datanorm.500" into the reader; false (and errorDatanorm set) on failure.
     bool ladeDatanorm(datanorm::TDatanorm& Reader);
+    // The project-name dialog of the printouts; stores the answer. No value on cancel.
+    std::optional<std::string> frageProjektName();
     std::string pfad(const std::string& Datei) const { return AppPath + Datei; }
 
     // The outlines of the free floor and the walk over the products (TDatenSuche.cpp).
@@ -187,6 +201,7 @@ private:
     TTankCustomPrices FCustomPrices;
     TTempData TempData;
     std::unique_ptr<TGrafik> FGrafik;
+    std::unique_ptr<TAusdruck> Ausdruck;
 
     std::vector<std::unique_ptr<TProduktgruppe>> ProduktgruppenListe;
     std::optional<std::vector<TProdukt*>> LoesungsListe;

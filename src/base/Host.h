@@ -16,6 +16,11 @@ public:
     virtual void showError(const std::string& text) = 0;
     // Modal information box with OK.
     virtual void showInformation(const std::string& text) = 0;
+    // Information box with a web address the user can open (http or https only); without
+    // links the address is shown as text on its own line.
+    virtual void showInformationWithLink(const std::string& text, const std::string& url) {
+        showInformation(text + "\n" + url);
+    }
     // Modal warning with Yes/No; true for Yes.
     virtual bool askWarningYesNo(const std::string& text) = 0;
     // Text input dialog; no value when the user cancels.

@@ -5,44 +5,9 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "base/Utf8.h"
+
 namespace velmora {
-
-namespace {
-
-// Length of a valid UTF-8 sequence at text[i] (overlongs and surrogates rejected), or 0.
-std::size_t validUtf8Length(std::string_view text, std::size_t i) {
-    const auto b0 = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    unsigned min = 0;
-    unsigned cp = 0;
-    if (b0 < 0x80) {
-        return 1;
-    } else if ((b0 & 0xE0) == 0xC0) {
-        length = 2, min = 0x80, cp = b0 & 0x1F;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        length = 3, min = 0x800, cp = b0 & 0x0F;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        length = 4, min = 0x10000, cp = b0 & 0x07;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size()) {
-        return 0;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto b = static_cast<unsigned char>(text[i + k]);
-        if ((b & 0xC0) != 0x80) {
-            return 0;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return 0;
-    }
-    return length;
-}
-
-}  // namespace
 
 std::string jsonQuote(std::string_view text) {
     std::string out;

@@ -1,8 +1,10 @@
 #include "cli/plan/PlanOptions.h"
 
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <system_error>
+#include <utility>
 
 namespace velmora {
 
@@ -42,6 +44,26 @@ void parseSize(const std::string& text, PlanOptions& options) {
     options.pngHeight = static_cast<int>(*height);
 }
 
+// "X,Y" in room millimetres; a pointer a thousand kilometres away is a typing error.
+TMyVec parseMoveTo(const std::string& text) {
+    const auto number = [](const char* from, const char* to) -> std::optional<double> {
+        double value = 0.0;
+        const auto [stop, error] = std::from_chars(from, to, value);
+        if (from == to || error != std::errc() || stop != to || !(std::fabs(value) <= 1e9)) {
+            return std::nullopt;
+        }
+        return value;
+    };
+    const std::size_t comma = text.find(',');
+    const char* begin = text.data();
+    const auto x = comma == std::string::npos ? std::nullopt : number(begin, begin + comma);
+    const auto y = x ? number(begin + comma + 1, begin + text.size()) : std::nullopt;
+    if (!y) {
+        throw PlanUsageError("--move-to: expected X,Y in room millimetres, got \"" + text + "\"");
+    }
+    return {*x, *y};
+}
+
 }  // namespace
 
 PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
@@ -67,23 +89,42 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         {"--corner-position", &options.cornerPosition},
         {"--boiler-position", &options.boilerPosition},
     };
+    const std::map<std::string, std::optional<std::string>*> optionalTexts{
+        {"--png", &options.pngFile},
+        {"--pdf", &options.pdfFile},
+        {"--datanorm-pdf", &options.datanormPdfFile},
+        {"--project", &options.projectName},
+        {"--open", &options.openFile},
+        {"--save", &options.saveFile},
+        {"--material-csv", &options.materialCsvFile},
+    };
     const std::map<std::string, bool*> flags{
         {"--dump-catalogue", &options.dumpCatalogue},
         {"--boiler-room", &options.boilerRoom},
         {"--protected-boiler", &options.protectedBoiler},
         {"--ten-cm", &options.tenCm},
     };
+    // The options a plan file replaces.
+    const auto isPlanInput = [&](const std::string& option) {
+        return (texts.count(option) != 0 && option != "--catalogue") ||
+               positions.count(option) != 0 ||
+               (flags.count(option) != 0 && option != "--dump-catalogue") || option == "--select" ||
+               option == "--installation";
+    };
+    bool planInputsGiven = false;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
+        planInputsGiven = planInputsGiven || isPlanInput(option);
         if (const auto flag = flags.find(option); flag != flags.end()) {
             *flag->second = true;
             continue;
         }
         const bool takesValue = texts.count(option) != 0 || positions.count(option) != 0 ||
-                                option == "--decimals" || option == "--select" ||
-                                option == "--installation" || option == "--format" ||
-                                option == "--png" || option == "--size";
+                                optionalTexts.count(option) != 0 || option == "--decimals" ||
+                                option == "--select" || option == "--installation" ||
+                                option == "--format" || option == "--size" ||
+                                option == "--move-to";
         if (!takesValue) {
             throw PlanUsageError("unknown option \"" + option + "\"");
         }
@@ -93,6 +134,9 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         const std::string& value = arguments[++i];
         if (const auto text = texts.find(option); text != texts.end()) {
             *text->second = value;
+        } else if (const auto optional = optionalTexts.find(option);
+                   optional != optionalTexts.end()) {
+            *optional->second = value;
         } else if (const auto position = positions.find(option); position != positions.end()) {
             *position->second = checkedPosition(option, value);
         } else if (option == "--decimals") {
@@ -113,14 +157,29 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                 throw PlanUsageError("--format: expected json or text, got \"" + value + "\"");
             }
             options.format = value == "json" ? PlanFormat::Json : PlanFormat::Text;
-        } else if (option == "--png") {
-            options.pngFile = value;
+        } else if (option == "--move-to") {
+            options.moveTo = parseMoveTo(value);
         } else {
             parseSize(value, options);
         }
     }
-    if (options.installation && !options.select) {
-        throw PlanUsageError("--installation needs --select");
+    for (const auto& [option, needsSelection] :
+         {std::pair{"--installation", options.installation.has_value()},
+          std::pair{"--pdf", options.pdfFile.has_value() && !options.openFile},
+          std::pair{"--datanorm-pdf", options.datanormPdfFile.has_value() && !options.openFile}}) {
+        if (needsSelection && !options.select) {
+            throw PlanUsageError(std::string(option) + " needs --select");
+        }
+    }
+    if (options.openFile && planInputsGiven) {
+        throw PlanUsageError("--open replaces the inputs and the selection; give only one");
+    }
+    if (!options.select && !options.openFile && (options.saveFile || options.materialCsvFile)) {
+        throw PlanUsageError(std::string(options.saveFile ? "--save" : "--material-csv") +
+                             " needs --select or --open");
+    }
+    if (options.moveTo && !options.select && !options.openFile) {
+        throw PlanUsageError("--move-to needs --select or --open");
     }
     return options;
 }

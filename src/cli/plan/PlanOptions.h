@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "app/PlanInputs.h"
+#include "base/GeometryTypes.h"
+
 namespace velmora {
 
 // A command line velmora-plan cannot run; what() is the one-line message for the user.
@@ -15,20 +18,6 @@ public:
 };
 
 enum class PlanFormat { Json, Text };
-
-// The ten input texts of a search, each exactly as the window's field would hold it.
-struct PlanInputs {
-    std::string roomWidth;
-    std::string roomLength;
-    std::string roomHeight;
-    std::string volume;
-    std::string openingHeight;
-    std::string openingWidth;
-    std::string cornerWidth;
-    std::string cornerLength;
-    std::string boilerWidth;
-    std::string boilerLength;
-};
 
 // What the command line asks of velmora-plan.
 struct PlanOptions {
@@ -49,16 +38,31 @@ struct PlanOptions {
 
     std::optional<std::string> select;
     std::optional<std::size_t> installation;
+    // --move-to: the pointer of one free move, in room millimetres.
+    std::optional<TMyVec> moveTo;
     PlanFormat format = PlanFormat::Json;
+
+    // A plan file replayed instead of the inputs and the selection.
+    std::optional<std::string> openFile;
+    std::optional<std::string> saveFile;
+    std::optional<std::string> materialCsvFile;
 
     std::optional<std::string> pngFile;
     int pngWidth = 800;
     int pngHeight = 600;
+
+    // The planning sheet and the DATANORM printout as PDF; both need select.
+    std::optional<std::string> pdfFile;
+    std::optional<std::string> datanormPdfFile;
+    // The project name of the printouts; the catalogue's default when not given.
+    std::optional<std::string> projectName;
 };
 
 // Parses the arguments after the program name. defaultCatalogueDir is used when
 // --catalogue is not given. Throws PlanUsageError for an unknown option, a missing or
-// malformed value, an unknown corner code or --installation without --select.
+// malformed value, an unknown corner code, --installation, --pdf or --datanorm-pdf without
+// --select, --move-to without --select or --open, --open with inputs or a selection, or
+// --save or --material-csv without a selection.
 PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                              const std::string& defaultCatalogueDir);
 

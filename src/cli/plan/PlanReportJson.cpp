@@ -158,13 +158,19 @@ void writeCurrent(JsonWriter& json, const TDaten& daten, std::size_t varianteInd
         json.endObject();
     }
     json.endArray();
+    json.key("tankPosition");
+    writePoints(json, aktuell ? aktuell->getTankPosition() : TPoints{});
+    json.key("gapPosition");
+    writePoints(json, aktuell ? aktuell->getGapPosition() : TPoints{});
+    const TPoint offset = aktuell ? aktuell->CurrentOffset() : TPoint{};
+    json.key("offset").beginArray().value(offset.X).value(offset.Y).endArray();
     json.endObject();
 }
 
 }  // namespace
 
-std::string planReportJson(const TDaten& daten, const PlanInputs& inputs,
-                           std::size_t varianteIndex) {
+std::string planReportJson(const TDaten& daten, const PlanInputs& inputs, std::size_t varianteIndex,
+                           const std::optional<PlanMove>& move) {
     JsonWriter json(2);
     json.beginObject();
     writeInputs(json, inputs);
@@ -176,6 +182,12 @@ std::string planReportJson(const TDaten& daten, const PlanInputs& inputs,
     writePoints(json, daten.getRoomHzValidated());
     writeSolutions(json, daten);
     writeCurrent(json, daten, varianteIndex);
+    if (move) {
+        json.key("move").beginObject();
+        json.key("to").beginArray().value(move->to.X).value(move->to.Y).endArray();
+        json.key("valid").value(move->valid);
+        json.endObject();
+    }
     json.endObject();
     return json.str();
 }

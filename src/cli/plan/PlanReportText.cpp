@@ -81,7 +81,8 @@ void writeCurrent(std::ostream& out, const TDaten& daten) {
 
 }  // namespace
 
-std::string planReportText(const TDaten& daten, const PlanInputs& inputs) {
+std::string planReportText(const TDaten& daten, const PlanInputs& inputs,
+                           const std::optional<PlanMove>& move) {
     std::ostringstream out;
     writeInputs(out, inputs);
     for (const std::string& message : planMessages(daten.getTempData())) {
@@ -89,6 +90,12 @@ std::string planReportText(const TDaten& daten, const PlanInputs& inputs) {
     }
     writeSolutions(out, daten);
     writeCurrent(out, daten);
+    if (move) {
+        out << "Freie Position " << formatFixed(move->to.X, 0) << "; " << formatFixed(move->to.Y, 0)
+            << " mm: "
+            << (move->valid ? "übernommen" : "nicht möglich, die Tankanlage bleibt an ihrem Platz")
+            << '\n';
+    }
     return out.str();
 }
 

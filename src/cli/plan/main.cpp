@@ -2,15 +2,21 @@
 
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
+#include "app/PlanRestore.h"
 #include "app/TDaten.h"
+#include "app/TankMove.h"
 #include "base/NumberFormat.h"
 #include "cli/plan/CatalogueDump.h"
+#include "cli/plan/PlanFileOptions.h"
 #include "cli/plan/PlanOptions.h"
+#include "cli/plan/PlanPdf.h"
 #include "cli/plan/PlanPng.h"
 #include "cli/plan/PlanReport.h"
 #include "cli/plan/StderrHost.h"
@@ -50,13 +56,14 @@ std::string executableDirectory(const char* argv0) {
     return program.parent_path().string();
 }
 
-void search(TDaten& daten, PlanOptions& o) {
+void search(TDaten& daten, PlanOptions& o, bool zuruecksetzen) {
     PlanInputs& in = o.inputs;
     const int d = o.decimals;
     daten.sucheLoesung(o.type, o.tankPosition, o.cornerPosition, o.boilerPosition, in.roomWidth, d,
                        in.roomLength, d, in.roomHeight, d, in.volume, d, in.openingHeight, d,
                        in.openingWidth, d, in.cornerWidth, d, in.cornerLength, d, in.boilerWidth, d,
-                       in.boilerLength, d, o.boilerRoom, o.protectedBoiler, o.tenCm, true, false);
+                       in.boilerLength, d, o.boilerRoom, o.protectedBoiler, o.tenCm, zuruecksetzen,
+                       false);
 }
 
 // Throws PlanUsageError when the selection names no solution or no installation of it.
@@ -80,7 +87,27 @@ void select(TDaten& daten, const PlanOptions& o) {
     daten.aendereAufstellung(*o.installation, false);
 }
 
+// One free move of the selected battery, as the window runs it: pick-up, one pointer step,
+// put-down. Throws PlanUsageError when the solution has no installation to move.
+PlanMove moveTo(TDaten& daten, TMyVec to) {
+    const auto move = pickUpTank(daten);
+    if (!move) {
+        throw PlanUsageError("--move-to: the selected solution has no installation to move");
+    }
+    moveTankTo(daten, *move, {static_cast<float>(to.X), static_cast<float>(to.Y)});
+    return {to, putDownTank(daten, *move)};
+}
+
 int run(PlanOptions& options) {
+    std::optional<PlanFile> opened;
+    if (options.openFile) {
+        PlanFileReadResult read = openPlanFile(options);
+        if (!read.plan) {
+            std::cerr << "velmora-plan: " << read.error << '\n';
+            return 1;
+        }
+        opened = std::move(read.plan);
+    }
     TDaten daten(options.catalogueDir, false);
     if (options.dumpCatalogue) {
         std::cout << catalogueDumpJson(daten) << '\n';
@@ -90,8 +117,19 @@ int run(PlanOptions& options) {
     if (!daten.getFehlendeDateien().empty()) {
         return 1;
     }
-    search(daten, options);
-    select(daten, options);
+    const PlanInputs givenInputs = options.inputs;
+    if (opened) {
+        const PlanRestoreReport report =
+            restorePlan(daten, *opened, [&] { search(daten, options, false); });
+        for (const std::string& note : report.notes) {
+            std::cerr << "velmora-plan: " << note << '\n';
+        }
+    } else {
+        search(daten, options, true);
+        select(daten, options);
+    }
+    const std::optional<PlanMove> move =
+        options.moveTo ? std::optional(moveTo(daten, *options.moveTo)) : std::nullopt;
     const std::size_t varianteIndex = daten.getVarianteIndex();
     if (options.pngFile) {
         std::string error;
@@ -100,9 +138,22 @@ int run(PlanOptions& options) {
             return 1;
         }
     }
+    const std::string project = options.projectName.value_or(daten.getStandardProjektName());
+    for (const auto& [file, printout] : {std::pair{options.pdfFile, Printout::PlanningSheet},
+                                         std::pair{options.datanormPdfFile, Printout::Datanorm}}) {
+        std::string error;
+        if (file && !writePrintoutPdf(daten, printout, project, *file, error)) {
+            std::cerr << "velmora-plan: " << error << '\n';
+            return 1;
+        }
+    }
+    if (std::string error; !writePlanFiles(daten, options, givenInputs, error)) {
+        std::cerr << "velmora-plan: " << error << '\n';
+        return 1;
+    }
     std::cout << (options.format == PlanFormat::Json
-                      ? planReportJson(daten, options.inputs, varianteIndex)
-                      : planReportText(daten, options.inputs))
+                      ? planReportJson(daten, options.inputs, varianteIndex, move)
+                      : planReportText(daten, options.inputs, move))
               << '\n';
     return 0;
 }

@@ -30,6 +30,18 @@ void QtHost::showInformation(const std::string& text) {
     showMessage(QMessageBox::Information, QStringLiteral("Information"), text);
 }
 
+void QtHost::showInformationWithLink(const std::string& text, const std::string& url) {
+    const QString address = qt(url).toHtmlEscaped();
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
+                    qt(text).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
+                        QStringLiteral("<br><a href=\"%1\">%1</a>").arg(address),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::RichText);
+    box.setTextInteractionFlags(Qt::TextBrowserInteraction);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
 bool QtHost::askWarningYesNo(const std::string& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), qt(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());

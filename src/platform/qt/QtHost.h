@@ -10,6 +10,8 @@ class QtHost : public Host {
 public:
     void showError(const std::string& text) override;
     void showInformation(const std::string& text) override;
+    // The address as a link that opens in the browser.
+    void showInformationWithLink(const std::string& text, const std::string& url) override;
     bool askWarningYesNo(const std::string& text) override;
     std::optional<std::string> inputText(const std::string& caption, const std::string& prompt,
                                          const std::string& initial) override;

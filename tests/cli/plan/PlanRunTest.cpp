@@ -2,7 +2,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/plan/JsonValue.h"
@@ -18,6 +22,10 @@ using Texts = std::vector<std::string>;
 testing::PlanProcessResult plan(const std::string& arguments) {
     const std::string bin = std::getenv("VELMORA_BIN") ? std::getenv("VELMORA_BIN") : ".";
     return testing::runPlan("--catalogue '" + bin + "' " + arguments, "LC_ALL=de_DE.UTF-8");
+}
+
+std::pair<double, double> point(const JsonValue& xy) {
+    return {xy[0].asNumber(), xy[1].asNumber()};
 }
 
 const std::string kKeller =
@@ -52,11 +60,26 @@ TEST(PlanRun, JsonCarriesTheSearchAndTheChosenInstallation) {
         plan(kKeller + " --select " + artNr + " --installation " + std::to_string(last));
     ASSERT_EQ(chosen.status, 0);
     const JsonValue current = JsonValue::parse(chosen.out)["current"];
-    EXPECT_EQ(current.keys(), (Texts{"artNr", "installation", "variant", "horizontal",
-                                     "gesamtBreite", "gesamtLaenge", "gesamtHoehe", "gesamtInhalt",
-                                     "gesamtPreis", "optZubehoerPreis", "mindestAbstaende",
-                                     "mindestAbstand", "heizraumAbstandSeite", "varianteIndex",
-                                     "aktuelleVariante", "gesamtVarianten", "accessories"}));
+    EXPECT_EQ(current.keys(), (Texts{"artNr",
+                                     "installation",
+                                     "variant",
+                                     "horizontal",
+                                     "gesamtBreite",
+                                     "gesamtLaenge",
+                                     "gesamtHoehe",
+                                     "gesamtInhalt",
+                                     "gesamtPreis",
+                                     "optZubehoerPreis",
+                                     "mindestAbstaende",
+                                     "mindestAbstand",
+                                     "heizraumAbstandSeite",
+                                     "varianteIndex",
+                                     "aktuelleVariante",
+                                     "gesamtVarianten",
+                                     "accessories",
+                                     "tankPosition",
+                                     "gapPosition",
+                                     "offset"}));
     EXPECT_EQ(current["installation"].asNumber(), static_cast<double>(last));
     EXPECT_EQ(current["varianteIndex"].asNumber(), static_cast<double>(last));
     EXPECT_EQ(current["aktuelleVariante"].asNumber(), current["gesamtVarianten"].asNumber());
@@ -76,11 +99,69 @@ TEST(PlanRun, TextFormatListsSolutionsAndMaterial) {
     EXPECT_NE(text.out.find("3,5 x 4 x 2,2 m"), std::string::npos);
 }
 
+TEST(PlanRun, MoveToCommitsOnlyAValidPlace) {
+    // 6 x 5 m with the boiler room at the bottom right: the 4+1 battery in the top-left corner
+    // has its tank bounding-box centre at (1645, 3470).
+    const std::string raum =
+        "--room-width 6 --room-length 5 --room-height 2,2 --volume 5000 --opening-width 0,8 "
+        "--opening-height 1,9 --boiler-room --boiler-width 1 --boiler-length 1 "
+        "--boiler-position UR --select 951100";
+    const JsonValue placed = JsonValue::parse(plan(raum).out)["current"];
+    ASSERT_EQ(point(placed["offset"]), (std::pair<double, double>{0, 0}));
+    struct Case {
+        std::string to;
+        bool valid;
+        std::pair<double, double> offset;
+    };
+    const std::vector<Case> cases{
+        {"2500,2500", true, {855, -970}},
+        {"2501.5,2498.5", true, {857, -972}},  // pointer millimetres round half to even
+        {"2500,2000", false, {0, 0}},          // tanks in the boiler clearance
+        {"-3000,3470", false, {0, 0}},         // outside the room
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.to);
+        const testing::PlanProcessResult run = plan(raum + " --move-to " + c.to);
+        ASSERT_EQ(run.status, 0);
+        const JsonValue all = JsonValue::parse(run.out);
+        EXPECT_EQ(all.keys().back(), "move");
+        EXPECT_EQ(all["move"]["valid"].asBool(), c.valid);
+        const JsonValue& current = all["current"];
+        EXPECT_EQ(point(current["offset"]), c.offset);
+        for (const char* outline : {"tankPosition", "gapPosition"}) {
+            ASSERT_EQ(current[outline].size(), placed[outline].size());
+            for (std::size_t i = 0; i < placed[outline].size(); ++i) {
+                const auto [x, y] = point(placed[outline][i]);
+                EXPECT_EQ(point(current[outline][i]),
+                          (std::pair<double, double>{x + c.offset.first, y + c.offset.second}));
+            }
+        }
+    }
+
+    // The plan shows the battery where the move left it.
+    const std::filesystem::path dir = std::filesystem::temp_directory_path();
+    const auto png = [&](const std::string& name, const std::string& move) {
+        const std::filesystem::path file = dir / ("velmora-move-" + name + ".png");
+        EXPECT_EQ(plan(raum + move + " --png '" + file.string() + "'").status, 0);
+        std::ifstream in(file, std::ios::binary);
+        std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        std::filesystem::remove(file);
+        return bytes;
+    };
+    const std::string unmoved = png("unmoved", "");
+    EXPECT_FALSE(unmoved.empty());
+    EXPECT_EQ(png("rejected", " --move-to 2500,2000"), unmoved);
+    EXPECT_NE(png("moved", " --move-to 2500,2500"), unmoved);
+}
+
 TEST(PlanRun, UsageErrorsExitWithTwo) {
     for (const std::string arguments :
          {"--frobnicate", "--room-width", "--tank-position XY", "--select 0000", "--installation 1",
           "--decimals two", "--decimals -1", "--format xml", "--png out.png --size 800",
-          "--png out.png --size 0x600", "--select 951100 --installation 999"}) {
+          "--png out.png --size 0x600", "--select 951100 --installation 999", "--move-to 10,10",
+          "--select 951100 --move-to 10", "--select 951100 --move-to 10x20",
+          "--select 951100 --move-to nan,0", "--select 951100 --move-to 1e12,0",
+          "--select 951530 --move-to 10,10", "--pdf out.pdf", "--datanorm-pdf out.pdf", "--pdf"}) {
         SCOPED_TRACE(arguments);
         const testing::PlanProcessResult run = plan(kKeller + " " + arguments);
         EXPECT_EQ(run.status, 2);

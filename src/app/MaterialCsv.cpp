@@ -1,0 +1,88 @@
+#include "app/MaterialCsv.h"
+
+#include <charconv>
+#include <stdexcept>
+#include <vector>
+
+#include "app/TDaten.h"
+#include "base/AtomicFile.h"
+#include "catalogue/AnlagenPreis.h"
+#include "catalogue/VariantFittings.h"
+
+namespace velmora {
+
+namespace {
+
+std::string field(const std::string& text) {
+    if (text.find_first_of(";\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+// Two decimals with a comma, whatever the user's locale: the file is for German programs.
+std::string euro(double value) {
+    char buffer[64];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    std::string text = error == std::errc() ? std::string(buffer, end) : "0.00";
+    text[text.find('.')] = ',';
+    return text == "-0,00" ? "0,00" : text;
+}
+
+void row(std::string& out, const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        out += (i == 0 ? "" : ";") + field(fields[i]);
+    }
+    out += "\r\n";
+}
+
+}  // namespace
+
+std::string materialCsv(const TProdukt& Produkt, double OptZubehoerPreis) {
+    std::string out = "\xEF\xBB\xBF";
+    row(out, {"Art.-Nr.", "Bezeichnung", "Anzahl", "Einzelpreis", "Gesamtpreis"});
+    const int tanks = Produkt.getAnzahlTanks();
+    row(out, {Produkt.getArtikelNr(), Produkt.getBezeichnung(), std::to_string(tanks),
+              euro(Produkt.getPreis()), euro(tanks * Produkt.getPreis())});
+    for (std::size_t i = 0; i < Produkt.getZubehoerOptionalListeCount(); ++i) {
+        const TZubehoerItem& zeile = Produkt.getZubehoerOptionalListe(i);
+        if (!zeile.isChecked()) {
+            continue;
+        }
+        const TZubehoer& zubehoer = *zeile.getZubehoer();
+        double gesamt = 0.0;
+        if (zeile.isEnabled()) {
+            gesamt = zubehoer.getPreis();
+        } else if (fittingKindOf(zubehoer.getArtNr())) {
+            gesamt = zeile.getAnzahl() * zubehoer.getPreis();
+        }
+        row(out, {zubehoer.getArtNr(), zubehoer.getBezeichnung(), std::to_string(zeile.getAnzahl()),
+                  euro(zubehoer.getPreis()), euro(gesamt)});
+    }
+    const double netto = getAnlagenNettoPreis(Produkt, OptZubehoerPreis);
+    row(out, {"", "Netto", "", "", euro(netto)});
+    row(out, {"", "Brutto (incl. MwSt)", "", "", euro(getAnlagenBruttoPreis(netto))});
+    return out;
+}
+
+bool writeMaterialCsv(const std::filesystem::path& path, const TDaten& daten, std::string& error) {
+    const TProdukt* produkt = daten.getAktuellesProdukt();
+    if (produkt == nullptr) {
+        throw std::logic_error("writeMaterialCsv: no current product");
+    }
+    if (writeFileAtomically(path, materialCsv(*produkt, daten.getOptZubehoerPreis()))) {
+        return true;
+    }
+    error = "Die Datei \"" + path.string() + "\" kann nicht gespeichert werden.";
+    return false;
+}
+
+}  // namespace velmora

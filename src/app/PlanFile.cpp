@@ -1,0 +1,319 @@
+#include "app/PlanFile.h"
+
+#include <cmath>
+#include <fstream>
+#include <utility>
+
+#include "base/AtomicFile.h"
+#include "base/JsonValue.h"
+#include "base/JsonWriter.h"
+
+namespace velmora {
+
+namespace {
+
+// Longest text accepted for a key: field texts and article numbers are short, a project
+// name is a line. Longer texts only come from damaged or hostile files.
+constexpr std::size_t kMaxFieldText = 256;
+constexpr std::size_t kMaxProjectName = 1000;
+constexpr std::size_t kMaxTickedAccessories = 1000;
+
+// What is wrong with a plan document; becomes the read result's error.
+struct PlanFileFault {
+    std::string reason;
+};
+
+std::string inQuotes(std::string_view name) {
+    return "\"" + std::string(name) + "\"";
+}
+
+// Reads the members of one JSON object, naming each key by its path for the messages.
+class Fields {
+public:
+    Fields(const JsonValue& object, std::string path) : object_(object), path_(std::move(path)) {}
+
+    const JsonValue& member(std::string_view key, JsonValue::Type type,
+                            const char* typeName) const {
+        const JsonValue* value = object_.find(key);
+        if (value == nullptr) {
+            fail(key, "fehlt");
+        }
+        if (value->type() != type) {
+            fail(key, std::string("ist ") + typeName);
+        }
+        return *value;
+    }
+
+    std::string text(std::string_view key, std::size_t maxLength = kMaxFieldText) const {
+        const std::string& value = member(key, JsonValue::Type::String, "kein Text").asString();
+        checkText(key, value, maxLength);
+        return value;
+    }
+
+    bool flag(std::string_view key) const {
+        return member(key, JsonValue::Type::Bool, "kein Wahrheitswert").asBool();
+    }
+
+    std::string corner(std::string_view key) const {
+        std::string value = text(key);
+        if (!value.empty() && value != "OL" && value != "UL" && value != "UR" && value != "OR") {
+            fail(key, "ist keine Ecke (OL, UL, UR, OR oder leer)");
+        }
+        return value;
+    }
+
+    Fields object(std::string_view key) const {
+        return Fields(member(key, JsonValue::Type::Object, "kein Objekt"), name(key));
+    }
+
+    // The member as an object, or none when it is null.
+    std::optional<Fields> optionalObject(std::string_view key) const {
+        const JsonValue* value = object_.find(key);
+        if (value != nullptr && value->type() == JsonValue::Type::Null) {
+            return std::nullopt;
+        }
+        return object(key);
+    }
+
+    int offsetCoordinate(const JsonValue& value, std::string_view key) const {
+        if (value.type() != JsonValue::Type::Number) {
+            fail(key, "enthält keine Zahl");
+        }
+        const double number = value.asNumber();
+        if (number != std::floor(number)) {
+            fail(key, "enthält keine ganzen Millimeter");
+        }
+        if (std::fabs(number) > kMaxPlanOffset) {
+            fail(key, "liegt außerhalb von ±" + std::to_string(kMaxPlanOffset) + " mm");
+        }
+        return static_cast<int>(number);
+    }
+
+    TPoint offset(std::string_view key) const {
+        const auto& pair = member(key, JsonValue::Type::Array, "keine Liste").items();
+        if (pair.size() != 2) {
+            fail(key, "hat nicht genau zwei Zahlen");
+        }
+        return TPoint{offsetCoordinate(pair[0], key), offsetCoordinate(pair[1], key)};
+    }
+
+    std::vector<std::string> texts(std::string_view key, std::size_t maxCount) const {
+        const auto& items = member(key, JsonValue::Type::Array, "keine Liste").items();
+        if (items.size() > maxCount) {
+            fail(key, "hat mehr als " + std::to_string(maxCount) + " Einträge");
+        }
+        std::vector<std::string> result;
+        for (const JsonValue& item : items) {
+            if (item.type() != JsonValue::Type::String) {
+                fail(key, "enthält etwas anderes als Texte");
+            }
+            checkText(key, item.asString(), kMaxFieldText);
+            result.push_back(item.asString());
+        }
+        return result;
+    }
+
+    [[noreturn]] void fail(std::string_view key, const std::string& what) const {
+        throw PlanFileFault{"der Eintrag " + inQuotes(name(key)) + " " + what};
+    }
+
+private:
+    std::string name(std::string_view key) const {
+        return path_.empty() ? std::string(key) : path_ + "." + std::string(key);
+    }
+
+    void checkText(std::string_view key, const std::string& value, std::size_t maxLength) const {
+        if (value.size() > maxLength) {
+            fail(key, "ist länger als " + std::to_string(maxLength) + " Zeichen");
+        }
+        for (const char c : value) {
+            if (static_cast<unsigned char>(c) < 0x20) {
+                fail(key, "enthält Steuerzeichen");
+            }
+        }
+    }
+
+    const JsonValue& object_;
+    std::string path_;
+};
+
+PlanInputs readInputs(const Fields& in) {
+    PlanInputs inputs;
+    inputs.roomWidth = in.text("roomWidth");
+    inputs.roomLength = in.text("roomLength");
+    inputs.roomHeight = in.text("roomHeight");
+    inputs.volume = in.text("volume");
+    inputs.openingHeight = in.text("openingHeight");
+    inputs.openingWidth = in.text("openingWidth");
+    inputs.cornerWidth = in.text("cornerWidth");
+    inputs.cornerLength = in.text("cornerLength");
+    inputs.boilerWidth = in.text("boilerWidth");
+    inputs.boilerLength = in.text("boilerLength");
+    return inputs;
+}
+
+PlanSelection readSelection(const Fields& in) {
+    PlanSelection selection;
+    selection.artNr = in.text("artNr");
+    if (selection.artNr.empty()) {
+        in.fail("artNr", "ist leer");
+    }
+    if (const std::optional<Fields> installation = in.optionalObject("installation")) {
+        selection.installation =
+            PlanInstallation{installation->text("variant"), installation->flag("horizontal")};
+    }
+    selection.offset = in.offset("offset");
+    selection.tickedAccessories = in.texts("accessories", kMaxTickedAccessories);
+    return selection;
+}
+
+PlanFile readPlan(const JsonValue& document) {
+    if (document.type() != JsonValue::Type::Object) {
+        throw PlanFileFault{"sie enthält kein JSON-Objekt, ist also keine Plandatei"};
+    }
+    const Fields root(document, "");
+    const JsonValue* format = document.find("format");
+    if (format == nullptr) {
+        throw PlanFileFault{"der Eintrag \"format\" fehlt, sie ist also keine Plandatei"};
+    }
+    const double version = root.member("format", JsonValue::Type::Number, "keine Zahl").asNumber();
+    if (version != kPlanFileFormat) {
+        JsonWriter number;
+        number.value(version);
+        throw PlanFileFault{"sie hat das unbekannte Format " + number.str() +
+                            " (gelesen wird Format " + std::to_string(kPlanFileFormat) + ")"};
+    }
+    PlanFile plan;
+    plan.inputs = readInputs(root.object("inputs"));
+    plan.productGroup = root.text("productGroup");
+    plan.tankPosition = root.corner("tankPosition");
+    plan.cornerPosition = root.corner("cornerPosition");
+    plan.boilerPosition = root.corner("boilerPosition");
+    plan.boilerRoom = root.flag("boilerRoom");
+    plan.protectedBoiler = root.flag("protectedBoiler");
+    plan.tenCm = root.flag("tenCm");
+    plan.projectName = root.text("projectName", kMaxProjectName);
+    if (const std::optional<Fields> selection = root.optionalObject("selection")) {
+        plan.selection = readSelection(*selection);
+    }
+    return plan;
+}
+
+void writeInputs(JsonWriter& json, const PlanInputs& inputs) {
+    json.key("inputs").beginObject();
+    json.key("roomWidth").value(inputs.roomWidth);
+    json.key("roomLength").value(inputs.roomLength);
+    json.key("roomHeight").value(inputs.roomHeight);
+    json.key("volume").value(inputs.volume);
+    json.key("openingHeight").value(inputs.openingHeight);
+    json.key("openingWidth").value(inputs.openingWidth);
+    json.key("cornerWidth").value(inputs.cornerWidth);
+    json.key("cornerLength").value(inputs.cornerLength);
+    json.key("boilerWidth").value(inputs.boilerWidth);
+    json.key("boilerLength").value(inputs.boilerLength);
+    json.endObject();
+}
+
+void writeSelection(JsonWriter& json, const PlanSelection& selection) {
+    json.beginObject();
+    json.key("artNr").value(selection.artNr);
+    json.key("installation");
+    if (selection.installation) {
+        json.beginObject();
+        json.key("variant").value(selection.installation->variant);
+        json.key("horizontal").value(selection.installation->horizontal);
+        json.endObject();
+    } else {
+        json.null();
+    }
+    json.key("offset").beginArray().value(selection.offset.X).value(selection.offset.Y).endArray();
+    json.key("accessories").values(selection.tickedAccessories);
+    json.endObject();
+}
+
+std::string fileName(const std::filesystem::path& path) {
+    return inQuotes(path.string());
+}
+
+}  // namespace
+
+std::string planFileJson(const PlanFile& plan) {
+    JsonWriter json(2);
+    json.beginObject();
+    json.key("format").value(kPlanFileFormat);
+    writeInputs(json, plan.inputs);
+    json.key("productGroup").value(plan.productGroup);
+    json.key("tankPosition").value(plan.tankPosition);
+    json.key("cornerPosition").value(plan.cornerPosition);
+    json.key("boilerPosition").value(plan.boilerPosition);
+    json.key("boilerRoom").value(plan.boilerRoom);
+    json.key("protectedBoiler").value(plan.protectedBoiler);
+    json.key("tenCm").value(plan.tenCm);
+    json.key("projectName").value(plan.projectName);
+    json.key("selection");
+    if (plan.selection) {
+        writeSelection(json, *plan.selection);
+    } else {
+        json.null();
+    }
+    json.endObject();
+    return json.str() + "\n";
+}
+
+PlanFileReadResult parsePlanFile(std::string_view bytes) {
+    PlanFileReadResult result;
+    // Some editors put a byte-order mark before UTF-8 text; JSON itself has none.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    const JsonParseResult json = parseJson(bytes);
+    if (!json.value) {
+        result.error = "sie ist keine Plandatei (kein gültiges JSON: " + json.error + " in Zeile " +
+                       std::to_string(json.line) + ", Spalte " + std::to_string(json.column) + ")";
+        return result;
+    }
+    try {
+        result.plan = readPlan(*json.value);
+    } catch (const PlanFileFault& fault) {
+        result.error = fault.reason;
+    }
+    return result;
+}
+
+PlanFileReadResult readPlanFile(const std::filesystem::path& path) {
+    PlanFileReadResult result;
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes;
+    if (file) {
+        // One byte more than allowed tells a too large file without reading all of it.
+        bytes.resize(kMaxPlanFileBytes + 1);
+        file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(file.gcount()));
+    }
+    if (!file && !file.eof()) {
+        result.error = "Die Datei " + fileName(path) + " lässt sich nicht lesen.";
+        return result;
+    }
+    if (bytes.size() > kMaxPlanFileBytes) {
+        result.error = "Die Datei " + fileName(path) + " ist mit über " +
+                       std::to_string(kMaxPlanFileBytes / 1024) + " KB zu groß für eine Plandatei.";
+        return result;
+    }
+    result = parsePlanFile(bytes);
+    if (!result.plan) {
+        result.error =
+            "Die Datei " + fileName(path) + " kann nicht geöffnet werden: " + result.error + ".";
+    }
+    return result;
+}
+
+bool writePlanFile(const std::filesystem::path& path, const PlanFile& plan, std::string& error) {
+    if (writeFileAtomically(path, planFileJson(plan))) {
+        return true;
+    }
+    error = "Die Datei " + fileName(path) + " kann nicht gespeichert werden.";
+    return false;
+}
+
+}  // namespace velmora

@@ -1,0 +1,15 @@
+#include "catalogue/AnlagenPreis.h"
+
+#include "catalogue/TProdukt.h"
+
+namespace velmora {
+
+double getAnlagenNettoPreis(const TProdukt& Produkt, double OptZubehoerPreis) {
+    return Produkt.getGesamtPreis() + OptZubehoerPreis;
+}
+
+double getAnlagenBruttoPreis(double Netto) {
+    return Netto * 1.19;
+}
+
+}  // namespace velmora

@@ -1,0 +1,117 @@
+#include "platform/qt/UpdateCheck.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStringList>
+
+#include <utility>
+
+#include "base/Host.h"
+
+namespace velmora {
+
+namespace {
+
+// An answer of {version, url} takes a few hundred bytes; anything far larger is not one.
+constexpr qint64 kMaxAnswerBytes = 64 * 1024;
+
+bool isWebAddress(const QUrl& url) {
+    return url.isValid() && !url.host().isEmpty() &&
+           (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+}
+
+// The numbers of "1.2.3" or "Version 1.2.3"; empty when the text is not such a version.
+QList<int> versionNumbers(QString text) {
+    text = text.trimmed();
+    if (text.startsWith(QLatin1String("Version "))) {
+        text = text.mid(8);
+    }
+    static const QRegularExpression dotted(QStringLiteral("^\\d{1,6}(\\.\\d{1,6}){0,5}$"));
+    QList<int> numbers;
+    if (dotted.match(text).hasMatch()) {
+        for (const QString& part : text.split(QLatin1Char('.'))) {
+            numbers.append(part.toInt());
+        }
+    }
+    return numbers;
+}
+
+// "1.2.0" for "Version 1.2.0", for the message.
+QString versionText(const QString& text) {
+    QStringList parts;
+    for (const int number : versionNumbers(text)) {
+        parts.append(QString::number(number));
+    }
+    return parts.join(QLatin1Char('.'));
+}
+
+}  // namespace
+
+QUrl updateAddress(const QSettings& settings) {
+    const QUrl address(settings.value(QLatin1String(kUpdateAddressKey)).toString().trimmed());
+    return isWebAddress(address) ? address : QUrl();
+}
+
+bool isNewerVersion(const QString& offered, const QString& current) {
+    QList<int> a = versionNumbers(offered);
+    QList<int> b = versionNumbers(current);
+    if (a.isEmpty() || b.isEmpty()) {
+        return false;
+    }
+    while (a.size() < b.size()) {
+        a.append(0);
+    }
+    while (b.size() < a.size()) {
+        b.append(0);
+    }
+    return a > b;
+}
+
+UpdateCheck::UpdateCheck(QString currentVersion, QObject* parent)
+    : QObject(parent), currentVersion_(std::move(currentVersion)) {}
+
+void UpdateCheck::start(const QUrl& address, std::chrono::milliseconds timeout) {
+    if (address.isEmpty()) {
+        return;
+    }
+    QNetworkRequest request(address);
+    request.setTransferTimeout(static_cast<int>(timeout.count()));
+    QNetworkReply* reply = network_.get(request);
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
+        if (received > kMaxAnswerBytes) {
+            reply->abort();
+        }
+    });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+        evaluate(reply);
+        reply->deleteLater();
+        emit finished();
+    });
+}
+
+void UpdateCheck::evaluate(QNetworkReply* reply) {
+    if (reply->error() != QNetworkReply::NoError) {
+        return;
+    }
+    const QByteArray answer = reply->read(kMaxAnswerBytes + 1);
+    if (answer.size() > kMaxAnswerBytes) {
+        return;
+    }
+    const QJsonObject offer = QJsonDocument::fromJson(answer).object();
+    const QString version = offer.value(QLatin1String("version")).toString();
+    const QUrl download(offer.value(QLatin1String("url")).toString());
+    if (!isWebAddress(download) || !isNewerVersion(version, currentVersion_)) {
+        return;
+    }
+    host().showInformationWithLink("Eine neue Version von Velmora ist erhältlich: Version " +
+                                       versionText(version).toStdString() + ". Installiert ist " +
+                                       currentVersion_.toStdString() +
+                                       ".\nSie können sie hier herunterladen:",
+                                   download.toString(QUrl::FullyEncoded).toStdString());
+}
+
+}  // namespace velmora

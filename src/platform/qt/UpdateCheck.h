@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+
+class QNetworkReply;
+class QSettings;
+
+namespace velmora {
+
+// The key of the update address in the user's settings file. Absent by default: the
+// program contacts no one unless its owner sets an address.
+inline constexpr char kUpdateAddressKey[] = "Update/Adresse";
+
+// The update address of the settings; empty when none is set or it is not http or https.
+QUrl updateAddress(const QSettings& settings);
+
+// Dotted version numbers compared part by part ("1.10" is newer than "1.9.3"); a leading
+// "Version " is ignored. False when either text is not such a number.
+bool isNewerVersion(const QString& offered, const QString& current);
+
+// Asks an update address in the background for a small JSON document
+// {"version": "1.2.0", "url": "https://..."} and, when that version is newer than the running
+// one, offers its download address in a message through the host. Every failure (no
+// answer in time, refused connection, HTTP error, an answer that is malformed, larger than
+// 64 KB or has no http or https address) ends silently.
+class UpdateCheck : public QObject {
+    Q_OBJECT
+
+public:
+    // currentVersion: the program's version text ("Version 1.0.0").
+    explicit UpdateCheck(QString currentVersion, QObject* parent = nullptr);
+
+    // Starts one request; nothing happens for an empty address.
+    void start(const QUrl& address,
+               std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
+
+signals:
+    // After a request, whether or not it offered anything.
+    void finished();
+
+private:
+    void evaluate(QNetworkReply* reply);
+
+    QString currentVersion_;
+    QNetworkAccessManager network_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,131 @@
+#include "app/PlanFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "support/TempDirectory.h"
+
+namespace velmora {
+namespace {
+
+using testing::TempDirectory;
+
+PlanFile vollerPlan() {
+    PlanFile plan;
+    plan.inputs = {"3,50", "4,00", "2,20", "5000", "1,90", "0,80", "0,50", "0,70", "1,00", "1,00"};
+    plan.productGroup = "Batterietanks";
+    plan.tankPosition = "OL";
+    plan.cornerPosition = "UR";
+    plan.boilerPosition = "OR";
+    plan.boilerRoom = true;
+    plan.protectedBoiler = true;
+    plan.tenCm = true;
+    plan.projectName = "Müller \"Keller\" / Süd";
+    plan.selection = PlanSelection{"1001", PlanInstallation{"3+2", true}, {120, -40}, {"9002"}};
+    return plan;
+}
+
+// A valid document with one text replaced: key "inputs" and so on as written.
+std::string dokumentMit(const std::string& suche, const std::string& ersatz) {
+    std::string text = planFileJson(vollerPlan());
+    const std::size_t at = text.find(suche);
+    EXPECT_NE(at, std::string::npos) << suche;
+    return text.replace(at, suche.size(), ersatz);
+}
+
+std::string lies(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(PlanFile, SavedPlanReadsBackUnchanged) {
+    const TempDirectory dir;
+    const std::filesystem::path path = dir.path() / "keller.velmora";
+    for (const PlanFile& plan : {vollerPlan(), PlanFile{}}) {
+        std::string error;
+        ASSERT_TRUE(writePlanFile(path, plan, error)) << error;
+        const PlanFileReadResult read = readPlanFile(path);
+        ASSERT_TRUE(read.plan) << read.error;
+        EXPECT_EQ(*read.plan, plan);
+    }
+    EXPECT_EQ(lies(path).substr(0, 17), "{\n  \"format\": 1,\n");
+    // A byte-order mark some editors add is accepted.
+    EXPECT_TRUE(parsePlanFile("\xEF\xBB\xBF" + planFileJson(vollerPlan())).plan);
+}
+
+TEST(PlanFile, BadDocumentsNameWhatIsWrong) {
+    struct Case {
+        std::string document;
+        std::string reason;
+    };
+    const std::vector<Case> cases{
+        {"Tankanlage",
+         "sie ist keine Plandatei (kein gültiges JSON: unerwartetes Zeichen in "
+         "Zeile 1, Spalte 1)"},
+        {"[]", "sie enthält kein JSON-Objekt, ist also keine Plandatei"},
+        {"{}", "der Eintrag \"format\" fehlt, sie ist also keine Plandatei"},
+        {dokumentMit("\"format\": 1", "\"format\": \"1\""),
+         "der Eintrag \"format\" ist keine Zahl"},
+        {dokumentMit("\"format\": 1", "\"format\": 2"),
+         "sie hat das unbekannte Format 2 (gelesen wird Format 1)"},
+        {dokumentMit("\"volume\": \"5000\",", ""), "der Eintrag \"inputs.volume\" fehlt"},
+        {dokumentMit("\"volume\": \"5000\"", "\"volume\": 5000"),
+         "der Eintrag \"inputs.volume\" ist kein Text"},
+        {dokumentMit("\"tenCm\": true", "\"tenCm\": 1"),
+         "der Eintrag \"tenCm\" ist kein Wahrheitswert"},
+        {dokumentMit("\"tankPosition\": \"OL\"", "\"tankPosition\": \"ol\""),
+         "der Eintrag \"tankPosition\" ist keine Ecke (OL, UL, UR, OR oder leer)"},
+        {dokumentMit("\"selection\": {", "\"selection\": 7, \"x\": {"),
+         "der Eintrag \"selection\" ist kein Objekt"},
+        {dokumentMit("\"artNr\": \"1001\"", "\"artNr\": \"\""),
+         "der Eintrag \"selection.artNr\" ist leer"},
+        {dokumentMit("\"horizontal\": true", "\"horizontal\": null"),
+         "der Eintrag \"selection.installation.horizontal\" ist kein Wahrheitswert"},
+        {dokumentMit("120", "1e300"),
+         "der Eintrag \"selection.offset\" liegt außerhalb von ±1000000 mm"},
+        {dokumentMit("120", "0.5"),
+         "der Eintrag \"selection.offset\" enthält keine ganzen Millimeter"},
+        {dokumentMit("-40", "-40, 3"),
+         "der Eintrag \"selection.offset\" hat nicht genau zwei Zahlen"},
+        {dokumentMit("\"9002\"", "9002"),
+         "der Eintrag \"selection.accessories\" enthält etwas anderes als Texte"},
+        {dokumentMit("\"3,50\"", "\"" + std::string(300, '3') + "\""),
+         "der Eintrag \"inputs.roomWidth\" ist länger als 256 Zeichen"},
+        {dokumentMit("Süd", "S\\u0000d"), "der Eintrag \"projectName\" enthält Steuerzeichen"},
+    };
+    for (const Case& c : cases) {
+        const PlanFileReadResult read = parsePlanFile(c.document);
+        EXPECT_FALSE(read.plan) << c.document;
+        EXPECT_EQ(read.error, c.reason);
+    }
+}
+
+TEST(PlanFile, FileMessagesNameTheFile) {
+    const TempDirectory dir;
+    const std::filesystem::path kaputt = dir.write("kaputt.velmora", "{\"format\": 1}");
+    EXPECT_EQ(readPlanFile(kaputt).error,
+              "Die Datei \"" + kaputt.string() +
+                  "\" kann nicht geöffnet werden: der Eintrag \"inputs\" fehlt.");
+    const std::filesystem::path fehlt = dir.path() / "fehlt.velmora";
+    EXPECT_EQ(readPlanFile(fehlt).error,
+              "Die Datei \"" + fehlt.string() + "\" lässt sich nicht lesen.");
+    EXPECT_EQ(readPlanFile(dir.path()).error,
+              "Die Datei \"" + dir.path().string() + "\" lässt sich nicht lesen.");
+    const std::filesystem::path riesig =
+        dir.write("riesig.velmora", std::string(kMaxPlanFileBytes + 1, ' '));
+    EXPECT_EQ(
+        readPlanFile(riesig).error,
+        "Die Datei \"" + riesig.string() + "\" ist mit über 1024 KB zu groß für eine Plandatei.");
+
+    std::string error;
+    EXPECT_FALSE(writePlanFile(fehlt / "plan.velmora", vollerPlan(), error));
+    EXPECT_EQ(error, "Die Datei \"" + (fehlt / "plan.velmora").string() +
+                         "\" kann nicht gespeichert werden.");
+}
+
+}  // namespace
+}  // namespace velmora

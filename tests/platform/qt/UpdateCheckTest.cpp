@@ -1,0 +1,130 @@
+#include "platform/qt/UpdateCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <QHostAddress>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+#include "support/ScriptedHost.h"
+
+namespace velmora {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A local HTTP server that gives every request the same raw answer; with an empty answer
+// it keeps the connection open without a word.
+class TinyHttpServer {
+public:
+    explicit TinyHttpServer(QByteArray answer) : answer_(std::move(answer)) {
+        server_.listen(QHostAddress::LocalHost);
+        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+            QTcpSocket* socket = server_.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                socket->readAll();
+                if (!answer_.isEmpty()) {
+                    socket->write(answer_);
+                    socket->disconnectFromHost();
+                }
+            });
+        });
+    }
+    QUrl url() const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/velmora.json").arg(server_.serverPort()));
+    }
+
+private:
+    QByteArray answer_;
+    QTcpServer server_;
+};
+
+QByteArray http(const QByteArray& status, const QByteArray& body) {
+    return "HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\nContent-Length: " +
+           QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+}
+
+// What the check shows for one answer of the server.
+std::vector<std::string> offers(const QUrl& address, std::chrono::milliseconds timeout = 5s) {
+    testing::ScriptedHost host;
+    UpdateCheck check(QStringLiteral("Version 1.0.0"));
+    QSignalSpy finished(&check, &UpdateCheck::finished);
+    check.start(address, timeout);
+    EXPECT_TRUE(finished.wait(10000));
+    return host.informations;
+}
+
+TEST(UpdateCheck, OffersOnlyANewerVersionWithAWebAddress) {
+    struct Case {
+        QByteArray answer;
+        bool offered;
+    };
+    const QByteArray newer = R"({"version": "1.0.10", "url": "https://example.invalid/v.exe"})";
+    const std::vector<Case> cases{
+        {http("200 OK", newer), true},
+        {http("200 OK", R"({"version": "1.0.0", "url": "https://example.invalid/v.exe"})"), false},
+        {http("200 OK", R"({"version": "0.9.9", "url": "https://example.invalid/v.exe"})"), false},
+        {http("200 OK", R"({"version": "2.0", "url": "file:///etc/passwd"})"), false},
+        {http("200 OK", R"({"version": "zwei", "url": "https://example.invalid/v.exe"})"), false},
+        {http("200 OK", "{\"version\": \"2.0\", "), false},
+        {http("500 Internal Server Error", newer), false},
+        {http("200 OK", newer + QByteArray(100 * 1024, ' ')), false},
+    };
+    for (const Case& c : cases) {
+        TinyHttpServer server(c.answer);
+        const std::vector<std::string> shown = offers(server.url());
+        if (c.offered) {
+            EXPECT_EQ(shown, std::vector<std::string>{
+                                 "Eine neue Version von Velmora ist erhältlich: Version 1.0.10. "
+                                 "Installiert ist Version 1.0.0.\nSie können sie hier "
+                                 "herunterladen:\nhttps://example.invalid/v.exe"});
+        } else {
+            EXPECT_TRUE(shown.empty()) << c.answer.left(80).toStdString();
+        }
+    }
+}
+
+TEST(UpdateCheck, SilentServerAndRefusedConnectionEndQuietly) {
+    TinyHttpServer silent{QByteArray()};
+    EXPECT_TRUE(offers(silent.url(), 300ms).empty());
+
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost);
+    const QUrl refused(QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort()));
+    closed.close();
+    EXPECT_TRUE(offers(refused).empty());
+}
+
+TEST(UpdateCheck, AddressOnlyFromTheSettingsAndOnlyForTheWeb) {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("velmora.ini")), QSettings::IniFormat);
+    EXPECT_TRUE(updateAddress(settings).isEmpty());
+    settings.setValue(QLatin1String(kUpdateAddressKey), QStringLiteral("ftp://example.invalid/"));
+    EXPECT_TRUE(updateAddress(settings).isEmpty());
+    settings.setValue(QLatin1String(kUpdateAddressKey),
+                      QStringLiteral(" https://example.invalid/velmora.json "));
+    EXPECT_EQ(updateAddress(settings),
+              QUrl(QStringLiteral("https://example.invalid/velmora.json")));
+    // Nothing happens without an address.
+    UpdateCheck check(QStringLiteral("Version 1.0.0"));
+    QSignalSpy finished(&check, &UpdateCheck::finished);
+    check.start(QUrl());
+    EXPECT_FALSE(finished.wait(100));
+}
+
+TEST(UpdateCheck, VersionsCompareByTheirNumbers) {
+    EXPECT_TRUE(isNewerVersion(QStringLiteral("1.10"), QStringLiteral("Version 1.9.3")));
+    EXPECT_TRUE(isNewerVersion(QStringLiteral("Version 1.0.1"), QStringLiteral("1.0")));
+    EXPECT_FALSE(isNewerVersion(QStringLiteral("1.0.0.0"), QStringLiteral("1.0")));
+    EXPECT_FALSE(isNewerVersion(QStringLiteral("1.x"), QStringLiteral("1.0")));
+    EXPECT_FALSE(isNewerVersion(QStringLiteral(""), QStringLiteral("1.0")));
+}
+
+}  // namespace
+}  // namespace velmora
