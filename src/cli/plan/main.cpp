@@ -24,7 +24,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: velmora-plan [--catalogue DIR] [INPUTS] [SELECTION] [--format json|text] [--png FILE]\n"
+    "Usage: velmora-plan [--catalogue DIR] [INPUTS] [SELECTION] [OUTPUTS] [--format json|text]\n"
     "Runs one solution search on the catalogue and prints the result.\n"
     "\n"
     "  --catalogue DIR           catalogue directory (default: the program's directory)\n"
@@ -41,9 +41,13 @@ constexpr const char* kUsage =
     "  --decimals N              decimals of the rewritten inputs (default 2)\n"
     "  --select ARTNR            make that solution current\n"
     "  --installation N          then make its installation N current\n"
+    "  --move-to X,Y             one free move of the battery to room millimetres X,Y\n"
+    "  --open FILE, --save FILE  replay / write a plan file\n"
     "  --dump-catalogue          print the loaded catalogue\n"
     "  --format json|text        output format\n"
     "  --png FILE, --size WxH    draw the plan into a PNG file\n"
+    "  --pdf FILE, --datanorm-pdf FILE, --project NAME   planning sheet / DATANORM printout\n"
+    "  --material-csv FILE       material list of the current installation\n"
     "  --help                    this text\n";
 
 using namespace velmora;
