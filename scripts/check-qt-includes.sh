@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The planning core must stay free of Qt: only the Qt shell may include Qt headers.
+# The planning core must stay free of Qt: only the Qt shell (and its tests, with the shared
+# QApplication of the Qt test programs) may include Qt headers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 hits=$(grep -rnE '^\s*#\s*include\s*[<"](Q[A-Za-z]+|Qt[A-Za-z]*/)' src tools bench fuzz tests 2>/dev/null \

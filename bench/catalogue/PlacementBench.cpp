@@ -25,9 +25,18 @@ struct Scenario {
                          {4999, -1},   {4999, 799},  {6001, 799}, {6001, 5001}};
 
     Scenario() {
-        produkt = &gruppe.addProdukt("Tank 1000", "", "T1000", 1000, 700.0, 720, 1100, 1600, true,
-                                     40, 60, 150, "", "", {}, {}, {}, {}, {}, {}, {}, {}, {}, {},
-                                     false, tempData, {}, nullptr);
+        produkt = &gruppe.addProdukt(TProduktDaten{.Bezeichnung = "Tank 1000",
+                                                   .ArtNr = "T1000",
+                                                   .Inhalt = 1000,
+                                                   .Preis = 700.0,
+                                                   .Breite = 720,
+                                                   .Laenge = 1100,
+                                                   .Hoehe = 1600,
+                                                   .Aufstellvariationen = true,
+                                                   .ZusBreite = 40,
+                                                   .ZusLaenge = 60,
+                                                   .ZusSpezLaenge = 150},
+                                     tempData, nullptr);
         const auto variante = [](const std::string& name, bool quer) {
             return std::make_unique<TAufstellvariante>(
                 name, "", 1, 2, 1, 0, quer, true, true, TRect{100, 400, 100, 400},

@@ -22,9 +22,6 @@ namespace velmora {
 
 namespace {
 
-// Files above this size are not held in memory by the DATANORM reader.
-constexpr std::uint64_t kDatanormInMemoryLimit = 10000000;
-
 // An accessory's price is kept rounded to cents, as the catalogue shows it.
 double aufCentGerundet(double preis) {
     return parseLenient(formatFixed(preis, 2));
@@ -42,7 +39,7 @@ void TDaten::ladeDaten() {
 
 bool TDaten::ladeDatanorm(datanorm::TDatanorm& Reader) {
     try {
-        Reader.LoadFromFile(pfad(Dateien->getDatanorm()), kDatanormInMemoryLimit, false);
+        Reader.LoadFromFile(pfad(Dateien->getDatanorm()), datanorm::kDatanormInMemoryLimit, false);
         return true;
     } catch (const std::exception&) {
         // Whatever stopped the load, the article data counts as missing.
@@ -91,16 +88,35 @@ void TDaten::ladeProdukte() {
         ProduktRecord r = produktFromElement(element);
         ArtikelTexte artikel = findeArtikel(reader, r.artNr);
         addProduktgruppe(r.warenGruppe)
-            .addProdukt(std::move(artikel.kurztext1), std::move(artikel.kurztext2),
-                        std::move(r.artNr), r.inhalt, artikel.preis, r.breite, r.laenge, r.hoehe,
-                        r.aufstellungsvariation, r.zusBreite, r.zusLaenge, r.zusSpezLaenge,
-                        std::move(r.produktbild), std::move(r.tankgrafik),
-                        std::move(r.abstaendeEinreihig), std::move(r.abstaendeZweireihig),
-                        std::move(r.abstaendeZweireihigMitEinzeltank),
-                        std::move(r.abstaendeZweireihigNormIgnore), std::move(artikel.langtext),
-                        std::move(artikel.dimensionstext), r.rohrStart, r.rohrEnde,
-                        r.rohrStartReihe2, r.rohrEndeReihe2, r.aufsatzGegenueber, TempData,
-                        std::move(r.zusHoehen), &FCustomPrices);
+            .addProdukt(TProduktDaten{.Bezeichnung = std::move(artikel.kurztext1),
+                                      .Bezeichnung_kt2 = std::move(artikel.kurztext2),
+                                      .ArtNr = std::move(r.artNr),
+                                      .Inhalt = r.inhalt,
+                                      .Preis = artikel.preis,
+                                      .Breite = r.breite,
+                                      .Laenge = r.laenge,
+                                      .Hoehe = r.hoehe,
+                                      .Aufstellvariationen = r.aufstellungsvariation,
+                                      .ZusBreite = r.zusBreite,
+                                      .ZusLaenge = r.zusLaenge,
+                                      .ZusSpezLaenge = r.zusSpezLaenge,
+                                      .Bild = std::move(r.produktbild),
+                                      .Grafik = std::move(r.tankgrafik),
+                                      .AbstaendeEinreihig = std::move(r.abstaendeEinreihig),
+                                      .AbstaendeZweireihig = std::move(r.abstaendeZweireihig),
+                                      .AbstaendeZweireihigMitEinzeltank =
+                                          std::move(r.abstaendeZweireihigMitEinzeltank),
+                                      .AbstaendeZweireihigNormIgn =
+                                          std::move(r.abstaendeZweireihigNormIgnore),
+                                      .Produktbeschreibung = std::move(artikel.langtext),
+                                      .Dimensionstext = std::move(artikel.dimensionstext),
+                                      .RohrStart = r.rohrStart,
+                                      .RohrEnde = r.rohrEnde,
+                                      .RohrStartReihe2 = r.rohrStartReihe2,
+                                      .RohrEndeReihe2 = r.rohrEndeReihe2,
+                                      .AufsatzGegenueber = r.aufsatzGegenueber,
+                                      .Aufstellhoehen = std::move(r.zusHoehen)},
+                        TempData, &FCustomPrices);
     }
 }
 

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <string>
 #include <vector>
 
 namespace velmora {
@@ -29,26 +28,58 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& path) : FPath(path) {
     if (path.filename().empty()) {
-        return false;
+        return;
     }
     const std::string pattern = path.string() + ".tmp-XXXXXX";
     std::vector<char> temporary(pattern.begin(), pattern.end());
     temporary.push_back('\0');
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
+    FFd = ::mkstemp(temporary.data());
+    if (FFd < 0) {
+        return;
+    }
+    FTempPath = temporary.data();
+    // mkstemp creates 0600; a replaced file keeps the permissions the user expects.
+    ::fchmod(FFd, 0644);
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    discard();
+}
+
+void AtomicFileWriter::discard() {
+    if (FFd >= 0) {
+        ::close(FFd);
+        FFd = -1;
+        ::unlink(FTempPath.c_str());
+    }
+}
+
+void AtomicFileWriter::write(std::string_view bytes) {
+    if (FFd < 0 || (!FFailed && !writeAll(FFd, bytes))) {
+        FFailed = true;
+    }
+}
+
+bool AtomicFileWriter::commit() {
+    if (FFd < 0 || FFailed || ::fsync(FFd) != 0) {
+        discard();
         return false;
     }
-    // mkstemp creates 0600; a replaced file keeps the permissions the user expects.
-    ::fchmod(fd, 0644);
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.data(), path.c_str()) != 0) {
-        ::unlink(temporary.data());
+    const bool closed = ::close(FFd) == 0;
+    FFd = -1;
+    if (!closed || ::rename(FTempPath.c_str(), FPath.c_str()) != 0) {
+        ::unlink(FTempPath.c_str());
         return false;
     }
     return true;
+}
+
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    AtomicFileWriter writer(path);
+    writer.write(bytes);
+    return writer.commit();
 }
 
 }  // namespace velmora

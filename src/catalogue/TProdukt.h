@@ -10,6 +10,7 @@
 #include "catalogue/CustomPriceLink.h"
 #include "catalogue/TAufstellung.h"
 #include "catalogue/TAufstellvariante.h"
+#include "catalogue/TProduktDaten.h"
 #include "catalogue/TZubehoer.h"
 #include "catalogue/TZubehoerItem.h"
 #include "catalogue/TZusaetzlicheAufstellHoehe.h"
@@ -28,18 +29,7 @@ class TProdukt {
 public:
     // Takes ownership of the text lists and the additional heights. TempData is shared and
     // must outlive the product; ACustomPricesReference may be null.
-    TProdukt(std::string Bezeichnung, std::string Bezeichnung_kt2, std::string ArtNr, double Inhalt,
-             double Preis, int Breite, int Laenge, int Hoehe, bool Aufstellvariationen,
-             int ZusBreite, int ZusLaenge, int ZusSpezLaenge, std::string Bild, std::string Grafik,
-             std::vector<std::string> AbstaendeEinreihig,
-             std::vector<std::string> AbstaendeZweireihig,
-             std::vector<std::string> AbstaendeZweireihigMitEinzeltank,
-             std::vector<std::string> AbstaendeZweireihigNormIgn,
-             std::vector<std::string> Produktbeschreibung, std::vector<std::string> Dimensionstext,
-             TPoint RohrStart, TPoint RohrEnde, TPoint RohrStartReihe2, TPoint RohrEndeReihe2,
-             bool AufsatzGegenueber, TTempData& TempData,
-             std::vector<std::unique_ptr<TZusaetzlicheAufstellHoehe>> AAufstellhoehenList,
-             TTankCustomPrices* ACustomPricesReference);
+    TProdukt(TProduktDaten Daten, TTempData& TempData, TTankCustomPrices* ACustomPricesReference);
     TProdukt(const TProdukt&) = delete;
     TProdukt& operator=(const TProdukt&) = delete;
 

@@ -10,6 +10,13 @@ namespace velmora {
 TProduktgruppe::TProduktgruppe(std::string Bezeichnung, std::string WGBezeichnung)
     : Bezeichnung(std::move(Bezeichnung)), WGBezeichnung(std::move(WGBezeichnung)) {}
 
+TProdukt& TProduktgruppe::addProdukt(TProduktDaten Daten, TTempData& TempData,
+                                     TTankCustomPrices* ACustomPricesReference) {
+    ProduktListe.push_back(
+        std::make_unique<TProdukt>(std::move(Daten), TempData, ACustomPricesReference));
+    return *ProduktListe.back();
+}
+
 TProdukt& TProduktgruppe::addProdukt(
     std::string Bezeichnung, std::string Bezeichnung_kt2, std::string ArtNr, int Inhalt,
     double Preis, int Breite, int Laenge, int Hoehe, bool Aufstellungsvariationen, int ZusBreite,
@@ -22,16 +29,35 @@ TProdukt& TProduktgruppe::addProdukt(
     bool AufsatzGegenueber, TTempData& TempData,
     std::vector<std::unique_ptr<TZusaetzlicheAufstellHoehe>> AAufstellhoehenList,
     TTankCustomPrices* ACustomPricesReference) {
-    ProduktListe.push_back(std::make_unique<TProdukt>(
-        std::move(Bezeichnung), std::move(Bezeichnung_kt2), std::move(ArtNr),
-        static_cast<double>(Inhalt), Preis, Breite, Laenge, Hoehe, Aufstellungsvariationen,
-        ZusBreite, ZusLaenge, ZusSpezLaenge, std::move(Bild), std::move(Grafik),
-        std::move(AbstaendeEinreihig), std::move(AbstaendeZweireihig),
-        std::move(AbstaendeZweireihigMitEinzeltank), std::move(AbstaendeZweireihigNormIgn),
-        std::move(Produktbeschreibung), std::move(Dimensionstext), RohrStart, RohrEnde,
-        RohrStartReihe2, RohrEndeReihe2, AufsatzGegenueber, TempData,
-        std::move(AAufstellhoehenList), ACustomPricesReference));
-    return *ProduktListe.back();
+    return addProdukt(
+        TProduktDaten{
+            .Bezeichnung = std::move(Bezeichnung),
+            .Bezeichnung_kt2 = std::move(Bezeichnung_kt2),
+            .ArtNr = std::move(ArtNr),
+            .Inhalt = Inhalt,
+            .Preis = Preis,
+            .Breite = Breite,
+            .Laenge = Laenge,
+            .Hoehe = Hoehe,
+            .Aufstellvariationen = Aufstellungsvariationen,
+            .ZusBreite = ZusBreite,
+            .ZusLaenge = ZusLaenge,
+            .ZusSpezLaenge = ZusSpezLaenge,
+            .Bild = std::move(Bild),
+            .Grafik = std::move(Grafik),
+            .AbstaendeEinreihig = std::move(AbstaendeEinreihig),
+            .AbstaendeZweireihig = std::move(AbstaendeZweireihig),
+            .AbstaendeZweireihigMitEinzeltank = std::move(AbstaendeZweireihigMitEinzeltank),
+            .AbstaendeZweireihigNormIgn = std::move(AbstaendeZweireihigNormIgn),
+            .Produktbeschreibung = std::move(Produktbeschreibung),
+            .Dimensionstext = std::move(Dimensionstext),
+            .RohrStart = RohrStart,
+            .RohrEnde = RohrEnde,
+            .RohrStartReihe2 = RohrStartReihe2,
+            .RohrEndeReihe2 = RohrEndeReihe2,
+            .AufsatzGegenueber = AufsatzGegenueber,
+            .Aufstellhoehen = std::move(AAufstellhoehenList)},
+        TempData, ACustomPricesReference);
 }
 
 TZubehoer& TProduktgruppe::addZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis,

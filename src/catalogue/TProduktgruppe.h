@@ -23,7 +23,11 @@ public:
     TProduktgruppe(const TProduktgruppe&) = delete;
     TProduktgruppe& operator=(const TProduktgruppe&) = delete;
 
-    // Creates a product (Inhalt in whole litres) and appends it; see TProdukt's constructor.
+    // Creates a product and appends it; see TProdukt's constructor.
+    TProdukt& addProdukt(TProduktDaten Daten, TTempData& TempData,
+                         TTankCustomPrices* ACustomPricesReference);
+    // The same with the values in catalogue order (Inhalt in whole litres), for existing call
+    // sites; new code names the values in a TProduktDaten.
     TProdukt& addProdukt(
         std::string Bezeichnung, std::string Bezeichnung_kt2, std::string ArtNr, int Inhalt,
         double Preis, int Breite, int Laenge, int Hoehe, bool Aufstellungsvariationen,

@@ -4,7 +4,6 @@
 #include <fstream>
 
 #include "base/CodePage.h"
-#include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormFiles.h"
 #include "datanorm/FieldValues.h"
@@ -26,13 +25,13 @@ ArticleIndexCache::ArticleIndexCache(std::string artikeldatei, double kopfdatum,
         }
         std::remove(FDateiname.c_str());
     }
-    try {
-        FWriter = std::make_unique<AtomicFileWriter>(FDateiname);
-        FWriter->write(std::string(sorted ? "sorted;" : "unsorted;") +
-                       fromUtf8(formatShortDate(kopfdatum), CodePage::Windows1252) + ";\r\n");
-    } catch (const EDatanormFileError&) {
+    FWriter = std::make_unique<AtomicFileWriter>(FDateiname);
+    if (!FWriter->isOpen()) {
         FWriter.reset();
+        return;
     }
+    FWriter->write(std::string(sorted ? "sorted;" : "unsorted;") +
+                   fromUtf8(formatShortDate(kopfdatum), CodePage::Windows1252) + ";\r\n");
 }
 
 bool ArticleIndexCache::istAktuell(double kopfdatum) const {
@@ -58,14 +57,9 @@ bool ArticleIndexCache::abschliessen() {
     if (FWriter == nullptr) {
         return false;
     }
-    try {
-        FWriter->commit();
-        FWriter.reset();
-        return true;
-    } catch (const EDatanormFileError&) {
-        FWriter.reset();
-        return false;
-    }
+    const bool geschrieben = FWriter->commit();
+    FWriter.reset();
+    return geschrieben;
 }
 
 }  // namespace velmora::datanorm

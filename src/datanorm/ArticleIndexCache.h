@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "datanorm/AtomicFileWriter.h"
+#include "base/AtomicFile.h"
 
 namespace velmora::datanorm {
 

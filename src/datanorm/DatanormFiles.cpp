@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "base/FileBytes.h"
 #include "datanorm/DatanormErrors.h"
 #include "datanorm/TextCase.h"
 
@@ -33,17 +34,11 @@ std::ifstream openForReading(const std::string& path) {
 }  // namespace
 
 std::string readWholeFile(const std::string& path) {
-    std::ifstream file = openForReading(path);
-    std::string content;
-    std::vector<char> block(kBlockSize);
-    while (file) {
-        file.read(block.data(), static_cast<std::streamsize>(block.size()));
-        content.append(block.data(), static_cast<std::size_t>(file.gcount()));
-    }
-    if (file.bad()) {
+    std::optional<std::string> bytes = readFileBytes(path);
+    if (!bytes) {
         throwUnreadable(path);
     }
-    return content;
+    return std::move(*bytes);
 }
 
 std::uint64_t fileSize(const std::string& path) {

@@ -131,7 +131,7 @@ void parseKundenkontrollsatz(const FieldRow& row, TKundenkontrollsatz& satz) {
     satz.Anschrift_kunde_ort = feld(row, 17);
 }
 
-void parseVorlaufsatz(const FieldRow& kopf, int version, TVorlaufsatz& satz) {
+void parseVorlaufsatz(const FieldRow& kopf, int version, bool grosseDatei, TVorlaufsatz& satz) {
     if (version == 4) {
         if (feld(kopf, 1) != "V") {
             return;
@@ -147,10 +147,13 @@ void parseVorlaufsatz(const FieldRow& kopf, int version, TVorlaufsatz& satz) {
     satz.Versionskennung = feld(kopf, 2);
     satz.Datum = parseDatumJJJJMMTT(feld(kopf, 4));
     satz.Waehrungskennzeichen = feld(kopf, 5);
-    satz.Informationstext1 = feld(kopf, 6);
-    satz.Informationstext2 = feld(kopf, 7);
-    satz.Informationstext3 = feld(kopf, 8);
-    if (feld(kopf, 1) != "V") {
+    const bool vSatz = feld(kopf, 1) == "V";
+    if (!vSatz || grosseDatei) {
+        satz.Informationstext1 = feld(kopf, 6);
+        satz.Informationstext2 = feld(kopf, 7);
+        satz.Informationstext3 = feld(kopf, 8);
+    }
+    if (!vSatz) {
         return;
     }
     satz.Datenkennzeichen = feld(kopf, 3);

@@ -22,9 +22,10 @@ TGrafikbindungssatz parseGrafikbindungssatz(const FieldRow& row, bool mitKurzbes
 void parseKundenkontrollsatz(const FieldRow& row, TKundenkontrollsatz& satz);
 
 // The header from the first line (split as its version lays it out). Any DATANORM 5 first
-// line gives version, date, currency and, from fields 6 to 8, the three information
-// texts; a "V" record gives its other fields as well, in both load modes alike. A
-// DATANORM 4 line that is not a "V" record leaves the header as it is.
-void parseVorlaufsatz(const FieldRow& kopf, int version, TVorlaufsatz& satz);
+// line gives version, date and currency; fields 6 to 8 give the three information texts
+// when it is not a "V" record or in large-file mode (grosseDatei); a "V" record gives its
+// other fields as well. A DATANORM 4 line that is not a "V" record leaves the header as it
+// is.
+void parseVorlaufsatz(const FieldRow& kopf, int version, bool grosseDatei, TVorlaufsatz& satz);
 
 }  // namespace velmora::datanorm

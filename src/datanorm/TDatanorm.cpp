@@ -22,16 +22,21 @@ namespace {
 constexpr int kMaxArtikelzeilenImSpeicher = 10000;
 
 // Distinct values in order of first appearance.
+// Distinct non-empty values in order of first appearance; with BlankIstLeer (product
+// groups) a single blank counts as empty too, while a discount group of one blank is one.
 class EindeutigeWerte {
 public:
+    explicit EindeutigeWerte(bool BlankIstLeer) : FBlankIstLeer(BlankIstLeer) {}
     void add(const std::string& wert) {
-        if (!istLeerOderBlank(wert) && FGesehen.insert(wert).second) {
+        const bool leer = FBlankIstLeer ? istLeerOderBlank(wert) : wert.empty();
+        if (!leer && FGesehen.insert(wert).second) {
             FWerte.push_back(wert);
         }
     }
     const std::vector<std::string>& werte() const { return FWerte; }
 
 private:
+    bool FBlankIstLeer;
     std::unordered_set<std::string> FGesehen;
     std::vector<std::string> FWerte;
 };
@@ -151,7 +156,7 @@ void TDatanorm::loadInMemory(const std::string& Datei,
     WaitCursor warten;
     EventPump pumpe;
     const FieldRow kopf = splitKopfzeile(zeilen.front(), Version);
-    parseVorlaufsatz(kopf, Version, Vorlaufsatz);
+    parseVorlaufsatz(kopf, Version, false, Vorlaufsatz);
     parseZeile(kopf);
     for (std::size_t i = 1; i < zeilen.size(); ++i) {
         parseZeile(splitConverted(zeilen[i], kMaxArtikelFelder));
@@ -161,8 +166,8 @@ void TDatanorm::loadInMemory(const std::string& Datei,
         grosse_dateien = true;
     }
 
-    EindeutigeWerte warengruppen;
-    EindeutigeWerte rabattgruppen;
+    EindeutigeWerte warengruppen(true);
+    EindeutigeWerte rabattgruppen(false);
     for (const auto& artikel : ArtikelSaetzeA.getArtikelsaetzeA()) {
         warengruppen.add(artikel->Hauptwarengruppe);
         rabattgruppen.add(artikel->Rabattgruppe);
@@ -203,14 +208,12 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
         throw ELoadfromFileExeption();
     }
     Version = erkenneVersion(kopfzeile, Datei);
-    parseVorlaufsatz(splitKopfzeile(kopfzeile, Version), Version, Vorlaufsatz);
+    parseVorlaufsatz(splitKopfzeile(kopfzeile, Version), Version, true, Vorlaufsatz);
 
     ArticleIndexCache cache(Datei, Vorlaufsatz.Datum, ArtikelSaetzeA.sorted);
     FIndex = std::make_unique<LargeFileIndex>(Datei, Version, this);
-    const std::size_t rabattFeld = Version == 5 ? 10 : 11;
-    const std::size_t gruppenFeld = rabattFeld + 1;
-    EindeutigeWerte warengruppen;
-    EindeutigeWerte rabattgruppen;
+    const std::size_t gruppenFeld = Version == 5 ? 11 : 12;
+    EindeutigeWerte warengruppen(true);
     EventPump pumpe;
     scanLines(Datei, [&](std::uint64_t offset, std::string_view zeile) {
         ++Counter;
@@ -225,9 +228,6 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
                 if (felder.size() >= gruppenFeld) {
                     warengruppen.add(toUtf8(felder[gruppenFeld - 1], CodePage::Cp850));
                 }
-                if (felder.size() >= rabattFeld) {
-                    rabattgruppen.add(toUtf8(felder[rabattFeld - 1], CodePage::Cp850));
-                }
             }
         } else if (Version == 5 && istNeueZeile(zeile, 'G')) {
             Grafikanbindesaetze.push_back(
@@ -238,7 +238,8 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
     FIndex->scanBeendet();
     cache.abschliessen();
 
-    FRabattgruppen = rabattgruppen.werte();
+    // No article is kept in memory, so a discount cache built now holds only its date row.
+    FRabattgruppen.clear();
     readSideFiles(warengruppen.werte());
 }
 

@@ -28,6 +28,10 @@ struct RecordCounts {
     int laenge_hauptwarengruppensatz = 0;
 };
 
+// The file size (bytes) above which the program, and the tool that loads a file as the
+// program does, leave the article file on disk (large-file mode).
+inline constexpr std::uint64_t kDatanormInMemoryLimit = 10000000;
+
 // Reader of a DATANORM 4 or 5 article file and its side files (product groups, discount
 // groups). Small files are held as records in memory; large ones are indexed by line
 // offsets and read again for each look-up. Loads once, answers look-ups, and is discarded.

@@ -176,7 +176,8 @@ void TDatanorm::get_rabattsaetze(const std::string& Datei) {
     try {
         RabattCSV.SaveToFile(erab, false);
     } catch (const EDatanormFileError&) {
-        // The cache only saves work on the next load; the groups are known anyway.
+        // Without its cache the discount table is not taken over; the rates stay as they were.
+        return;
     }
     uebernimmRabattCSV();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "base/GeometryTypes.h"
@@ -76,10 +77,11 @@ private:
     // Pixel sizes of the current arrangement, fixed once per zeichneTank.
     struct TankMasse {
         bool Horizontal = true;
-        int B = 0;   // tank along the row
-        int L = 0;   // tank across the row
-        int SB = 0;  // spacing within a row
-        int SL = 0;  // spacing between the rows
+        int B = 0;          // tank along the row
+        int L = 0;          // tank across the row
+        int SB = 0;         // spacing within a row
+        int SL = 0;         // spacing between the rows
+        int SBGedreht = 0;  // spacing between the turned tanks of a crosswise second row
         int Reihe1 = 0;
         int Reihe2 = 0;
         bool ZwReihWaag = false;
@@ -113,9 +115,17 @@ private:
                             TPoint Start);
     void zeichneRohreReihe2(const std::string& P, const TProdukt& Produkt, const TankMasse& M,
                             TPoint Start);
-    // Widens the band at one end and draws the run across to the other row.
+    // Pixels along the row covered by a junction run.
+    struct Lauf {
+        int Von = 0;
+        int Bis = 0;
+    };
+    // Widens the band at one end and draws the run across to the other row; with
+    // Gegenlauf the run lies where the other row's run does. Gezeichnet, when given,
+    // receives the run drawn.
     TRect zeichneVerbindung(const std::string& dir, TRect Band, bool AmHohenEnde,
-                            bool AndereReiheDanach, int ReiheVon, int ReiheBis, int SL);
+                            bool AndereReiheDanach, int ReiheVon, int ReiheBis, int SL,
+                            const std::optional<Lauf>& Gegenlauf, Lauf* Gezeichnet);
     void zeichneRohr(const std::string& dir, const std::string& lauf, TPoint A, TPoint B,
                      const std::string& k);
     void zeichneEpMitte(const std::string& dir, const std::string& quer, TPoint A, TPoint B,
@@ -145,6 +155,8 @@ private:
     std::string TankAusrichtung;
     std::string AppPath;
     TGrafikStoredData FStored;
+    // The first row's junction run, which the second row's run meets.
+    std::optional<Lauf> FVerbindungReihe1;
     Color FBackgroundColor;
 };
 

@@ -1,6 +1,8 @@
 // The pipework of the battery: pipe bands, runs between tanks, end, middle and riser pieces.
 // Positions are worked out in row coordinates (a along the row, c across it) and turned
 // into pixels at the end, so horizontal and vertical arrangements share one scheme.
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "base/Rounding.h"
@@ -54,6 +56,20 @@ int entlang(TPoint p, bool gedreht) {
 }
 int quer(TPoint p, bool gedreht) {
     return gedreht ? p.X : p.Y;
+}
+
+// Across-row start of a tank's pipe band: on the row's first side ("o"/"l") from the
+// row-1 start point, on the other side from the second-row start point, or measured from
+// the far edge by the second-row end point when the fittings sit opposite.
+int bandAnfangQuer(const TProdukt& Produkt, bool ersteSeite, bool gedreht, int cStart, int tankQuer,
+                   double V) {
+    if (ersteSeite) {
+        return cStart + R(quer(Produkt.getRohrStart(), gedreht) * V);
+    }
+    if (Produkt.getAufsatzGegenueber()) {
+        return cStart + tankQuer - R(quer(Produkt.getRohrEndeReihe2(), gedreht) * V);
+    }
+    return cStart + R(quer(Produkt.getRohrStartReihe2(), gedreht) * V);
 }
 
 }  // namespace
@@ -192,7 +208,8 @@ void TGrafik::zeichneEpUp(const std::string& dir, const std::string& quer, TPoin
 }
 
 TRect TGrafik::zeichneVerbindung(const std::string& dir, TRect Band, bool AmHohenEnde,
-                                 bool AndereReiheDanach, int ReiheVon, int ReiheBis, int SL) {
+                                 bool AndereReiheDanach, int ReiheVon, int ReiheBis, int SL,
+                                 const std::optional<Lauf>& Gegenlauf, Lauf* Gezeichnet) {
     const bool horizontal = dir == "h";
     int a1 = horizontal ? Band.Left : Band.Top;
     int a2 = horizontal ? Band.Right : Band.Bottom;
@@ -205,13 +222,22 @@ TRect TGrafik::zeichneVerbindung(const std::string& dir, TRect Band, bool AmHohe
         a1 -= halb;
     }
     const int drittel = R((a2 - a1) / 3.0);
-    const int laufVon = AmHohenEnde ? a1 + drittel : a1;
-    const int laufBis = AmHohenEnde ? a2 : a2 - drittel;
+    Lauf lauf{AmHohenEnde ? a1 + drittel : a1, AmHohenEnde ? a2 : a2 - drittel};
+    if (Gegenlauf) {
+        // The other row's run is where the two must meet, so this run takes its place along
+        // the row and the band reaches out to it (a crosswise row's band lies elsewhere).
+        lauf = *Gegenlauf;
+        a1 = std::min(a1, lauf.Von);
+        a2 = std::max(a2, lauf.Bis);
+    }
     const int querVon = AndereReiheDanach ? c2 : ReiheVon - SL;
     const int querBis = AndereReiheDanach ? ReiheBis + SL : c1;
-    zeichneRohr(dir, horizontal ? "v" : "h", punkt(horizontal, laufVon, querVon),
-                punkt(horizontal, laufBis, querBis),
+    zeichneRohr(dir, horizontal ? "v" : "h", punkt(horizontal, lauf.Von, querVon),
+                punkt(horizontal, lauf.Bis, querBis),
                 AmHohenEnde ? hohesEnde(dir) : tiefesEnde(dir));
+    if (Gezeichnet) {
+        *Gezeichnet = lauf;
+    }
     return pixelRect(horizontal, ::velmora::Band{a1, a2, c1, c2});
 }
 
@@ -233,16 +259,7 @@ void TGrafik::zeichneRohreReihe1(const std::string& P, const TProdukt& Produkt, 
 
     const TPoint rs = Produkt.getRohrStart();
     const TPoint re = Produkt.getRohrEnde();
-    const TPoint rs2 = Produkt.getRohrStartReihe2();
-    const TPoint re2 = Produkt.getRohrEndeReihe2();
-    int c1;
-    if (ersteSeite) {
-        c1 = cStart + R(quer(rs, gedreht) * V);
-    } else if (Produkt.getAufsatzGegenueber()) {
-        c1 = cStart + tankQuer - R(quer(re2, gedreht) * V);
-    } else {
-        c1 = cStart + R(quer(rs2, gedreht) * V);
-    }
+    const int c1 = bandAnfangQuer(Produkt, ersteSeite, gedreht, cStart, tankQuer, V);
     const int c2 = c1 + R((quer(re, gedreht) - quer(rs, gedreht)) * V);
     const int bandStart = R(entlang(rs, gedreht) * V);
     const int bandLaenge = R((entlang(re, gedreht) - entlang(rs, gedreht)) * V);
@@ -250,6 +267,7 @@ void TGrafik::zeichneRohreReihe1(const std::string& P, const TProdukt& Produkt, 
         R((entlang(rs, gedreht) + (entlang(re, gedreht) - entlang(rs, gedreht)) / 2.0) * V);
 
     const bool startTief = istTiefesEnde(ende);
+    FVerbindungReihe1.reset();
     for (int m = 1; m <= M.Reihe1; ++m) {
         const int am = aStart + (m - 1) * pitch;
         const Band band{am + bandStart, am + bandStart + bandLaenge, c1, c2};
@@ -259,7 +277,10 @@ void TGrafik::zeichneRohreReihe1(const std::string& P, const TProdukt& Produkt, 
         }
         TRect r = pixelRect(h, band);
         const auto verbinde = [&]() {
-            r = zeichneVerbindung(dir, r, startTief, ersteSeite, cStart, cStart + tankQuer, M.SL);
+            Lauf lauf;
+            r = zeichneVerbindung(dir, r, startTief, ersteSeite, cStart, cStart + tankQuer, M.SL,
+                                  std::nullopt, &lauf);
+            FVerbindungReihe1 = lauf;
         };
         const TPoint A{r.Left, r.Top};
         const TPoint B{r.Right, r.Bottom};
@@ -293,30 +314,33 @@ void TGrafik::zeichneRohreReihe2(const std::string& P, const TProdukt& Produkt, 
     const std::string& dir = TankAusrichtung;
     const bool h = M.Horizontal;
     const double V = Verhaeltnis;
-    // quer faces row 1; e is the end at which row 2 is joined or capped.
+    // quer: the row's side away from row 1; e: the end at which row 2 is joined or capped.
     const std::string querK = h ? (obenSeite(P) ? "u" : "o") : (linksSeite(P) ? "r" : "l");
     const std::string e = h ? (linksSeite(P) ? "l" : "r") : (obenSeite(P) ? "o" : "u");
     const bool ersteReiheDavor = h ? obenSeite(P) : linksSeite(P);
+    const bool ersteSeite = querK == "o" || querK == "l";
     const bool gedreht = M.ZwReihWaag && M.Reihe1 != 1;
     const int tankEntlang = gedreht ? M.L : M.B;
     const int tankQuer = gedreht ? M.B : M.L;
-    const int pitch = tankEntlang + M.SB;
+    const int pitch = tankEntlang + (gedreht ? M.SBGedreht : M.SB);
     const int aStart = h ? Start.X : Start.Y;
     const int cStart = h ? Start.Y : Start.X;
 
     const TPoint rs = Produkt.getRohrStartReihe2();
     const TPoint re = Produkt.getRohrEndeReihe2();
-    // The band lies on the side where the row's picture shows the fittings.
-    const bool gegenueber = Produkt.getAufsatzGegenueber();
-    const bool fittingsErsteSeite =
-        !gedreht && (h ? plan::untenSeite(P) != gegenueber : plan::rechtsSeite(P) != gegenueber);
-    const int c1 = fittingsErsteSeite ? cStart + tankQuer - R(quer(re, gedreht) * V)
-                                      : cStart + R(quer(rs, gedreht) * V);
+    const int c1 = bandAnfangQuer(Produkt, ersteSeite, gedreht, cStart, tankQuer, V);
     const int c2 = c1 + R((quer(re, gedreht) - quer(rs, gedreht)) * V);
-    const int bandStart = R(entlang(rs, gedreht) * V);
+    int bandStart = R(entlang(rs, gedreht) * V);
     const int bandLaenge = R((entlang(re, gedreht) - entlang(rs, gedreht)) * V);
-    const int mitte =
-        R((entlang(rs, gedreht) + (entlang(re, gedreht) - entlang(rs, gedreht)) / 2.0) * V);
+    int mitte = R((entlang(rs, gedreht) + (entlang(re, gedreht) - entlang(rs, gedreht)) / 2.0) * V);
+    // The turned tanks' picture shows the fittings at the low end of each tank at the right
+    // (bottom) wall, and always when they sit opposite; the band then lies mirrored along
+    // the tank.
+    if (gedreht &&
+        (Produkt.getAufsatzGegenueber() || (h ? plan::rechtsSeite(P) : plan::untenSeite(P)))) {
+        bandStart = tankEntlang - bandStart - bandLaenge;
+        mitte = tankEntlang - mitte;
+    }
 
     const bool eTief = istTiefesEnde(e);
     for (int m = 1; m <= M.Reihe2; ++m) {
@@ -329,7 +353,7 @@ void TGrafik::zeichneRohreReihe2(const std::string& P, const TProdukt& Produkt, 
         TRect r = pixelRect(h, band);
         const auto verbinde = [&](bool amHohenEnde) {
             r = zeichneVerbindung(dir, r, amHohenEnde, !ersteReiheDavor, cStart, cStart + tankQuer,
-                                  M.SL);
+                                  M.SL, FVerbindungReihe1, nullptr);
         };
         if (m == 1) {
             if (M.Reihe2 == 1) {

@@ -100,6 +100,7 @@ void TGrafik::zeichneTank(const std::string& Position, const std::string& Heizra
     M.Reihe2 = variante->getReihe2();
     M.ZwReihWaag = variante->getZwReihWaag();
     M.SL = R((M.ZwReihWaag ? Produkt.getZusSpezLaenge() : Produkt.getZusLaenge()) * V);
+    M.SBGedreht = R(Produkt.getZusLaenge() * V);
     if (horizontal && (M.Reihe2 == 0 || (M.Reihe1 == M.Reihe2 && !M.ZwReihWaag))) {
         P = gespiegeltLinksRechts(P);
     }
@@ -299,10 +300,12 @@ void TGrafik::zeichneReihe1(const std::string& P, const TProdukt& Produkt, const
 TPoint TGrafik::zeichneReihe2(const std::string& P, const TProdukt& Produkt, const Picture& Bild,
                               const TankMasse& M) {
     TPoint start = TempTankStart;
+    // Turned tanks (crosswise second row) lie along the row as the battery's measures lay
+    // them out: their length along the row, the row spacing between them.
     const bool gedreht = M.ZwReihWaag && M.Reihe1 != 1;
-    const int laenge = gedreht && M.Reihe1 > 1 ? M.L : M.B;
-    const int abstand = gedreht && M.Reihe1 > 1 ? M.SL : M.SB;
-    const int reihenLaenge = M.Reihe2 * laenge + (M.Reihe2 - 1) * abstand;
+    const int entlang = gedreht ? M.L : M.B;
+    const int abstand = gedreht ? M.SBGedreht : M.SB;
+    const int reihenLaenge = M.Reihe2 * entlang + (M.Reihe2 - 1) * abstand;
     const int querVersatz = (M.ZwReihWaag && M.Reihe1 == 1 ? M.B : M.L) + M.SL;
     if (M.Horizontal) {
         if (rechtsSeite(P)) {
@@ -319,7 +322,7 @@ TPoint TGrafik::zeichneReihe2(const std::string& P, const TProdukt& Produkt, con
             start.X += querVersatz;
         }
     }
-    // Turned tanks of row 2 stand across the row direction.
+    // Extent of one tank along X and Y of the plan.
     const bool entlangX = M.Horizontal != gedreht;
     const int w = entlangX ? M.B : M.L;
     const int h = entlangX ? M.L : M.B;
@@ -328,10 +331,10 @@ TPoint TGrafik::zeichneReihe2(const std::string& P, const TProdukt& Produkt, con
     for (int i = 0; i < M.Reihe2; ++i) {
         FCanvas->stretchDraw(TRect{p.X, p.Y, p.X + w, p.Y + h}, Bild);
         ende = TPoint{std::max(ende.X, p.X + w), std::max(ende.Y, p.Y + h)};
-        if (M.Horizontal != gedreht) {
-            p.X += w + M.SB;
+        if (M.Horizontal) {
+            p.X += w + abstand;
         } else {
-            p.Y += h + M.SB;
+            p.Y += h + abstand;
         }
     }
     zeichneRohreReihe2(P, Produkt, M, start);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/files/TempDirectory.h"
+#include "support/TempDirectory.h"
 
 namespace velmora {
 namespace {

@@ -5,14 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "app/CatalogueFixture.h"
+#include "app/CatalogueDirectory.h"
+#include "support/ScriptedHost.h"
 #include "app/TDaten.h"
 
 namespace velmora {
 namespace {
 
-using testing::CatalogueFixture;
-using testing::RecordingHost;
+using testing::CatalogueDirectory;
+using testing::ScriptedHost;
 
 const std::string kGruppe = "Batterietanks |||mit Rest";
 
@@ -68,8 +69,8 @@ protected:
         return restorePlan(daten, plan, [&] { suche(daten, plan); });
     }
 
-    RecordingHost host;
-    CatalogueFixture catalogue;
+    ScriptedHost host;
+    CatalogueDirectory catalogue;
     std::string verzeichnis = catalogue.write();
     TDaten daten{verzeichnis, true};
     TPoints placed;

@@ -3,19 +3,20 @@
 #include <string>
 #include <vector>
 
-#include "app/CatalogueFixture.h"
+#include "app/CatalogueDirectory.h"
 #include "app/TDaten.h"
+#include "support/ScriptedHost.h"
 
 namespace velmora {
 namespace {
 
-using testing::CatalogueFixture;
-using testing::RecordingHost;
+using testing::CatalogueDirectory;
+using testing::ScriptedHost;
 
 // A catalogue for searching: group X with two variants "2" that differ only in their
 // gaps and need fittings of different kinds, group W with single tanks of graded volume,
 // group V with a tank that has no installation variations.
-std::string writeSearchCatalogue(CatalogueFixture& catalogue) {
+std::string writeSearchCatalogue(CatalogueDirectory& catalogue) {
     auto artikel = [](const std::string& artNr, const std::string& text, const std::string& cents,
                       const std::string& wg) {
         return "A;N;" + artNr + ";" + text + ";;PCE;1;1;" + cents + ";;" + wg +
@@ -96,8 +97,8 @@ std::vector<std::string> artikel(const TDaten& daten) {
 
 class TDatenSuche : public ::testing::Test {
 protected:
-    RecordingHost host;
-    CatalogueFixture catalogue;
+    ScriptedHost host;
+    CatalogueDirectory catalogue;
     TDaten daten{writeSearchCatalogue(catalogue), false};
     const TTempData& t = daten.getTempData();
 };

@@ -5,13 +5,14 @@
 #include <filesystem>
 #include <regex>
 
-#include "app/CatalogueFixture.h"
+#include "app/CatalogueDirectory.h"
+#include "support/ScriptedHost.h"
 
 namespace velmora {
 namespace {
 
-using testing::CatalogueFixture;
-using testing::RecordingHost;
+using testing::CatalogueDirectory;
+using testing::ScriptedHost;
 using Texts = std::vector<std::string>;
 
 const TProduktgruppe& gruppe(const TDaten& daten, const std::string& wg) {
@@ -20,8 +21,8 @@ const TProduktgruppe& gruppe(const TDaten& daten, const std::string& wg) {
 
 class TDatenLaden : public ::testing::Test {
 protected:
-    RecordingHost host;
-    CatalogueFixture catalogue;
+    ScriptedHost host;
+    CatalogueDirectory catalogue;
 };
 
 TEST_F(TDatenLaden, CompleteCatalogueLoadsWithoutMessage) {
@@ -260,8 +261,8 @@ TEST_F(TDatenLaden, BrokenFilesCountAsMissing) {
         {"Datanorm.500", "\r\n", "Datanorm.500"},
     };
     for (const Case& c : cases) {
-        RecordingHost caseHost;
-        CatalogueFixture broken;
+        ScriptedHost caseHost;
+        CatalogueDirectory broken;
         broken.files[c.file] = c.content;
         TDaten daten(broken.write(), true);
         EXPECT_EQ(daten.getFehlendeDateien(), Texts{c.named}) << c.file << ": " << c.content;

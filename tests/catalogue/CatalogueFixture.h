@@ -94,10 +94,19 @@ protected:
         for (const auto& [anzahl, hoehe] : d.zusHoehen) {
             hoehen.push_back(std::make_unique<TZusaetzlicheAufstellHoehe>(anzahl, hoehe));
         }
-        return gruppe.addProdukt("Tank " + d.artNr, "", d.artNr, d.inhalt, d.preis, d.breite,
-                                 d.laenge, d.hoehe, d.aufstellvariationen, d.zusBreite, d.zusLaenge,
-                                 d.zusSpezLaenge, "", "", {}, {}, {}, {}, {}, {}, {}, {}, {}, {},
-                                 false, tempData, std::move(hoehen), preise);
+        return gruppe.addProdukt(TProduktDaten{.Bezeichnung = "Tank " + d.artNr,
+                                               .ArtNr = d.artNr,
+                                               .Inhalt = d.inhalt,
+                                               .Preis = d.preis,
+                                               .Breite = d.breite,
+                                               .Laenge = d.laenge,
+                                               .Hoehe = d.hoehe,
+                                               .Aufstellvariationen = d.aufstellvariationen,
+                                               .ZusBreite = d.zusBreite,
+                                               .ZusLaenge = d.zusLaenge,
+                                               .ZusSpezLaenge = d.zusSpezLaenge,
+                                               .Aufstellhoehen = std::move(hoehen)},
+                                 tempData, preise);
     }
 
     // Prepares p with its own and the group's variants and runs the search.

@@ -7,22 +7,13 @@
 
 #include "base/Host.h"
 #include "base/NumberFormat.h"
+#include "support/ScriptedHost.h"
 
 namespace velmora {
 namespace {
 
-// Records the information boxes instead of showing them.
-class RecordingHost : public NullHost {
-public:
-    void showInformation(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
-
-class TTempDataTest : public testing::Test {
+class TTempDataTest : public ::testing::Test {
 protected:
-    void SetUp() override { installHost(&recorder); }
-    void TearDown() override { installHost(nullptr); }
-
     // Room 4000 x 5000 mm with a 1000 x 1000 mm cut-out, as the search records them.
     void recordRoom(TTempData& data) {
         data.loesRaumBreite = "4000";
@@ -31,7 +22,8 @@ protected:
         data.loesEckeLaenge = "1000";
     }
 
-    RecordingHost recorder;
+    // Records the information boxes instead of showing them.
+    testing::ScriptedHost recorder;
 };
 
 TEST_F(TTempDataTest, StartsEmptyWithTheGivenMessageFlag) {
@@ -252,8 +244,8 @@ TEST_F(TTempDataTest, CollectedMessagesAreShownInTheirFixedOrder) {
     data.loesungFehler = true;
     data.einbringFehler = true;
     data.fehlerMeldungen();
-    ASSERT_EQ(recorder.shown.size(), 1U);
-    EXPECT_EQ(recorder.shown[0], kEinbring + "\r\n" + kLoesung);
+    ASSERT_EQ(recorder.informations.size(), 1U);
+    EXPECT_EQ(recorder.informations[0], kEinbring + "\r\n" + kLoesung);
 }
 
 TEST_F(TTempDataTest, EveryFlagAddsItsText) {
@@ -281,12 +273,12 @@ TEST_F(TTempDataTest, BoilerMessageDependsOnWhetherTheTanksStandInTheBoilerRoom)
 TEST_F(TTempDataTest, NothingIsShownWithoutMessagesOrWhenMessagesAreOff) {
     TTempData data(true);
     data.fehlerMeldungen();
-    EXPECT_TRUE(recorder.shown.empty());
+    EXPECT_TRUE(recorder.informations.empty());
 
     data.showFehlermeldungen(false);
     data.loesungFehler = true;
     data.fehlerMeldungen();
-    EXPECT_TRUE(recorder.shown.empty());
+    EXPECT_TRUE(recorder.informations.empty());
     EXPECT_EQ(data.error, kLoesung);  // stays collected
 }
 

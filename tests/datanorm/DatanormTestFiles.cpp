@@ -1,38 +1,6 @@
 #include "DatanormTestFiles.h"
 
-#include <fstream>
-#include <random>
-#include <sstream>
-
 namespace velmora::datanorm::test {
-
-TempDir::TempDir() {
-    std::random_device random;
-    FPath = std::filesystem::temp_directory_path() /
-            ("velmora-datanorm-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(FPath);
-}
-
-TempDir::~TempDir() {
-    std::error_code error;
-    std::filesystem::permissions(FPath, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, error);
-    std::filesystem::remove_all(FPath, error);
-}
-
-std::string TempDir::write(const std::string& name, std::string_view bytes) const {
-    const std::filesystem::path file = FPath / name;
-    std::ofstream out(file, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file.string();
-}
-
-std::string TempDir::read(const std::string& name) const {
-    std::ifstream in(FPath / name, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 std::string kopf5(const std::string& datum) {
     return "V;050;A;" + datum + ";EUR;Testkatalog;Halvex;Werk Nord;\r\n";

@@ -4,27 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "support/TempDirectory.h"
+
 namespace velmora::datanorm::test {
 
-// A fresh directory per test, removed afterwards; the reader writes its caches beside the
-// files it reads, so every fixture lives in one.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    // Writes bytes as they are and returns the full path.
-    std::string write(const std::string& name, std::string_view bytes) const;
-    std::string path(const std::string& name) const { return (FPath / name).string(); }
-    bool exists(const std::string& name) const { return std::filesystem::exists(FPath / name); }
-    std::string read(const std::string& name) const;
-    const std::filesystem::path& dir() const { return FPath; }
-
-private:
-    std::filesystem::path FPath;
-};
+// The reader writes its caches beside the files it reads, so every fixture lives in a
+// directory of its own.
+using TempDir = velmora::testing::TempDirectory;
 
 // A DATANORM 5 header line dated YYYYMMDD, with CR LF.
 std::string kopf5(const std::string& datum = "20200131");

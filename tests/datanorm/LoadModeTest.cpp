@@ -6,6 +6,7 @@
 #include "DatanormTestFiles.h"
 #include "base/Host.h"
 #include "datanorm/TDatanorm.h"
+#include "support/ScriptedHost.h"
 
 namespace velmora::datanorm {
 namespace {
@@ -74,7 +75,7 @@ TEST(DatanormLoadMode, LargeFileLookUpSeesTheFileAsItIsNow) {
     EXPECT_EQ(dn.finde_produkt("neu"), nullptr);
 }
 
-class ArticleIndexCacheTest : public testing::Test {
+class ArticleIndexCacheTest : public ::testing::Test {
 protected:
     void lade() {
         TDatanorm dn;
@@ -119,7 +120,7 @@ TEST_F(ArticleIndexCacheTest, UnwritableCacheDoesNotStopTheLoad) {
     std::filesystem::create_directory(FDir.path("Datanorm.EDA"));
     lade();
     EXPECT_TRUE(std::filesystem::is_directory(FDir.path("Datanorm.EDA")));
-    for (const auto& eintrag : std::filesystem::directory_iterator(FDir.dir())) {
+    for (const auto& eintrag : std::filesystem::directory_iterator(FDir.path())) {
         EXPECT_EQ(eintrag.path().filename().string().find(".tmp"), std::string::npos)
             << eintrag.path();
     }
@@ -143,26 +144,18 @@ TEST(DatanormLoadMode, LargeFileModeCountsAndLinks) {
     EXPECT_EQ(dn.getArtikelnummern(), std::vector<std::string>{"1"});
 }
 
-// Records the wait cursor; pumps nothing.
-class CursorHost : public NullHost {
-public:
-    void setWaitCursor(bool busy) override { wechsel.push_back(busy); }
-    std::vector<bool> wechsel;
-};
-
 TEST(DatanormLoadMode, WaitCursorWhileLoadingAndLookingUp) {
     test::TempDir dir;
     const std::string datei = dir.write("Datanorm.500", kopf5() + artikel5({.nummer = "1"}));
     for (std::uint64_t dateigroesse : {0u, 1u}) {
-        CursorHost cursor;
-        installHost(&cursor);
+        velmora::testing::ScriptedHost cursor;
         {
             TDatanorm dn;
             dn.LoadFromFile(datei, dateigroesse, false);
             dn.finde_produkt("1");
         }
-        installHost(nullptr);
-        EXPECT_EQ(cursor.wechsel, (std::vector<bool>{true, false, true, false})) << dateigroesse;
+        EXPECT_EQ(cursor.waitCursorChanges, (std::vector<bool>{true, false, true, false}))
+            << dateigroesse;
     }
 }
 

@@ -55,7 +55,7 @@ std::vector<Rabatt> rabatte(const TDatanorm& dn) {
     return result;
 }
 
-class SideFilesTest : public testing::Test {
+class SideFilesTest : public ::testing::Test {
 protected:
     std::unique_ptr<TDatanorm> lade(const std::string& name = "Datanorm.500", bool useErab = true) {
         auto dn = std::make_unique<TDatanorm>();
@@ -171,7 +171,22 @@ TEST_F(SideFilesTest, LargeFileModeCollectsGroupsFromTheFile) {
     TDatanorm dn;
     dn.LoadFromFile(FDir.path("Datanorm.500"), 1, false);
     EXPECT_EQ(gruppen(dn), (std::vector<Gruppe>{{"HG", "", "HG"}}));
-    EXPECT_EQ(rabatte(dn), (std::vector<Rabatt>{{"R1", 0, 0.0, ""}}));
+    // No article list in memory: the built discount cache holds only its date row.
+    EXPECT_TRUE(rabatte(dn).empty());
+    EXPECT_EQ(FDir.read("Datanorm.erab"), "31.01.2020");
+}
+
+TEST_F(SideFilesTest, ADiscountGroupOfOneBlankIsAGroup) {
+    FDir.write("Datanorm.500", kopf5("20200131") + artikel5({.nummer = "1", .rabattgruppe = " "}) +
+                                   artikel5({.nummer = "2", .rabattgruppe = ""}));
+    EXPECT_EQ(rabatte(*lade()), (std::vector<Rabatt>{{" ", 0, 0.0, ""}}));
+}
+
+TEST_F(SideFilesTest, FailedCacheSaveLeavesTheDiscountRatesAlone) {
+    FDir.write("Datanorm.500", kopf5("20200131") + artikel5({.nummer = "1", .rabattgruppe = "R1"}));
+    // A directory in the cache's place: saving fails, whoever runs the test.
+    std::filesystem::create_directories(FDir.path("Datanorm.erab") / "belegt");
+    EXPECT_TRUE(rabatte(*lade()).empty());
 }
 
 TEST(DatanormCsv, UnicodeAndAnsiRoundTrips) {

@@ -42,25 +42,33 @@ TEST_F(TGrafikTest, MapsRoomMillimetresAndPixelsBothWays) {
 
 TEST_F(TGrafikTest, RoomIsSilverWithLabelsAboveAndRightWithoutCorner) {
     grafik.beginneZeichnung(4000, 3000);
-    EXPECT_TRUE(logged("fillRect 0,0,400,300 brush solid FFFFFF"));
-    EXPECT_TRUE(logged("rectangle 13,13,378,287 pen 000000/1 brush solid C0C0C0"));
-    EXPECT_TRUE(logged("clip 171,-1,220,12 \"4,000 m\""));
-    // Rotated length label right of the room, started at its rectangle's top right; its
+    // The rotated length label right of the room starts at its rectangle's top right; its
     // top 13 + Round(112.5) rounds the tie to even.
-    EXPECT_TRUE(
-        logged("text 392,125 clip 379,125,392,174 \"3,000 m\" font Arial -13 000000 esc -900"));
+    EXPECT_TRUE(testing::sameLog(
+        {"fillRect 0,0,400,300 brush solid FFFFFF",
+         "rectangle 13,13,378,287 pen 000000/1 brush solid C0C0C0",
+         "text 171,-1 clip 171,-1,220,12 \"4,000 m\" font Arial -13 000000 brush clear",
+         "text 392,125 clip 379,125,392,174 \"3,000 m\" font Arial -13 000000 esc -900 brush "
+         "clear"},
+        canvas.log()));
 }
 
 TEST_F(TGrafikTest, CornerMovesRoomLabelsAndErasesOuterWalls) {
     grafik.beginneZeichnung(4000, 3000);
     canvas.clearLog();
     grafik.zeichneEcke("OR", 1000, 1000, 4000, 3000);
-    // Width label below the room, length label left of it.
-    EXPECT_TRUE(logged("clip 171,288,220,301 \"4,000 m\""));
-    EXPECT_TRUE(logged("clip -1,125,12,174 \"3,000 m\""));
-    // Cut-out: x = 378 - 91 = 287, y = 13; outline, then erased on the outer walls.
-    EXPECT_TRUE(logged("rectangle 287,13,378,104 pen 000000/1 brush solid FFFFFF"));
-    EXPECT_TRUE(logged("rectangle 288,13,378,103 pen FFFFFF/1 brush solid FFFFFF"));
+    // Room labels below and left of the room; the cut-out (x = 378 - 91 = 287, y = 13)
+    // outlined, erased on the outer walls, and labelled inside.
+    EXPECT_TRUE(testing::sameLog(
+        {"fillRect 0,0,400,300 brush solid FFFFFF",
+         "rectangle 13,13,378,287 pen 000000/1 brush solid C0C0C0",
+         "text 171,288 clip 171,288,220,301 \"4,000 m\" font Arial -13 000000 brush clear",
+         "text 12,125 clip -1,125,12,174 \"3,000 m\" font Arial -13 000000 esc -900 brush clear",
+         "rectangle 287,13,378,104 pen 000000/1 brush solid FFFFFF",
+         "rectangle 288,13,378,103 pen FFFFFF/1 brush solid FFFFFF",
+         "text 308,90 clip 308,90,357,103 \"1,000 m\" font Arial -13 000000 brush clear",
+         "text 301,34 clip 288,34,301,83 \"1,000 m\" font Arial -13 000000 esc -900 brush clear"},
+        canvas.log()));
 }
 
 TEST_F(TGrafikTest, CornerLabelsOverlappingLeaveOnlyTheWidthLabel) {
@@ -76,11 +84,14 @@ TEST_F(TGrafikTest, BoilerRoomPictureBandAndLabels) {
     grafik.beginneZeichnung(4000, 3000);
     canvas.clearLog();
     grafik.zeichneHeizraum("OL", 1000, 1000, false, false, false, 4000, 3000, 0, 0, 400, true);
-    // w = l = R(91.33) - 1 = 90.
-    EXPECT_TRUE(logged("picture app/images/graphics/heizung-topleft.jpg 40x40 14,14,103,103"));
-    EXPECT_TRUE(logged("polygon 103,14 140,14 140,140 14,140 14,103 103,103"));
-    EXPECT_TRUE(logged("brush cross FFFF00"));
-    EXPECT_TRUE(logged("\"1,000 m\""));
+    // w = l = R(91.33) - 1 = 90; the hatched clearance band around it; labels below and
+    // right of the picture.
+    EXPECT_TRUE(testing::sameLog(
+        {"picture app/images/graphics/heizung-topleft.jpg 40x40 14,14,103,103",
+         "polygon 103,14 140,14 140,140 14,140 14,103 103,103 pen 000000/1 brush cross FFFF00",
+         "text 34,104 clip 34,104,83,117 \"1,000 m\" font Arial -13 000000 brush clear",
+         "text 117,34 clip 104,34,117,83 \"1,000 m\" font Arial -13 000000 esc -900 brush clear"},
+        canvas.log()));
 }
 
 TEST_F(TGrafikTest, BoilerBandOnlyWhileMovingAndMissingPictureSkipped) {
@@ -134,10 +145,23 @@ protected:
                 canvas.loader().addPicture(tankBild(folder, suffix), 26, 37);
             }
         }
-        TProdukt& p =
-            gruppe.addProdukt("Tank", "", "P1", 1000, 1000.0, 700, 1000, 1500, true, 50, 100, 200,
-                              "", "T", {}, {}, {}, {}, {}, {}, {100, 100}, {600, 300}, {100, 700},
-                              {600, 900}, false, tempData, {}, nullptr);
+        TProdukt& p = gruppe.addProdukt(TProduktDaten{.Bezeichnung = "Tank",
+                                                      .ArtNr = "P1",
+                                                      .Inhalt = 1000,
+                                                      .Preis = 1000.0,
+                                                      .Breite = 700,
+                                                      .Laenge = 1000,
+                                                      .Hoehe = 1500,
+                                                      .Aufstellvariationen = true,
+                                                      .ZusBreite = 50,
+                                                      .ZusLaenge = 100,
+                                                      .ZusSpezLaenge = 200,
+                                                      .Grafik = "T",
+                                                      .RohrStart = {100, 100},
+                                                      .RohrEnde = {600, 300},
+                                                      .RohrStartReihe2 = {100, 700},
+                                                      .RohrEndeReihe2 = {600, 900}},
+                                        tempData, nullptr);
         std::vector<std::unique_ptr<TAufstellvariante>> varianten;
         varianten.push_back(testing::makeVariante(variante));
         ASSERT_TRUE(suche(p, varianten, testing::sucheImRaum(10000, 10000)));

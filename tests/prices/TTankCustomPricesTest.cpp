@@ -9,14 +9,14 @@
 #include <optional>
 #include <string>
 
-#include "PriceTestDirectory.h"
 #include "prices/PriceFileCodec.h"
+#include "support/TempDirectory.h"
 
 namespace velmora {
 namespace {
 
 TEST(TTankCustomPricesTest, SavedPriceIsReadByTheNextStore) {
-    PriceTestDirectory dir;
+    testing::TempDirectory dir;
     {
         TTankCustomPrices store(dir.path() / "customPrices");
         TTankCustomPrice& entry = store.getElem("12/34:5");
@@ -36,7 +36,7 @@ TEST(TTankCustomPricesTest, SavedPriceIsReadByTheNextStore) {
 }
 
 TEST(TTankCustomPricesTest, PriceNotInUseKeepsItsValue) {
-    PriceTestDirectory dir;
+    testing::TempDirectory dir;
     TTankCustomPrices first(dir.path());
     first.getElem("4711").setCustomPrice(19.99);
     ASSERT_TRUE(first.getElem("4711").save());
@@ -46,7 +46,7 @@ TEST(TTankCustomPricesTest, PriceNotInUseKeepsItsValue) {
 }
 
 TEST(TTankCustomPricesTest, ArticleNumbersDifferingInCaseShareOneEntry) {
-    PriceTestDirectory dir;
+    testing::TempDirectory dir;
     TTankCustomPrices store(dir.path());
     TTankCustomPrice& lower = store.getElem("abc-1");
     TTankCustomPrice& upper = store.getElem("ABC-1");
@@ -59,7 +59,7 @@ TEST(TTankCustomPricesTest, ArticleNumbersDifferingInCaseShareOneEntry) {
 }
 
 TEST(TTankCustomPricesTest, FileNamesDifferingInCaseBelongToOneArticle) {
-    PriceTestDirectory dir;
+    testing::TempDirectory dir;
     TTankCustomPrices first(dir.path());
     first.getElem("Abc-1").setCustomPrice(7);
     ASSERT_TRUE(first.getElem("Abc-1").save());
@@ -74,7 +74,7 @@ TEST(TTankCustomPricesTest, FileNamesDifferingInCaseBelongToOneArticle) {
 }
 
 TEST(TTankCustomPricesTest, UnreadableFilesMeanNoCustomPrice) {
-    PriceTestDirectory dir;
+    testing::TempDirectory dir;
     std::string truncated = *encodePriceFile({50, true});
     truncated.resize(truncated.size() - 5);
     dir.write("truncated.dta", truncated);
@@ -92,7 +92,7 @@ TEST(TTankCustomPricesTest, UnreadableFilesMeanNoCustomPrice) {
 }
 
 TEST(TTankCustomPricesTest, ArticleWithoutFileNameIsNeverStored) {
-    PriceTestDirectory dir;
+    testing::TempDirectory dir;
     TTankCustomPrices store(dir.path());
     for (const std::string& article : {std::string(261, '7'), std::string("/:?")}) {
         TTankCustomPrice& entry = store.getElem(article);
@@ -126,7 +126,7 @@ private:
 };
 
 TEST(TTankCustomPricesTest, FailedWriteKeepsTheOldFileAndItsPrice) {
-    PriceTestDirectory dir;
+    testing::TempDirectory dir;
     TTankCustomPrices store(dir.path());
     TTankCustomPrice& entry = store.getElem("4711");
     entry.setCustomPrice(100);

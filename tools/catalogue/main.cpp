@@ -1,5 +1,6 @@
 // Writes the demo catalogue as the program reads it: the five scrambled ".dta" files and
-// the DATANORM 5 article file, from the readable sources in data/demo-catalogue/.
+// the DATANORM 5 article file, from the readable sources in data/demo-catalogue/. The line
+// files never start with a scrambled code unit 0 (see FirstLine.h).
 //
 //   velmora-make-catalogue SOURCE_DIR OUTPUT_DIR
 
@@ -12,8 +13,9 @@
 #include <pugixml.hpp>
 
 #include "DemoDatanorm.h"
+#include "FirstLine.h"
 #include "base/AtomicFile.h"
-#include "catalogue/files/FileBytes.h"
+#include "base/FileBytes.h"
 #include "catalogue/files/TMurvel.h"
 
 namespace {
@@ -67,8 +69,9 @@ void writeXmlFile(const fs::path& sourceDir, const fs::path& outputDir, const ch
 
 void writeLineFile(const fs::path& sourceDir, const fs::path& outputDir, const char* source,
                    const char* target) {
-    write(outputDir / target,
-          TMurvel::scrambledFileBytes(withCrLf(readSource(sourceDir / source))));
+    const std::string text =
+        velmora::catalogue_tool::withSafeFirstLine(readSource(sourceDir / source));
+    write(outputDir / target, TMurvel::scrambledFileBytes(withCrLf(text)));
 }
 
 }  // namespace

@@ -28,6 +28,8 @@ QVector<DemoProduct> readDemoProducts(const QString& path, QString& error) {
         product.litres = attributes.value(QLatin1String("inhalt")).toInt();
         product.productPicture = attributes.value(QLatin1String("produktbild")).toString();
         product.tankGraphic = attributes.value(QLatin1String("tankgrafik")).toString();
+        product.fittingsOpposite = attributes.value(QLatin1String("aufsatzGegenueber"))
+                                       .compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
         if (product.width <= 0 || product.length <= 0 || product.height <= 0 ||
             product.tankGraphic.isEmpty()) {
             error = QStringLiteral("%1: product %2 lacks its size or tank graphic")

@@ -13,8 +13,9 @@ struct DemoProduct {
     int length = 0;        // across the row
     int height = 0;
     int litres = 0;
-    QString productPicture;  // relative to the program directory
-    QString tankGraphic;     // base name below images/graphics/<h|v>/
+    QString productPicture;         // relative to the program directory
+    QString tankGraphic;            // base name below images/graphics/<h|v>/
+    bool fittingsOpposite = false;  // aufsatzGegenueber
 };
 
 // The products of a catalogue product file (its <produkt> elements); an error text when

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "Material.h"
+#include "TankDome.h"
 
 namespace velmora::pictures {
 
@@ -37,9 +38,9 @@ QImage domeAtTop(const DemoProduct& product) {
     painter.setBrush(light);
     painter.drawRoundedRect(body, corner, corner);
 
-    // Fittings dome: its centre 170 mm from the top edge, where the catalogue's pipe band runs.
+    // Fittings dome near the top edge, where the catalogue's pipe band runs.
     const double domeDiameter = 0.36 * width;
-    const double domeY = std::max(170 * scale, domeDiameter / 2 + 25 * scale);
+    const double domeY = domeCentreFromEdge(product.width) * scale;
     const QPointF domeCentre(width / 2.0, domeY);
 
     if (material.ribbed) {
@@ -84,9 +85,15 @@ void writeTankPictures(const QVector<DemoProduct>& products, PictureWriter& writ
         const QImage top = domeAtTop(product);
         const QString name = product.tankGraphic;
         writer.save(QStringLiteral("images/graphics/h/%1o.jpg").arg(name), top);
-        writer.save(QStringLiteral("images/graphics/h/%1u.jpg").arg(name), rotated(top, 180));
-        writer.save(QStringLiteral("images/graphics/v/%1l.jpg").arg(name), rotated(top, 270));
-        writer.save(QStringLiteral("images/graphics/v/%1r.jpg").arg(name), rotated(top, 90));
+        const QImage left = rotated(top, 270);
+        // Fittings that sit opposite stay at the top / left edge: the other picture is the
+        // mirror image along the tank instead of the half turn.
+        const bool opposite = product.fittingsOpposite;
+        writer.save(QStringLiteral("images/graphics/h/%1u.jpg").arg(name),
+                    opposite ? top.mirrored(true, false) : rotated(top, 180));
+        writer.save(QStringLiteral("images/graphics/v/%1l.jpg").arg(name), left);
+        writer.save(QStringLiteral("images/graphics/v/%1r.jpg").arg(name),
+                    opposite ? left.mirrored(false, true) : rotated(top, 90));
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "base/CodePage.h"
 #include "base/Utf16.h"
-#include "catalogue/files/FileBytes.h"
+#include "base/FileBytes.h"
 #include "catalogue/files/Utf16Bytes.h"
 
 namespace velmora {
@@ -13,11 +13,10 @@ namespace {
 
 constexpr char16_t kKey = 0x4B;
 
-// FF FE 00 00 is taken as UTF-16 too, although it also marks UTF-32: the key is the code
-// of "K", so every scrambled text that starts with "K" (as group codes do) starts with the
-// code unit 0 and would otherwise be decoded as single bytes into garbage.
+// FF FE 00 00 may be UTF-32, so such a file is read as single-byte text; the catalogue
+// writers keep a scrambled file from starting with the code unit 0.
 bool startsWithUtf16LittleEndianMark(std::string_view bytes) {
-    return bytes.starts_with("\xFF\xFE");
+    return bytes.starts_with("\xFF\xFE") && !bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4));
 }
 
 }  // namespace

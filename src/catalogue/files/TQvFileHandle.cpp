@@ -5,7 +5,7 @@
 
 #include "base/CodePage.h"
 #include "base/Utf16.h"
-#include "catalogue/files/FileBytes.h"
+#include "base/FileBytes.h"
 #include "catalogue/files/Utf16Bytes.h"
 
 namespace velmora {

@@ -23,6 +23,33 @@
 
 namespace {
 
+constexpr const char* kUsage =
+    "Usage: velmora-plan [--catalogue DIR] [INPUTS] [SELECTION] [OUTPUTS] [--format json|text]\n"
+    "Runs one solution search on the catalogue and prints the result.\n"
+    "\n"
+    "  --catalogue DIR           catalogue directory (default: the program's directory)\n"
+    "  --type NAME               product group (empty or \"Alle Tanks\": all)\n"
+    "  --tank-position P         battery corner: OL, UL, UR, OR\n"
+    "  --corner-position P       corner cut-out\n"
+    "  --boiler-position P       boiler room\n"
+    "  --room-width T, --room-length T, --room-height T   room in metres\n"
+    "  --volume T                wanted volume in litres\n"
+    "  --opening-height T, --opening-width T             bring-in opening in metres\n"
+    "  --corner-width T, --corner-length T               corner cut-out in metres\n"
+    "  --boiler-width T, --boiler-length T               boiler room in metres\n"
+    "  --boiler-room, --protected-boiler, --ten-cm       boiler flags\n"
+    "  --decimals N              decimals of the rewritten inputs (default 2)\n"
+    "  --select ARTNR            make that solution current\n"
+    "  --installation N          then make its installation N current\n"
+    "  --move-to X,Y             one free move of the battery to room millimetres X,Y\n"
+    "  --open FILE, --save FILE  replay / write a plan file\n"
+    "  --dump-catalogue          print the loaded catalogue\n"
+    "  --format json|text        output format\n"
+    "  --png FILE, --size WxH    draw the plan into a PNG file\n"
+    "  --pdf FILE, --datanorm-pdf FILE, --project NAME   planning sheet / DATANORM printout\n"
+    "  --material-csv FILE       material list of the current installation\n"
+    "  --help                    this text\n";
+
 using namespace velmora;
 
 // The directory of the running executable, as the program finds its catalogue.
@@ -138,6 +165,10 @@ int run(PlanOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::cout << kUsage;
+        return 0;
+    }
     setNumberFormat(numberFormatFromEnvironment());
     StderrHost console;
     installHost(&console);

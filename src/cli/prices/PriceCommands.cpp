@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/FileBytes.h"
 #include "cli/prices/PriceCsv.h"
 #include "cli/prices/PriceText.h"
 #include "prices/PriceFile.h"
@@ -61,10 +62,8 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
         err << "Die Datei " << path.string() << " ist zu groß für eine Preisliste.\n";
         return std::nullopt;
     }
-    std::ifstream file(path, std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
+    std::optional<std::string> bytes = readFileBytes(path);
+    if (!bytes) {
         err << "Die Datei " << path.string() << " kann nicht gelesen werden.\n";
         return std::nullopt;
     }

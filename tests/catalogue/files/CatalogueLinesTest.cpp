@@ -5,7 +5,7 @@
 #include "base/Utf16.h"
 #include "catalogue/files/ScrambledXml.h"
 #include "catalogue/files/TMurvel.h"
-#include "catalogue/files/TempDirectory.h"
+#include "support/TempDirectory.h"
 
 namespace velmora {
 namespace {

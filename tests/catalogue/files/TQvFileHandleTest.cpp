@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "catalogue/files/TempDirectory.h"
+#include "support/TempDirectory.h"
 
 namespace velmora {
 namespace {

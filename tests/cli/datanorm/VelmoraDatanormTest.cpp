@@ -33,11 +33,13 @@ std::string readFile(const std::filesystem::path& path) {
     return content.str();
 }
 
-Lauf starte(const test::TempDir& dir, const std::string& argumente) {
+// Runs the tool with the arguments (shell words) and, when given, environment assignments.
+Lauf starte(const test::TempDir& dir, const std::string& argumente,
+            const std::string& umgebung = "") {
     const char* bin = std::getenv("VELMORA_BIN");
     const std::string programm =
         (std::filesystem::path(bin != nullptr ? bin : ".") / "velmora-datanorm").string();
-    const std::string command = quoted(programm) + " " + argumente + " >" +
+    const std::string command = umgebung + " " + quoted(programm) + " " + argumente + " >" +
                                 quoted(dir.path("stdout.txt")) + " 2>" +
                                 quoted(dir.path("stderr.txt"));
     const int raw = std::system(command.c_str());
@@ -70,7 +72,7 @@ TEST(VelmoraDatanorm, PrintsTheFileThenEveryArticle) {
     EXPECT_EQ(
         lauf.out,
         "{\"version\":5,\"datum\":\"2020-01-31\",\"waehrung\":\"EUR\",\"informationstext\":["
-        "\"Testkatalog\",\"Halvex\",\"Werk Nord\"],\"artikel\":2,\"textsaetze\":2,"
+        "\"\",\"\",\"\"],\"artikel\":2,\"textsaetze\":2,"
         "\"dimensionssaetze\":1,\"grossModus\":false,\"warengruppen\":2,\"rabattgruppen\":1}\n"
         "{\"artNr\":\"tank1\",\"kurztext1\":\"Größe \\u0001 \\\\\",\"kurztext2\":\"\","
         "\"preis\":499.5,\"mengeneinheit\":\"Stück\",\"warengruppe\":\"HG\",\"rabattgruppe\":"
@@ -107,6 +109,29 @@ TEST(VelmoraDatanorm, RejectedFilesExitWithTheReadersMessage) {
     const Lauf fehlt = starte(dir, quoted(dir.path("fehlt.500")));
     EXPECT_EQ(fehlt.status, 1);
     EXPECT_NE(fehlt.err.find("fehlt.500"), std::string::npos);
+}
+
+TEST(VelmoraDatanorm, CacheDatesFollowTheUsersLocale) {
+    struct Case {
+        const char* locale;
+        const char* datum;
+    };
+    for (const Case& c : {Case{"de_DE.UTF-8", "31.01.2020"}, Case{"C", "2020-01-31"}}) {
+        test::TempDir dir;
+        const std::string datei =
+            dir.write("Datanorm.500", kopf5("20200131") + artikel5({.nummer = "1"}));
+        const Lauf lauf = starte(dir, quoted(datei), std::string("LC_ALL=") + c.locale);
+        EXPECT_EQ(lauf.status, 0) << lauf.err;
+        EXPECT_EQ(readFile(dir.path("Datanorm.erab")).substr(0, 10), c.datum) << c.locale;
+    }
+}
+
+TEST(VelmoraDatanorm, HelpListsTheUsage) {
+    test::TempDir dir;
+    const Lauf lauf = starte(dir, "--help");
+    EXPECT_EQ(lauf.status, 0);
+    EXPECT_NE(lauf.out.find("velmora-datanorm DATEI"), std::string::npos);
+    EXPECT_EQ(lauf.err, "");
 }
 
 TEST(VelmoraDatanorm, UsageErrors) {

@@ -10,7 +10,7 @@
 #include <pugixml.hpp>
 
 #include "base/LenientNumber.h"
-#include "catalogue/files/TempDirectory.h"
+#include "support/TempDirectory.h"
 #include "cli/plan/JsonValue.h"
 #include "cli/plan/RunPlan.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/files/TempDirectory.h"
+#include "support/TempDirectory.h"
 #include "cli/plan/JsonValue.h"
 #include "cli/plan/RunPlan.h"
 

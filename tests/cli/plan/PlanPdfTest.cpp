@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "catalogue/files/TempDirectory.h"
+#include "support/TempDirectory.h"
 #include "cli/plan/RunPlan.h"
 
 namespace velmora {

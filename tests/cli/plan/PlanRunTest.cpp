@@ -155,13 +155,26 @@ TEST(PlanRun, MoveToCommitsOnlyAValidPlace) {
 }
 
 TEST(PlanRun, UsageErrorsExitWithTwo) {
-    for (const std::string arguments :
-         {"--frobnicate", "--room-width", "--tank-position XY", "--select 0000", "--installation 1",
-          "--decimals two", "--decimals -1", "--format xml", "--png out.png --size 800",
-          "--png out.png --size 0x600", "--select 951100 --installation 999", "--move-to 10,10",
-          "--select 951100 --move-to 10", "--select 951100 --move-to 10x20",
-          "--select 951100 --move-to nan,0", "--select 951100 --move-to 1e12,0",
-          "--select 951530 --move-to 10,10", "--pdf out.pdf", "--datanorm-pdf out.pdf", "--pdf"}) {
+    for (const std::string arguments : {"--frobnicate",
+                                        "--room-width",
+                                        "--tank-position XY",
+                                        "--select 0000",
+                                        "--installation 1",
+                                        "--decimals two",
+                                        "--decimals -1",
+                                        "--format xml",
+                                        "--png out.png --size 800",
+                                        "--png out.png --size 0x600",
+                                        "--select 951100 --installation 999",
+                                        "--move-to 10,10",
+                                        "--select 951100 --move-to 10",
+                                        "--select 951100 --move-to 10x20",
+                                        "--select 951100 --move-to nan,0",
+                                        "--select 951100 --move-to 1e12,0",
+                                        "--select 951530 --move-to 10,10",
+                                        "--pdf out.pdf",
+                                        "--datanorm-pdf out.pdf",
+                                        "--pdf"}) {
         SCOPED_TRACE(arguments);
         const testing::PlanProcessResult run = plan(kKeller + " " + arguments);
         EXPECT_EQ(run.status, 2);
@@ -187,6 +200,16 @@ TEST(PlanRun, HostileInputsNeverCrash) {
         const testing::PlanProcessResult run = plan(arguments);
         ASSERT_EQ(run.status, 0);
         EXPECT_NO_THROW(JsonValue::parse(run.out));
+    }
+}
+
+TEST(PlanRun, HelpListsTheOptionsAndSucceeds) {
+    const auto run = testing::runPlan("--help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    for (const char* option :
+         {"--catalogue", "--tank-position", "--select", "--move-to", "--png", "--pdf", "--open"}) {
+        EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
 }
 

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "catalogue/files/TempDirectory.h"
+#include "support/TempDirectory.h"
 
 namespace velmora::testing {
 

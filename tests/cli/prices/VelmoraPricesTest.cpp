@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "prices/PriceTestDirectory.h"
 #include "prices/TTankCustomPrices.h"
+#include "support/TempDirectory.h"
 
 namespace velmora {
 namespace {
@@ -20,7 +20,7 @@ struct RunResult {
 };
 
 // Runs velmora-prices as a process with its data directory below a fresh temporary one.
-class VelmoraPricesTest : public testing::Test {
+class VelmoraPricesTest : public ::testing::Test {
 protected:
     RunResult run(const std::string& arguments) {
         const char* bin = std::getenv("VELMORA_BIN");
@@ -43,7 +43,7 @@ protected:
         return home.path() / "HalvexVelmora" / "customPrices";
     }
 
-    PriceTestDirectory home;
+    testing::TempDirectory home;
 };
 
 TEST_F(VelmoraPricesTest, SetAndOffWriteTheFilesTheProgramReads) {

@@ -44,9 +44,23 @@ protected:
         ASSERT_TRUE(
             startPiece.save(programDir.filePath("images/graphics/h/hp_start_l.bmp"), "BMP"));
 
-        tank = &gruppe.addProdukt("Tank", "", "P1", 1000, 1000.0, 700, 1000, 1500, true, 50, 100,
-                                  200, "", "T", {}, {}, {}, {}, {}, {}, {100, 100}, {600, 300},
-                                  {100, 700}, {600, 900}, false, tempData, {}, nullptr);
+        tank = &gruppe.addProdukt(TProduktDaten{.Bezeichnung = "Tank",
+                                                .ArtNr = "P1",
+                                                .Inhalt = 1000,
+                                                .Preis = 1000.0,
+                                                .Breite = 700,
+                                                .Laenge = 1000,
+                                                .Hoehe = 1500,
+                                                .Aufstellvariationen = true,
+                                                .ZusBreite = 50,
+                                                .ZusLaenge = 100,
+                                                .ZusSpezLaenge = 200,
+                                                .Grafik = "T",
+                                                .RohrStart = {100, 100},
+                                                .RohrEnde = {600, 300},
+                                                .RohrStartReihe2 = {100, 700},
+                                                .RohrEndeReihe2 = {600, 900}},
+                                  tempData, nullptr);
         varianten.push_back(makeVariante({.name = "3"}));
         ASSERT_TRUE(suche(*tank, varianten, sucheImRaum(10000, 10000)));
         const auto& aufstellungen = tank->getMoeglicheAufstellVarianten();
@@ -109,6 +123,38 @@ TEST_F(QtPlanRenderTest, InvalidPlaceWhileMovingIsHatchedRed) {
     EXPECT_GT(red, 20);
     EXPECT_GT(blue, red);
     EXPECT_EQ(atMm(5000, 5000), 0xC0C0C0u) << "the hatch stays on the clearance area";
+}
+
+TEST_F(QtPlanRenderTest, CrosswiseSecondRowLiesAlongTheRow) {
+    // 3+2 with the second row crosswise: two turned (green) tanks side by side along the row,
+    // 1000 mm long with 100 mm between them, 200 mm below the first row.
+    ASSERT_TRUE(QDir(programDir.path()).mkpath("images/graphics/v"));
+    QImage turned(100, 70, QImage::Format_RGB32);
+    turned.fill(0x00C000u);
+    ASSERT_TRUE(turned.save(programDir.filePath("images/graphics/v/Tr.jpg"), "JPG"));
+    std::vector<std::unique_ptr<TAufstellvariante>> quer;
+    quer.push_back(makeVariante({.name = "3+2", .zwReihWaag = true}));
+    ASSERT_TRUE(suche(*tank, quer, sucheImRaum(10000, 10000)));
+    const auto& aufstellungen = tank->getMoeglicheAufstellVarianten();
+    std::size_t index = 0;
+    while (index < aufstellungen.size() && !aufstellungen[index]->getHorizontal())
+        ++index;
+    ASSERT_LT(index, aufstellungen.size());
+    tank->setMoeglicheAufstellvariante(index);
+    zeichneTank(false, true);
+
+    const double v = grafik->getVerhaeltnis();
+    const TPoint start = grafik->getTempTankStart();
+    const auto atBattery = [&](int along, int across) {
+        return at(start.X + roundHalfToEven(along * v), start.Y + roundHalfToEven(across * v));
+    };
+    const auto isGreen = [](QRgb pixel) {
+        return qGreen(pixel) > 150 && qRed(pixel) < 60 && qBlue(pixel) < 60;
+    };
+    EXPECT_TRUE(isGreen(atBattery(300, 1550))) << std::hex << atBattery(300, 1550);
+    EXPECT_TRUE(isGreen(atBattery(1800, 1550))) << std::hex << atBattery(1800, 1550);
+    // Where a tank stacked across the row would lie, outside the battery: floor.
+    EXPECT_EQ(atBattery(300, 2300), 0xC0C0C0u);
 }
 
 }  // namespace

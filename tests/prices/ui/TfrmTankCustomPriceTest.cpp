@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "prices/PriceTestDirectory.h"
+#include "support/TempDirectory.h"
 #include "prices/TTankCustomPrices.h"
 #include "prices/ui/TfrmTankCustomPrice.h"
 #include "prices/ui/TfrmTankCustomPriceElem.h"
@@ -52,7 +52,7 @@ protected:
     // What a later run of the program reads from the file.
     TTankCustomPrice& reread(const std::string& article) { return rereadStore.getElem(article); }
 
-    PriceTestDirectory directory;
+    testing::TempDirectory directory;
     testing::ScriptedHost host;
     TTankCustomPrices store{directory.path() / "customPrices"};
     TTankCustomPrices rereadStore{directory.path() / "customPrices"};

@@ -1,4 +1,4 @@
-#include "catalogue/files/FileBytes.h"
+#include "base/FileBytes.h"
 
 #include <fstream>
 #include <iterator>

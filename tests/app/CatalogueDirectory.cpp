@@ -1,11 +1,11 @@
-#include "app/CatalogueFixture.h"
+#include "app/CatalogueDirectory.h"
 
 #include "base/CodePage.h"
 #include "catalogue/files/TMurvel.h"
 
 namespace velmora::testing {
 
-CatalogueFixture::CatalogueFixture() {
+CatalogueDirectory::CatalogueDirectory() {
     files["Datanorm.500"] =
         "V;050;A;20261201;EUR;Testkatalog;;;;;;;;;;\r\n"
         "A;N;1001;Tank 1000 l;doppelwandig;PCE;1;1;66500;;X;;;;;;;;;;1;;1;L1001;;;;;1;\r\n"
@@ -49,7 +49,7 @@ CatalogueFixture::CatalogueFixture() {
         "Tankanlage\r\nignoriert\r\n";
 }
 
-std::string CatalogueFixture::write() const {
+std::string CatalogueDirectory::write() const {
     for (const auto& [name, text] : files) {
         dir_.write(name, name == "Datanorm.500" ? fromUtf8(text, CodePage::Cp850)
                                                 : TMurvel::scrambledFileBytes(text));
