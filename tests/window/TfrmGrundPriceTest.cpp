@@ -15,9 +15,9 @@
 #include "app/TDaten.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
-#include "prices/PriceTestDirectory.h"
 #include "prices/ui/TfrmTankCustomPrice.h"
 #include "prices/ui/TfrmTankCustomPriceElem.h"
+#include "support/TempDirectory.h"
 
 namespace velmora::testing {
 namespace {
@@ -56,7 +56,7 @@ protected:
         return nullptr;
     }
 
-    PriceTestDirectory dataHome;
+    testing::TempDirectory dataHome;
     std::optional<std::string> previousDataHome;
 };
 

@@ -10,11 +10,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "support/TempDirectory.h"
 #include "prices/TTankCustomPrices.h"
 #include "prices/ui/TfrmTankCustomPrice.h"
 #include "prices/ui/TfrmTankCustomPriceElem.h"
 #include "support/ScriptedHost.h"
+#include "support/TempDirectory.h"
 #include "window/TAlignEdit.h"
 
 namespace velmora {
