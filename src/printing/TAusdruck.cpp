@@ -39,8 +39,8 @@ std::size_t utf8Length(const std::string& text) {
 
 }  // namespace
 
-const std::string TAusdruck::EMailZeile = "E-Mail: service@halvex.de";
-const std::string TAusdruck::InternetZeile = "Internet: www.halvex.de";
+const std::string TAusdruck::EMailZeile = "E-Mail: info@halvex.example";
+const std::string TAusdruck::InternetZeile = "Internet: www.halvex.example";
 
 TAusdruck::TAusdruck(std::string AppPath) : AppPath(std::move(AppPath)) {}
 
