@@ -199,21 +199,6 @@ PlanFile readPlan(const JsonValue& document) {
     return plan;
 }
 
-void writeInputs(JsonWriter& json, const PlanInputs& inputs) {
-    json.key("inputs").beginObject();
-    json.key("roomWidth").value(inputs.roomWidth);
-    json.key("roomLength").value(inputs.roomLength);
-    json.key("roomHeight").value(inputs.roomHeight);
-    json.key("volume").value(inputs.volume);
-    json.key("openingHeight").value(inputs.openingHeight);
-    json.key("openingWidth").value(inputs.openingWidth);
-    json.key("cornerWidth").value(inputs.cornerWidth);
-    json.key("cornerLength").value(inputs.cornerLength);
-    json.key("boilerWidth").value(inputs.boilerWidth);
-    json.key("boilerLength").value(inputs.boilerLength);
-    json.endObject();
-}
-
 void writeSelection(JsonWriter& json, const PlanSelection& selection) {
     json.beginObject();
     json.key("artNr").value(selection.artNr);
@@ -241,7 +226,7 @@ std::string planFileJson(const PlanFile& plan) {
     JsonWriter json(2);
     json.beginObject();
     json.key("format").value(kPlanFileFormat);
-    writeInputs(json, plan.inputs);
+    writePlanInputs(json, plan.inputs);
     json.key("productGroup").value(plan.productGroup);
     json.key("tankPosition").value(plan.tankPosition);
     json.key("cornerPosition").value(plan.cornerPosition);
@@ -314,6 +299,21 @@ bool writePlanFile(const std::filesystem::path& path, const PlanFile& plan, std:
     }
     error = "Die Datei " + fileName(path) + " kann nicht gespeichert werden.";
     return false;
+}
+
+void writePlanInputs(JsonWriter& json, const PlanInputs& inputs) {
+    json.key("inputs").beginObject();
+    json.key("roomWidth").value(inputs.roomWidth);
+    json.key("roomLength").value(inputs.roomLength);
+    json.key("roomHeight").value(inputs.roomHeight);
+    json.key("volume").value(inputs.volume);
+    json.key("openingHeight").value(inputs.openingHeight);
+    json.key("openingWidth").value(inputs.openingWidth);
+    json.key("cornerWidth").value(inputs.cornerWidth);
+    json.key("cornerLength").value(inputs.cornerLength);
+    json.key("boilerWidth").value(inputs.boilerWidth);
+    json.key("boilerLength").value(inputs.boilerLength);
+    json.endObject();
 }
 
 }  // namespace velmora

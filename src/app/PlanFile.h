@@ -12,6 +12,8 @@
 
 namespace velmora {
 
+class JsonWriter;
+
 // The installation of a plan by what survives a changed catalogue: the variant's name
 // ("3+2") and the orientation, never a list index.
 struct PlanInstallation {
@@ -62,6 +64,10 @@ constexpr int kMaxPlanOffset = 1000000;
 
 // The plan as the file's bytes.
 std::string planFileJson(const PlanFile& plan);
+
+// Writes the key "inputs" with the ten input texts, as plan files and the planner's report
+// hold them.
+void writePlanInputs(JsonWriter& json, const PlanInputs& inputs);
 
 // A plan read from bytes or a file, or the German reason why it could not be.
 struct PlanFileReadResult {

@@ -1,3 +1,4 @@
+#include "app/PlanFile.h"
 #include "app/TDaten.h"
 #include "base/JsonWriter.h"
 #include "cli/plan/PlanFacts.h"
@@ -18,21 +19,6 @@ void writePoints(JsonWriter& json, const TPoints& points) {
 void writeRect(JsonWriter& json, const TRect& rect) {
     json.beginArray().value(rect.Left).value(rect.Top).value(rect.Right).value(rect.Bottom);
     json.endArray();
-}
-
-void writeInputs(JsonWriter& json, const PlanInputs& inputs) {
-    json.key("inputs").beginObject();
-    json.key("roomWidth").value(inputs.roomWidth);
-    json.key("roomLength").value(inputs.roomLength);
-    json.key("roomHeight").value(inputs.roomHeight);
-    json.key("volume").value(inputs.volume);
-    json.key("openingHeight").value(inputs.openingHeight);
-    json.key("openingWidth").value(inputs.openingWidth);
-    json.key("cornerWidth").value(inputs.cornerWidth);
-    json.key("cornerLength").value(inputs.cornerLength);
-    json.key("boilerWidth").value(inputs.boilerWidth);
-    json.key("boilerLength").value(inputs.boilerLength);
-    json.endObject();
 }
 
 void writePlacement(JsonWriter& json, const TTempData& t) {
@@ -173,7 +159,7 @@ std::string planReportJson(const TDaten& daten, const PlanInputs& inputs, std::s
                            const std::optional<PlanMove>& move) {
     JsonWriter json(2);
     json.beginObject();
-    writeInputs(json, inputs);
+    writePlanInputs(json, inputs);
     writePlacement(json, daten.getTempData());
     json.key("messages").values(planMessages(daten.getTempData()));
     json.key("roomOutline");
