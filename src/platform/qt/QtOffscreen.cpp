@@ -55,6 +55,10 @@ bool savePngAtomically(const QtRasterImage& image, const std::string& file, std:
         error = "Das Bild konnte nicht als PNG kodiert werden.";
         return false;
     }
+    return writeBytesAtomically(file, bytes, error);
+}
+
+bool writeBytesAtomically(const std::string& file, const QByteArray& bytes, std::string& error) {
     if (!writeFileAtomically(
             file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         error = "Die Datei \"" + file + "\" konnte nicht geschrieben werden.";

@@ -7,9 +7,8 @@
 #include <QPdfWriter>
 
 #include <numeric>
-#include <string_view>
 
-#include "base/AtomicFile.h"
+#include "platform/qt/QtOffscreen.h"
 #include "platform/qt/QtRecordedDocument.h"
 
 namespace velmora {
@@ -56,12 +55,7 @@ bool writePdfAtomically(const QtRecordedDocument& document, const std::string& f
             return false;
         }
     }
-    if (!writeFileAtomically(
-            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-        error = "Die Datei \"" + file + "\" konnte nicht geschrieben werden.";
-        return false;
-    }
-    return true;
+    return writeBytesAtomically(file, bytes, error);
 }
 
 }  // namespace velmora
