@@ -9,6 +9,7 @@ cmake --build --preset fuzz
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for entry in datanorm_fuzzer:fuzz/datanorm/corpus catalogue_load_fuzzer: \
+             calculator_fuzzer:fuzz/calculator/seeds \
              price_file_fuzzer:fuzz/prices/corpus search_fuzzer:fuzz/app/seeds \
              plan_file_fuzzer:fuzz/app/plan-file-seeds; do
   name=${entry%%:*}

@@ -40,12 +40,13 @@ void PlanImageView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PlanImageView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !pressed_) {
+    if (event->button() != Qt::LeftButton || !(pressed_ || alwaysClicks_)) {
         return;
     }
+    const bool dragged = pressed_ && dragged_;
     pressed_ = false;
     const QPoint position = event->position().toPoint();
-    if (!dragged_ && rect().contains(position)) {
+    if ((alwaysClicks_ || !dragged) && rect().contains(position)) {
         emit clicked(position);
     }
 }

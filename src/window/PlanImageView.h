@@ -14,7 +14,8 @@ class Canvas;
 // A plan image of fixed logical size that the core draws into through its canvas. The image
 // has the screen's device pixel ratio while the core maps logical pixels, so the plan stays
 // sharp on a high-resolution screen. Reports the mouse in logical pixels; a click is a
-// release over the image after a press on it without dragging.
+// release over the image after a press on it without dragging, or, while every release
+// clicks (a move carries the battery), any release over the image.
 class PlanImageView : public QWidget {
     Q_OBJECT
 
@@ -25,6 +26,7 @@ public:
     // The drawing surface; valid for the view's whole life.
     Canvas& canvas() { return image_->canvas(); }
     const QImage& image() const { return image_->image(); }
+    void setAlwaysClicks(bool always) { alwaysClicks_ = always; }
 
 signals:
     void mousePressed(Qt::MouseButton button, QPoint position, Qt::KeyboardModifiers modifiers);
@@ -44,6 +46,7 @@ private:
     QPoint pressPosition_;
     bool pressed_ = false;
     bool dragged_ = false;
+    bool alwaysClicks_ = false;
 };
 
 }  // namespace velmora

@@ -1,9 +1,10 @@
 #include "window/PositionButtonGroup.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
 #include <QToolButton>
+
+#include "window/PositionChoice.h"
 
 namespace velmora {
 
@@ -22,14 +23,9 @@ QString cornerHint(const std::string& corner) {
 
 }  // namespace
 
-const std::array<std::string, 4>& PositionButtonGroup::corners() {
-    static const std::array<std::string, 4> codes{"OL", "OR", "UL", "UR"};
-    return codes;
-}
-
 PositionButtonGroup::PositionButtonGroup(const QString& caption, const QString& objectNamePrefix,
-                                         QWidget* parent)
-    : QWidget(parent), group_(new QButtonGroup(this)) {
+                                         PositionChoice& choice, QWidget* parent)
+    : QWidget(parent), choice_(choice) {
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setHorizontalSpacing(2);
@@ -37,9 +33,8 @@ PositionButtonGroup::PositionButtonGroup(const QString& caption, const QString& 
     auto* title = new QLabel(caption, this);
     title->setAlignment(Qt::AlignHCenter);
     layout->addWidget(title, 0, 0, 1, 2);
-    group_->setExclusive(true);
     for (std::size_t index = 0; index < buttons_.size(); ++index) {
-        const std::string& corner = corners()[index];
+        const std::string& corner = PositionChoice::corners()[index];
         auto* button = new QToolButton(this);
         button->setObjectName(objectNamePrefix + QString::fromStdString(corner));
         button->setCheckable(true);
@@ -49,60 +44,35 @@ PositionButtonGroup::PositionButtonGroup(const QString& caption, const QString& 
         QSizePolicy policy = button->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         button->setSizePolicy(policy);
-        group_->addButton(button, static_cast<int>(index));
         layout->addWidget(button, 1 + static_cast<int>(index) / 2, static_cast<int>(index) % 2);
         buttons_[index] = button;
+        // The choice decides what is pressed: a click on the pressed button keeps it pressed.
+        connect(button, &QToolButton::clicked, this, [this, corner] {
+            showChoice();
+            choice_.click(corner);
+        });
     }
-    connect(group_, &QButtonGroup::idClicked, this,
-            [this](int id) { emit cornerClicked(corners().at(static_cast<std::size_t>(id))); });
+    connect(&choice_, &PositionChoice::changed, this, &PositionButtonGroup::showChoice);
+    showChoice();
 }
 
 QToolButton* PositionButtonGroup::button(const std::string& corner) const {
     for (std::size_t index = 0; index < buttons_.size(); ++index) {
-        if (corners()[index] == corner) {
+        if (PositionChoice::corners()[index] == corner) {
             return buttons_[index];
         }
     }
     return nullptr;
 }
 
-std::string PositionButtonGroup::pressedVisible() const {
-    const std::string corner = pressed();
-    const QToolButton* pressedButton = button(corner);
-    return pressedButton && !pressedButton->isHidden() ? corner : std::string();
-}
-
-std::string PositionButtonGroup::pressed() const {
-    const int id = group_->checkedId();
-    return id < 0 ? std::string() : corners().at(static_cast<std::size_t>(id));
-}
-
-void PositionButtonGroup::press(const std::string& corner) {
-    if (QToolButton* target = button(corner)) {
-        target->setChecked(true);
+void PositionButtonGroup::showChoice() {
+    for (std::size_t index = 0; index < buttons_.size(); ++index) {
+        const std::string& corner = PositionChoice::corners()[index];
+        QToolButton* button = buttons_[index];
+        button->setChecked(choice_.pressed() == corner);
+        button->setVisible(choice_.isVisible(corner));
+        button->setEnabled(choice_.isEnabled());
     }
-}
-
-void PositionButtonGroup::setCornerVisible(const std::string& corner, bool visible) {
-    if (QToolButton* target = button(corner)) {
-        target->setVisible(visible);
-    }
-}
-
-void PositionButtonGroup::setAllVisible() {
-    for (QToolButton* button : buttons_) {
-        button->setVisible(true);
-    }
-}
-
-void PositionButtonGroup::setButtonsEnabled(bool enabled) {
-    for (QToolButton* button : buttons_) {
-        button->setEnabled(enabled);
-    }
-}
-
-bool PositionButtonGroup::buttonsEnabled() const {
-    return buttons_[0]->isEnabled();
 }
 
 }  // namespace velmora

@@ -21,15 +21,16 @@
 
 #include "app/PlanFile.h"
 #include "app/TDaten.h"
-#include "app/TMoveTank.h"
 #include "base/Host.h"
-#include "drawing/TGrafik.h"
 #include "printing/TAusdruck.h"
 #include "printing/ui/Tfrm_prnpreview.h"
+#include "widgets/TAlignEdit.h"
+#include "window/CoreSession.h"
 #include "window/PlanFileDialogs.h"
 #include "window/PlanImageView.h"
-#include "window/PositionButtonGroup.h"
-#include "window/TAlignEdit.h"
+#include "window/PlanView.h"
+#include "window/PositionChoice.h"
+#include "window/TankMoveMode.h"
 
 namespace velmora {
 
@@ -80,7 +81,6 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
         AppPath += '/';
     }
     setObjectName(QStringLiteral("TfrmGrund"));
-    setWindowTitle(QStringLiteral("Velmora"));
     setWindowIcon(QIcon(QString::fromStdString(AppPath) + QStringLiteral("images/velmora.png")));
     setFont(QFont(QStringLiteral("Arial"), 9));
     setFixedSize(kClientWidth, kClientHeight);
@@ -92,10 +92,14 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     layout->addWidget(erstelleVorgaben());
     layout->addWidget(erstelleLoesung(), 1);
 
-    Daten = std::make_unique<TDaten>(AppPath, &imgGrafik->canvas(), imgGrafik->width(),
-                                     imgGrafik->height(), true);
-    // Every printout opens a fresh preview window of its own.
-    Daten->getAusdruck().setDruckvorschau([] { return std::make_unique<Tfrm_prnpreview>(); });
+    PlanImageView& plan = FPlan->image();
+    Daten = std::make_unique<TDaten>(AppPath, &plan.canvas(), plan.width(), plan.height(), true);
+    FSitzung = new CoreSession(*Daten, this);
+    FPlan->attach(*FSitzung, AppPath);
+    FBewegung = new TankMoveMode(*FSitzung, *this, this);
+    // Every printout opens a fresh preview window of its own, which goes with the window.
+    Daten->getAusdruck().setDruckvorschau(
+        [this] { return std::make_unique<Tfrm_prnpreview>(this); });
 
     cboVorgTankart->addItem(QStringLiteral("Alle Tanks"));
     for (std::size_t index = 0; index < Daten->getAnzahlProduktgruppen(); ++index) {
@@ -115,11 +119,27 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     erstelleGrafikGross();
     layout->activate();
     ordneImpressumAn();
-    loescheAnzeige();
-    zeigeGrafik();
     erstellePlanDateiUndHilfe();
-    installiereTastenfilter();
+    erstelleBefehle();
+    verbindeAnzeigen();
+    loescheAnzeige();
+    FPlan->draw();
+    befehleAktualisieren();
+    zeigeTitel();
     bbnVorgLoesungen->setFocus();
+}
+
+void TfrmGrund::verbindeAnzeigen() {
+    connect(FSitzung, &CoreSession::solutionsChanged, this, &TfrmGrund::fuelleLoesungsliste);
+    connect(FSitzung, &CoreSession::installationChanged, this, [this] {
+        loescheAnzeige();
+        fuelleAnzeige();
+    });
+    connect(FSitzung, &CoreSession::planFileChanged, this, &TfrmGrund::zeigeTitel);
+    for (auto signal : {&CoreSession::solutionsChanged, &CoreSession::installationChanged,
+                        &CoreSession::modeChanged, &CoreSession::planFileChanged}) {
+        connect(FSitzung, signal, this, &TfrmGrund::befehleAktualisieren);
+    }
 }
 
 TfrmGrund::~TfrmGrund() = default;
@@ -175,6 +195,7 @@ TAlignEdit* TfrmGrund::neuesEdit(const char* name) {
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFixedWidth(kEditWidth);
     edit->installEventFilter(this);
+    connect(edit, &TAlignEdit::calculated, this, [this, edit] { pruefeAenderung(edit); });
     return edit;
 }
 
@@ -268,20 +289,24 @@ QGroupBox* TfrmGrund::erstelleVorgaben() {
     befehle->addStretch(1);
     outer->addLayout(befehle);
 
-    // Enter and Tab walk the inputs as they are read: the room and what is cut from it, the
-    // opening, then the wanted storage and the boiler.
-    const QList<QWidget*> reihenfolge{
-        edtVorgRaumBreite,     edtVorgRaumLaenge,     edtVorgRaumHoehe,      edtVorgEckeBreite,
-        edtVorgEckeLaenge,     edtVorgHeizraumBreite, edtVorgheizraumLaenge, edtVorgEinbringHoehe,
-        edtVorgEinbringBreite, cboVorgTankart,        edtVorgSollVolumen,    chkVorgHeizraum,
-        chkVorgKessel,         rboVorgKessel40,       rboVorgKessel10,       bbnVorgLoesungen,
-        bbnVorgLoeschen};
-    for (qsizetype index = 1; index < reihenfolge.size(); ++index) {
-        setTabOrder(reihenfolge[index - 1], reihenfolge[index]);
+    // Enter and Tab walk every input: the room and its corner, the type and the wanted
+    // storage, the boiler, the opening, then the two commands.
+    eingabeReihenfolge = {edtVorgRaumBreite,     edtVorgRaumLaenge,    edtVorgRaumHoehe,
+                          edtVorgEckeBreite,     edtVorgEckeLaenge,    cboVorgTankart,
+                          edtVorgSollVolumen,    chkVorgHeizraum,      chkVorgKessel,
+                          rboVorgKessel40,       rboVorgKessel10,      edtVorgHeizraumBreite,
+                          edtVorgheizraumLaenge, edtVorgEinbringHoehe, edtVorgEinbringBreite,
+                          bbnVorgLoesungen,      bbnVorgLoeschen};
+    for (qsizetype index = 1; index < eingabeReihenfolge.size(); ++index) {
+        setTabOrder(eingabeReihenfolge[index - 1], eingabeReihenfolge[index]);
+    }
+    for (QWidget* feld :
+         {static_cast<QWidget*>(cboVorgTankart), static_cast<QWidget*>(chkVorgHeizraum),
+          static_cast<QWidget*>(chkVorgKessel), static_cast<QWidget*>(rboVorgKessel40),
+          static_cast<QWidget*>(rboVorgKessel10)}) {
+        feld->installEventFilter(this);
     }
 
-    connect(bbnVorgLoesungen, &QPushButton::clicked, this, &TfrmGrund::onLoesungen);
-    connect(bbnVorgLoeschen, &QPushButton::clicked, this, &TfrmGrund::onLoeschen);
     connect(chkVorgHeizraum, &QCheckBox::clicked, this, &TfrmGrund::onHeizraumClicked);
     connect(chkVorgKessel, &QCheckBox::clicked, this, &TfrmGrund::onKesselClicked);
     connect(rboVorgKessel40, &QRadioButton::clicked, this, &TfrmGrund::automatischeSuche);
@@ -460,11 +485,6 @@ QWidget* TfrmGrund::erstelleLoesungsauswahl() {
     infos->setColumnStretch(1, 1);
     layout->addWidget(gboLoesungsInfos);
 
-    connect(bbnVarianteLeft, &QPushButton::clicked, this, &TfrmGrund::onVarianteLeft);
-    connect(bbnVarianteRight, &QPushButton::clicked, this, &TfrmGrund::onVarianteRight);
-    connect(btnDrehen, &QPushButton::clicked, this, &TfrmGrund::onDrehen);
-    connect(btnZubehoer, &QPushButton::clicked, this, &TfrmGrund::onZubehoer);
-    connect(bbnEditPrice, &QPushButton::clicked, this, &TfrmGrund::onEditPrice);
     return column;
 }
 
@@ -473,41 +493,18 @@ QWidget* TfrmGrund::erstelleZeichnungsebene() {
     pnlZeichnungsebene->setObjectName(QStringLiteral("pnlZeichnungsebene"));
     auto* layout = new QVBoxLayout(pnlZeichnungsebene);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(6);
-
-    gboDarstellung =
-        groupBox("gboDarstellung", QStringLiteral("Darstellung: "), pnlZeichnungsebene);
-    auto* darstellung = new QHBoxLayout(gboDarstellung);
-    darstellung->setContentsMargins(10, 2, 10, 6);
-    spbDarstPosition = new PositionButtonGroup(QStringLiteral("Tankposition"),
-                                               QStringLiteral("spbDarstPosition"), gboDarstellung);
-    spbDarstEcke = new PositionButtonGroup(QStringLiteral("Eckenposition"),
-                                           QStringLiteral("spbDarstEcke"), gboDarstellung);
-    spbDarstHeizraum = new PositionButtonGroup(QStringLiteral("Kesselposition"),
-                                               QStringLiteral("spbDarstHeizraum"), gboDarstellung);
-    darstellung->addStretch(1);
-    for (PositionButtonGroup* group : {spbDarstPosition, spbDarstEcke, spbDarstHeizraum}) {
-        darstellung->addWidget(group);
-        darstellung->addStretch(1);
-    }
-    layout->addWidget(gboDarstellung);
-    spbDarstPosition->press("OL");
-    spbDarstEcke->setButtonsEnabled(false);
-    spbDarstHeizraum->setButtonsEnabled(false);
-    connect(spbDarstPosition, &PositionButtonGroup::cornerClicked, this,
-            &TfrmGrund::onTankPosition);
-    connect(spbDarstEcke, &PositionButtonGroup::cornerClicked, this, &TfrmGrund::onEckePosition);
-    connect(spbDarstHeizraum, &PositionButtonGroup::cornerClicked, this,
-            &TfrmGrund::onHeizraumPosition);
-
-    gboGrafik = groupBox("gboGrafik", QStringLiteral("Grafik: "), pnlZeichnungsebene);
-    auto* grafik = new QVBoxLayout(gboGrafik);
-    grafik->setContentsMargins(6, 4, 6, 6);
-    imgGrafik = new PlanImageView(kGrafikWidth, kGrafikHeight, gboGrafik);
-    imgGrafik->setObjectName(QStringLiteral("imgGrafik"));
-    imgGrafik->setToolTip(QStringLiteral("Zum Vergrößern bitte klicken."));
-    grafik->addWidget(imgGrafik, 0, Qt::AlignCenter);
-    layout->addWidget(gboGrafik, 1);
+    Tankposition = new PositionChoice(this);
+    Eckenposition = new PositionChoice(this);
+    Kesselposition = new PositionChoice(this);
+    Tankposition->press("OL");
+    Eckenposition->setEnabled(false);
+    Kesselposition->setEnabled(false);
+    connect(Tankposition, &PositionChoice::clicked, this, &TfrmGrund::onTankPosition);
+    connect(Eckenposition, &PositionChoice::clicked, this, &TfrmGrund::onEckePosition);
+    connect(Kesselposition, &PositionChoice::clicked, this, &TfrmGrund::onHeizraumPosition);
+    FPlan = new PlanView(PlanView::Kind::Main, *Tankposition, *Eckenposition, *Kesselposition,
+                         QSize(kGrafikWidth, kGrafikHeight), pnlZeichnungsebene);
+    layout->addWidget(FPlan);
     return pnlZeichnungsebene;
 }
 
@@ -532,7 +529,6 @@ QGroupBox* TfrmGrund::erstelleZubehoer() {
     layout->addWidget(bbnZubOK, 1, 4, Qt::AlignRight);
     layout->setColumnStretch(0, 1);
     gboZubehoer->hide();
-    connect(bbnZubOK, &QPushButton::clicked, this, &TfrmGrund::onZubOK);
     connect(clbZubAuswahl, &QListWidget::itemChanged, this, &TfrmGrund::onZubItemChanged);
     return gboZubehoer;
 }
@@ -559,27 +555,22 @@ QWidget* TfrmGrund::erstellePrint() {
     layout->addWidget(bbnDrucken, 0, 0);
     layout->addWidget(bbnDatanormDrucken, 0, 1);
     layout->addWidget(spbTankPositioning, 1, 0, 1, 2);
-    connect(bbnDrucken, &QPushButton::clicked, this, &TfrmGrund::onDrucken);
-    connect(bbnDatanormDrucken, &QPushButton::clicked, this, &TfrmGrund::onDatanormDrucken);
     return pnlPrint;
 }
 
-void TfrmGrund::installiereTastenfilter() {
-    // Keys reach the window from every control except the input fields and the type list,
-    // where they are typed; the four installation buttons act when the key goes down.
-    for (QWidget* pressed :
-         {static_cast<QWidget*>(btnZubehoer), static_cast<QWidget*>(btnDrehen),
-          static_cast<QWidget*>(bbnVarianteLeft), static_cast<QWidget*>(bbnVarianteRight)}) {
-        pressed->installEventFilter(this);
-    }
-    installEventFilter(this);
-}
-
 void TfrmGrund::closeEvent(QCloseEvent* event) {
-    if (host().askWarningYesNo(schliessenFrage())) {
-        event->accept();
-    } else {
+    FBewegung->cancel();
+    if (!host().askWarningYesNo(schliessenFrage())) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // The preview, the help and the price windows belong to this one: they go with it, and
+    // with the last window the program ends.
+    for (QWidget* fenster : findChildren<QWidget*>()) {
+        if (fenster->isWindow() && fenster->isVisible()) {
+            fenster->close();
+        }
     }
 }
 

@@ -1,15 +1,16 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 
-#include "window/EventFilterFunction.h"
-
-class QButtonGroup;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -21,29 +22,29 @@ class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace velmora {
 
+class CoreSession;
 class HelpWindow;
-class PlanImageView;
-class PositionButtonGroup;
+class PlanView;
+class PositionChoice;
+class TankMoveMode;
 class UpdateCheck;
 struct PlanFile;
 struct PlanFileDialogs;
 class TAlignEdit;
 class TDaten;
-class TGrafik;
-class TMoveTank;
-class TProdukt;
 
 // The program's main window: the inputs, the search, the solution list, the shown solution
 // with its installation and material, the plan and the imprint. It holds no planning logic;
-// every step goes through the core. Sources by concern: construction and layout here,
-// inputs and search (TfrmGrundVorgaben.cpp), solutions and material (TfrmGrundLoesung.cpp),
-// keyboard (TfrmGrundTasten.cpp), imprint (TfrmGrundImpressum.cpp), plan view, enlarged view
-// and free positioning (TfrmGrundGrafik.cpp), plan files, material export, help and update
-// check (TfrmGrundPlanDatei.cpp).
+// every step goes through the core, and every command is an action whose enabled state
+// follows from the core's state (befehleAktualisieren). Views redraw themselves when the
+// core says what changed (CoreSession). Sources by concern: construction and layout here,
+// commands and keys (TfrmGrundBefehle.cpp), inputs and search (TfrmGrundVorgaben.cpp),
+// solutions and material (TfrmGrundLoesung.cpp), imprint (TfrmGrundImpressum.cpp), plan
+// views and free positioning (TfrmGrundGrafik.cpp), plan files, material export, help and
+// update check (TfrmGrundPlanDatei.cpp).
 class TfrmGrund : public QWidget {
     Q_OBJECT
 
@@ -73,8 +74,23 @@ private:
     QWidget* erstellePrint();
     void erstelleImpressum();
     void ordneImpressumAn();
-    void installiereTastenfilter();
     TAlignEdit* neuesEdit(const char* name);
+    // Subscribes the controls to the core's changes.
+    void verbindeAnzeigen();
+
+    // --- commands and keys (TfrmGrundBefehle.cpp) ---
+    void erstelleBefehle();
+    // A command on the window, bound to a button when there is one; the shortcut keys act
+    // anywhere in the window but in the input fields, where they are typed.
+    QAction* befehl(const QString& text, const QList<QKeySequence>& tasten,
+                    std::function<void()> handler, QPushButton* knopf = nullptr);
+    // Every command's enabled state, from the core's state and the window's mode.
+    void befehleAktualisieren();
+    void waehleNachbarzeile(int schritt);
+    // A number-block corner key: presses the choice's corner when offered and open.
+    void eckeTaste(PositionChoice& wahl, const std::string& ecke);
+    // Enter in the inputs moves on, as Tab does, through every input.
+    bool weiterMitEnter(QWidget* feld);
 
     // --- inputs and search (TfrmGrundVorgaben.cpp) ---
     void onLoesungen();
@@ -90,13 +106,12 @@ private:
     void zeigeHeizraum(bool checked);
     void aktualisiereKesselRadios();
     // The common search routine.
-    void sucheLoesung(bool ZurueckSetzen, bool ARefreshGraphic);
+    void sucheLoesung(bool ZurueckSetzen);
     // Re-search after an input change, when a search has been run; re-shows the solution.
     void automatischeSuche();
-    // Leaving edit: re-search when its value differs from the one of the last search.
+    // A value entered into edit (typed and left, or taken from the calculator): re-search
+    // when it differs from the one of the last search.
     void pruefeAenderung(TAlignEdit* edit);
-    // The default corner for a group: the first of OL, OR, UR that neither other thing uses.
-    static std::string standardEcke(const std::string& belegt1, const std::string& belegt2);
 
     // --- solutions and material (TfrmGrundLoesung.cpp) ---
     void fuelleLoesungsliste();
@@ -104,6 +119,7 @@ private:
     void onLoesungColumnClicked(int column);
     void zeigeLoesung(const std::string& ArtNr);
     void zeigeAktuelleLoesungErneut();
+    // The shown product's figures, material and variant commands, as the core has them.
     void fuelleAnzeige();
     void loescheAnzeige();
     void onVarianteLeft();
@@ -117,41 +133,28 @@ private:
     void onEditPrice();
     void onDrucken();
     void onDatanormDrucken();
+    // Records a printout into a preview; the print commands wait meanwhile.
+    void drucke(void (TDaten::*druck)());
     void onTankPosition(const std::string& corner);
     void onEckePosition(const std::string& corner);
     void onHeizraumPosition(const std::string& corner);
     void zeigeZeichnungsebene();
     // The solution display (not the start panel) is showing.
     bool loesungsanzeigeSichtbar() const;
+    // A product is shown in the solution display.
+    bool loesungGezeigt() const;
     void aktualisiereAnlagenpreis();
-    void zeigeGrafik();
 
-    // --- keyboard (TfrmGrundTasten.cpp) ---
-    // True when the key was a window command.
-    bool behandleTaste(int key, Qt::KeyboardModifiers modifiers);
-    void waehleNachbarzeile(int schritt);
-
-    // --- plan view, enlarged view and free positioning (TfrmGrundGrafik.cpp) ---
+    // --- plan views and free positioning (TfrmGrundGrafik.cpp) ---
     void erstelleGrafikGross();
-    void verbindeBild(PlanImageView* bild);
+    void verbindePlan(PlanView& plan);
     bool isGrafikGrossOpen() const;
     void oeffneGrafikGross();
     void closeGrafikGross();
-    void zeichneGrafikGross();
-    // A position button of the enlarged view: acts through its twin of the main view.
-    void onGrafikGrossPosition(PositionButtonGroup& gruppe, const std::string& ecke);
-    // The drawing surface of a plan image: the core's for imgGrafik, else the enlarged one.
-    TGrafik* grafikVon(const PlanImageView* bild) const;
     void onImgGrafikClick();
     void onTankPositioningToggled(bool down);
-    void onImgMouseDown(PlanImageView* bild, Qt::MouseButton button,
-                        Qt::KeyboardModifiers modifiers);
-    void onImgMouseMove(PlanImageView* bild, QPoint position);
-    // The click handling of a move on bild; false when no move runs there.
-    bool bewegungsKlick(PlanImageView* bild);
-    // Ends the running move: absetzen puts the battery down (where valid), otherwise it
-    // stays where it was.
-    void beendeTankBewegung(bool absetzen);
+    void onPlanMouseDown(PlanView& plan, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void onPlanMouseMove(PlanView& plan, QPoint position);
 
     // --- plan files, material export, help, update check (TfrmGrundPlanDatei.cpp) ---
     void erstellePlanDateiUndHilfe();
@@ -167,6 +170,7 @@ private:
     bool planUngespeichert() const;
     std::string schliessenFrage() const;
     void merkePlanDatei(const QString& path, PlanFile plan);
+    void zeigeTitel();
     // A file name in the plan's directory named after the project, with the suffix.
     QString vorschlag(const QString& suffix) const;
 
@@ -175,6 +179,7 @@ private:
     void oeffneLink(const QString& link);
 
     std::unique_ptr<TDaten> Daten;
+    CoreSession* FSitzung = nullptr;
     std::string AppPath;
     std::string VorgRaumBreite, VorgRaumLaenge, VorgRaumHoehe, VorgSollVolumen, VorgEinbringHoehe,
         VorgEinbringBreite, VorgEckeBreite, VorgEckeLaenge, VorgheizraumBreite, VorgHeizraumLaenge;
@@ -184,8 +189,6 @@ private:
     std::size_t VarianteIndex = 0;
     // Set while a handler fills controls, so their change signals do not act.
     bool fuelltAnzeige = false;
-    // A key that acted when it went down; its release does nothing more.
-    int tasteBeimDruecken = 0;
 
     // Logo strip.
     QLabel* imgLogo = nullptr;
@@ -212,6 +215,8 @@ private:
     TAlignEdit* edtVorgEinbringBreite = nullptr;
     QPushButton* bbnVorgLoesungen = nullptr;
     QPushButton* bbnVorgLoeschen = nullptr;
+    // The inputs in the order Enter and Tab walk them.
+    QList<QWidget*> eingabeReihenfolge;
 
     // Solution area.
     QWidget* pnlLoesung = nullptr;
@@ -238,12 +243,6 @@ private:
     QPushButton* bbnZubOK = nullptr;
     QLineEdit* edtZubAnlagenpreis = nullptr;
     QWidget* pnlZeichnungsebene = nullptr;
-    QGroupBox* gboDarstellung = nullptr;
-    PositionButtonGroup* spbDarstPosition = nullptr;
-    PositionButtonGroup* spbDarstEcke = nullptr;
-    PositionButtonGroup* spbDarstHeizraum = nullptr;
-    QGroupBox* gboGrafik = nullptr;
-    PlanImageView* imgGrafik = nullptr;
     QWidget* pnlPrint = nullptr;
     QPushButton* bbnDrucken = nullptr;
     QPushButton* bbnDatanormDrucken = nullptr;
@@ -252,38 +251,47 @@ private:
     QLabel* lblInfoTankposition = nullptr;
     QLabel* lblPreise = nullptr;
 
+    // The three position choices, shown by the main and the enlarged view alike.
+    PositionChoice* Tankposition = nullptr;
+    PositionChoice* Eckenposition = nullptr;
+    PositionChoice* Kesselposition = nullptr;
+    PlanView* FPlan = nullptr;
+    // The enlarged view over the input and solution areas; built when first opened.
+    QGroupBox* gboGrafikGross = nullptr;
+    PlanView* FPlanGross = nullptr;
+    TankMoveMode* FBewegung = nullptr;
+    QString FImgOldHint2;
+
+    // Commands.
+    QAction* aLoesungen = nullptr;
+    QAction* aLoeschen = nullptr;
+    QAction* aPlanOeffnen = nullptr;
+    QAction* aPlanSpeichern = nullptr;
+    QAction* aHilfe = nullptr;
+    QAction* aDrucken = nullptr;
+    QAction* aDatanormDrucken = nullptr;
+    QAction* aMaterial = nullptr;
+    QAction* aMaterialOK = nullptr;
+    QAction* aMaterialExport = nullptr;
+    QAction* aPreise = nullptr;
+    QAction* aVarianteLinks = nullptr;
+    QAction* aVarianteRechts = nullptr;
+    QAction* aDrehen = nullptr;
+    QAction* aNaechsteZeile = nullptr;
+    QAction* aVorherigeZeile = nullptr;
+    QAction* aGrafikGross = nullptr;
+    QAction* aGrafikKlein = nullptr;
+    QList<QAction*> aEckTasten;
+
     // Plan files, help and update check.
     std::unique_ptr<PlanFileDialogs> FDateiDialoge;
     std::unique_ptr<PlanFile> FGespeicherterPlan;
-    QString FPlanDatei;
     HelpWindow* FHilfe = nullptr;
     UpdateCheck* FUpdateCheck = nullptr;
     QPushButton* bbnPlanOeffnen = nullptr;
     QPushButton* bbnPlanSpeichern = nullptr;
     QPushButton* bbnHilfe = nullptr;
     QPushButton* bbnZubExport = nullptr;
-    // Enlarged view and free positioning.
-    std::unique_ptr<TGrafik> GrafikGross;
-    std::unique_ptr<TMoveTank> FMoveTank;
-    bool ignoreMoveTank = false;
-    bool FMoveTankFromStrg = false;
-    QString FImgOldHint;
-    QString FImgOldHint2;
-    // The image the running move was started on.
-    PlanImageView* FMoveBild = nullptr;
-    QLabel* imgLupe = nullptr;
-    QGroupBox* gboGrafikGross = nullptr;
-    PlanImageView* imgGrafikGross = nullptr;
-    QPushButton* bbnGrafikGross = nullptr;
-    QGroupBox* gboDarstGross = nullptr;
-    PositionButtonGroup* spbDarstPositionGross = nullptr;
-    PositionButtonGroup* spbDarstEckeGross = nullptr;
-    PositionButtonGroup* spbDarstHeizraumGross = nullptr;
-    // Owned here, not by the Qt parent, so that they go with the window's members: the
-    // controls they watch still send events while Qt destroys them.
-    std::unique_ptr<EventFilterFunction> lupenBeobachter;
-    // Installed on the application while a move runs.
-    std::unique_ptr<EventFilterFunction> bewegungsFilter;
 
     // Imprint.
     QFrame* pnlImpressum = nullptr;

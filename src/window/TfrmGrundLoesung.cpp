@@ -6,12 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTreeWidget>
 
 #include <algorithm>
 
 #include "app/TDaten.h"
+#include "app/VariantenSchritt.h"
 #include "base/AsciiCase.h"
 #include "base/NumberFormat.h"
 #include "catalogue/AnlagenPreis.h"
@@ -19,8 +21,7 @@
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
 #include "prices/ui/TfrmTankCustomPrice.h"
-#include "window/PlanImageView.h"
-#include "window/PositionButtonGroup.h"
+#include "window/CoreSession.h"
 #include "window/TfrmGrund.h"
 
 namespace velmora {
@@ -119,25 +120,10 @@ void TfrmGrund::onLoesungSelected() {
 void TfrmGrund::zeigeLoesung(const std::string& ArtNr) {
     const TProdukt* aktuell = Daten->getAktuellesProdukt();
     if (aktuell == nullptr || !equalsIgnoringAsciiCase(aktuell->getArtikelNr(), ArtNr)) {
-        Daten->setProdukt(ArtNr, true);
-    }
-    fuelleAnzeige();
-    const TProdukt* produkt = Daten->getAktuellesProdukt();
-    QPixmap bild;
-    if (produkt != nullptr && !produkt->getBild().empty()) {
-        bild.load(qt(AppPath + produkt->getBild()));
-    }
-    if (bild.isNull()) {
-        imgLoesungProdukt->hide();
+        FSitzung->change(CoreSession::Installation, [&] { Daten->setProdukt(ArtNr, false); });
     } else {
-        imgLoesungProdukt->setPixmap(
-            bild.scaled(imgLoesungProdukt->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        imgLoesungProdukt->show();
+        fuelleAnzeige();
     }
-    bbnDrucken->setEnabled(true);
-    bbnDatanormDrucken->setEnabled(true);
-    spbTankPositioning->setEnabled(true);
-    zeigeGrafik();
 }
 
 void TfrmGrund::zeigeAktuelleLoesungErneut() {
@@ -157,8 +143,19 @@ void TfrmGrund::zeigeAktuelleLoesungErneut() {
 
 void TfrmGrund::fuelleAnzeige() {
     TProdukt* produkt = Daten->getAktuellesProdukt();
-    if (produkt == nullptr) {
+    if (produkt == nullptr || Daten->getLoesungsListe() == nullptr) {
         return;
+    }
+    QPixmap bild;
+    if (!produkt->getBild().empty()) {
+        bild.load(qt(AppPath + produkt->getBild()));
+    }
+    if (bild.isNull()) {
+        imgLoesungProdukt->hide();
+    } else {
+        imgLoesungProdukt->setPixmap(
+            bild.scaled(imgLoesungProdukt->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        imgLoesungProdukt->show();
     }
     const TAufstellung* aufstellung = produkt->getAktuelleAufstellVariante();
     const std::string bezeichnung = produkt->getBezeichnung();
@@ -182,9 +179,7 @@ void TfrmGrund::fuelleAnzeige() {
         item->setCheckState(zeile.isChecked() ? Qt::Checked : Qt::Unchecked);
     }
     fuelltAnzeige = false;
-    const bool mitZubehoer = produkt->getZubehoerOptionalListeCount() > 0;
-    btnZubehoer->setEnabled(mitZubehoer);
-    bbnEditPrice->setVisible(mitZubehoer);
+    bbnEditPrice->setVisible(produkt->getZubehoerOptionalListeCount() > 0);
 
     lblLoesTankart->setText(qt(bezeichnung));
     lblLoesAnzahl->setText(QString::number(produkt->getAnzahlTanks()));
@@ -204,20 +199,6 @@ void TfrmGrund::fuelleAnzeige() {
                              ? qt(aufstellung->getVariante()->getVariante())
                              : QString());
     VarianteIndex = Daten->getVarianteIndex();
-
-    const auto& liste = produkt->getMoeglicheAufstellVarianten();
-    const std::size_t i = VarianteIndex;
-    const TAufstellvariante* variante =
-        aufstellung != nullptr ? aufstellung->getVariante() : nullptr;
-    const auto hatVariante = [&](std::size_t index) {
-        return index < liste.size() && liste[index]->getVariante() == variante;
-    };
-    bbnVarianteLeft->setEnabled(!(i == 0 || (i == 1 && hatVariante(0))));
-    // Also disabled past the end of the list, where a step would leave it.
-    bbnVarianteRight->setEnabled(
-        !(i + 1 >= liste.size() || (liste.size() == i + 2 && hatVariante(i + 1))));
-    btnDrehen->setEnabled((i > 0 && hatVariante(i - 1)) || hatVariante(i + 1));
-
     lblVariante->setText(QStringLiteral("Variante %1 von %2")
                              .arg(Daten->getAktuelleVariante())
                              .arg(Daten->getGesamtVararianten()));
@@ -230,13 +211,6 @@ void TfrmGrund::loescheAnzeige() {
     }
     imgLoesungProdukt->hide();
     bbnEditPrice->hide();
-    for (QWidget* befehl :
-         {static_cast<QWidget*>(btnZubehoer), static_cast<QWidget*>(bbnDrucken),
-          static_cast<QWidget*>(bbnDatanormDrucken), static_cast<QWidget*>(spbTankPositioning),
-          static_cast<QWidget*>(bbnVarianteLeft), static_cast<QWidget*>(bbnVarianteRight),
-          static_cast<QWidget*>(btnDrehen)}) {
-        befehl->setEnabled(false);
-    }
     pnlVariante->clear();
     VarianteIndex = 0;
     imgHeader->hide();
@@ -244,63 +218,27 @@ void TfrmGrund::loescheAnzeige() {
 }
 
 void TfrmGrund::onVarianteRight() {
-    const TProdukt* produkt = Daten->getAktuellesProdukt();
-    if (produkt == nullptr || produkt->getAktuelleAufstellVariante() == nullptr) {
-        return;
-    }
-    const auto& liste = produkt->getMoeglicheAufstellVarianten();
-    const TAufstellung& aktuell = *produkt->getAktuelleAufstellVariante();
-    std::size_t i = VarianteIndex;
-    if (i + 1 < liste.size() && liste[i + 1]->getVariante() == aktuell.getVariante()) {
-        i += 2;
-    } else {
-        i += 1;
-        if (i < liste.size() && liste[i]->getHorizontal() != aktuell.getHorizontal() &&
-            i + 1 < liste.size() && liste[i + 1]->getVariante() == liste[i]->getVariante()) {
-            i += 1;
+    if (const TProdukt* produkt = Daten->getAktuellesProdukt()) {
+        if (const auto index = naechsteVariante(aufstellungsArten(*produkt), VarianteIndex)) {
+            waehleAufstellung(*index);
         }
     }
-    waehleAufstellung(i);
 }
 
 void TfrmGrund::onVarianteLeft() {
-    const TProdukt* produkt = Daten->getAktuellesProdukt();
-    if (produkt == nullptr || produkt->getAktuelleAufstellVariante() == nullptr ||
-        VarianteIndex == 0) {
-        return;
-    }
-    const auto& liste = produkt->getMoeglicheAufstellVarianten();
-    const TAufstellung& aktuell = *produkt->getAktuelleAufstellVariante();
-    std::size_t i = VarianteIndex;
-    if (i >= 2 && liste[i - 1]->getVariante() == aktuell.getVariante()) {
-        i -= 2;
-    } else if (i == 1 && liste[0]->getVariante() == aktuell.getVariante()) {
-        return;
-    } else {
-        i -= 1;
-        if (liste[i]->getHorizontal() != aktuell.getHorizontal() && i > 0 &&
-            liste[i - 1]->getVariante() == liste[i]->getVariante()) {
-            i -= 1;
+    if (const TProdukt* produkt = Daten->getAktuellesProdukt()) {
+        if (const auto index = vorherigeVariante(aufstellungsArten(*produkt), VarianteIndex)) {
+            waehleAufstellung(*index);
         }
     }
-    waehleAufstellung(i);
 }
 
 void TfrmGrund::onDrehen() {
-    const TProdukt* produkt = Daten->getAktuellesProdukt();
-    if (produkt == nullptr) {
-        return;
+    if (const TProdukt* produkt = Daten->getAktuellesProdukt()) {
+        if (const auto index = gedrehteAufstellung(aufstellungsArten(*produkt), VarianteIndex)) {
+            waehleAufstellung(*index);
+        }
     }
-    const auto& liste = produkt->getMoeglicheAufstellVarianten();
-    std::size_t i = VarianteIndex;
-    if (i == 0) {
-        i += 1;
-    } else if (i < liste.size() && liste[i]->getVariante() == liste[i - 1]->getVariante()) {
-        i -= 1;
-    } else {
-        i += 1;
-    }
-    waehleAufstellung(i);
 }
 
 void TfrmGrund::waehleAufstellung(std::size_t Index) {
@@ -308,14 +246,16 @@ void TfrmGrund::waehleAufstellung(std::size_t Index) {
     if (produkt == nullptr || Index >= produkt->getMoeglicheAufstellVarianten().size()) {
         return;
     }
-    VarianteIndex = Index;
-    Daten->aendereAufstellung(VarianteIndex);
-    fuelleAnzeige();
-    zeigeGrafik();
+    FSitzung->change(CoreSession::Installation, [&] { Daten->aendereAufstellung(Index, false); });
 }
 
 bool TfrmGrund::loesungsanzeigeSichtbar() const {
     return !pnlLoesungsanzeige->isHidden();
+}
+
+bool TfrmGrund::loesungGezeigt() const {
+    return loesungsanzeigeSichtbar() && Daten->getLoesungsListe() != nullptr &&
+           Daten->getAktuellesProdukt() != nullptr;
 }
 
 void TfrmGrund::zeigeZeichnungsebene() {
@@ -368,16 +308,24 @@ void TfrmGrund::onEditPrice() {
         return;
     }
     TfrmTankCustomPrice::openForm(this, produkt->CustomPriceElems());
-    fuelleAnzeige();
+    // New prices of the shown product change its figures.
+    FSitzung->change(CoreSession::Installation, [] {});
 }
 
-// Filled by the printouts' own change.
 void TfrmGrund::onDrucken() {
-    Daten->druckeLoesung();
+    drucke(&TDaten::druckeLoesung);
 }
 
 void TfrmGrund::onDatanormDrucken() {
-    Daten->druckeDatanorm();
+    drucke(&TDaten::druckeDatanorm);
+}
+
+void TfrmGrund::drucke(void (TDaten::*druck)()) {
+    // The preview records its pages while the window goes on painting; nothing may change the
+    // product meanwhile, and a second printout would discard the preview being recorded.
+    FSitzung->setPrinting(true);
+    (Daten.get()->*druck)();
+    FSitzung->setPrinting(false);
 }
 
 void TfrmGrund::onTankPosition(const std::string& corner) {
@@ -392,10 +340,6 @@ void TfrmGrund::onEckePosition(const std::string&) {
 
 void TfrmGrund::onHeizraumPosition(const std::string&) {
     automatischeSuche();
-}
-
-void TfrmGrund::zeigeGrafik() {
-    imgGrafik->update();
 }
 
 }  // namespace velmora

@@ -6,12 +6,10 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeySequence>
 #include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QShortcut>
 
 #include "app/MaterialCsv.h"
 #include "app/PlanFile.h"
@@ -19,10 +17,11 @@
 #include "app/TDaten.h"
 #include "base/Host.h"
 #include "platform/qt/UpdateCheck.h"
+#include "widgets/TAlignEdit.h"
+#include "window/CoreSession.h"
 #include "window/HelpWindow.h"
 #include "window/PlanFileDialogs.h"
-#include "window/PositionButtonGroup.h"
-#include "window/TAlignEdit.h"
+#include "window/PositionChoice.h"
 #include "window/TfrmGrund.h"
 
 namespace velmora {
@@ -69,20 +68,10 @@ void TfrmGrund::erstellePlanDateiUndHilfe() {
         befehl->setFocusPolicy(Qt::TabFocus);
         pnlDatei->layout()->addWidget(befehl);
     }
-    connect(bbnPlanOeffnen, &QPushButton::clicked, this, &TfrmGrund::onPlanOeffnen);
-    connect(bbnPlanSpeichern, &QPushButton::clicked, this, &TfrmGrund::onPlanSpeichern);
-    connect(bbnHilfe, &QPushButton::clicked, this, &TfrmGrund::onHilfe);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
-            &TfrmGrund::onPlanOeffnen);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
-            &TfrmGrund::onPlanSpeichern);
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            &TfrmGrund::onHilfe);
 
     bbnZubExport = new QPushButton(QStringLiteral("Materialliste exportieren…"), gboZubehoer);
     bbnZubExport->setObjectName(QStringLiteral("bbnZubExport"));
     static_cast<QGridLayout*>(gboZubehoer->layout())->addWidget(bbnZubExport, 1, 0, Qt::AlignLeft);
-    connect(bbnZubExport, &QPushButton::clicked, this, &TfrmGrund::onMaterialExportieren);
 
     FUpdateCheck = new UpdateCheck(qt(TDaten::getAktuelleVersion()), this);
     FUpdateCheck->start(konfigurierteUpdateAdresse());
@@ -101,9 +90,9 @@ PlanFile TfrmGrund::aktuellerPlan() const {
                    text(edtVorgHeizraumBreite), text(edtVorgheizraumLaenge)};
     plan.productGroup =
         cboVorgTankart->currentIndex() <= 0 ? "" : cboVorgTankart->currentText().toStdString();
-    plan.tankPosition = spbDarstPosition->pressed();
-    plan.cornerPosition = spbDarstEcke->buttonsEnabled() ? spbDarstEcke->pressed() : "";
-    plan.boilerPosition = spbDarstHeizraum->buttonsEnabled() ? spbDarstHeizraum->pressed() : "";
+    plan.tankPosition = Tankposition->pressed();
+    plan.cornerPosition = Eckenposition->isEnabled() ? Eckenposition->pressed() : "";
+    plan.boilerPosition = Kesselposition->isEnabled() ? Kesselposition->pressed() : "";
     plan.boilerRoom = chkVorgHeizraum->isChecked();
     plan.protectedBoiler = chkVorgKessel->isChecked();
     plan.tenCm = rboVorgKessel10->isChecked();
@@ -141,14 +130,14 @@ std::string TfrmGrund::setzePlanVorgaben(const PlanFile& plan) {
     (plan.tenCm ? rboVorgKessel10 : rboVorgKessel40)->setChecked(true);
     aktualisiereKesselRadios();
 
-    for (PositionButtonGroup* gruppeKnoepfe : {spbDarstPosition, spbDarstEcke, spbDarstHeizraum}) {
-        gruppeKnoepfe->setAllVisible();
+    for (PositionChoice* wahl : {Tankposition, Eckenposition, Kesselposition}) {
+        wahl->setAllVisible();
     }
-    spbDarstPosition->press(plan.tankPosition.empty() ? "OL" : plan.tankPosition);
-    spbDarstEcke->setButtonsEnabled(!plan.cornerPosition.empty());
-    spbDarstEcke->press(plan.cornerPosition);
-    spbDarstHeizraum->setButtonsEnabled(!plan.boilerPosition.empty());
-    spbDarstHeizraum->press(plan.boilerPosition);
+    Tankposition->press(plan.tankPosition.empty() ? "OL" : plan.tankPosition);
+    Eckenposition->setEnabled(!plan.cornerPosition.empty());
+    Eckenposition->press(plan.cornerPosition);
+    Kesselposition->setEnabled(!plan.boilerPosition.empty());
+    Kesselposition->press(plan.boilerPosition);
     return hinweis;
 }
 
@@ -165,14 +154,20 @@ std::string TfrmGrund::schliessenFrage() const {
 }
 
 void TfrmGrund::merkePlanDatei(const QString& path, PlanFile plan) {
-    FPlanDatei = path;
     FGespeicherterPlan = std::make_unique<PlanFile>(std::move(plan));
-    setWindowTitle(QStringLiteral("Velmora – ") + QFileInfo(path).fileName());
+    FSitzung->setPlanFile(path);
+}
+
+void TfrmGrund::zeigeTitel() {
+    const QString& datei = FSitzung->planFile();
+    setWindowTitle(datei.isEmpty() ? QStringLiteral("Velmora")
+                                   : QStringLiteral("Velmora – ") + QFileInfo(datei).fileName());
 }
 
 QString TfrmGrund::vorschlag(const QString& suffix) const {
+    const QString& datei = FSitzung->planFile();
     const QString verzeichnis =
-        FPlanDatei.isEmpty() ? QDir::homePath() : QFileInfo(FPlanDatei).absolutePath();
+        datei.isEmpty() ? QDir::homePath() : QFileInfo(datei).absolutePath();
     QString name = qt(Daten->getAktuellerProjektName()).trimmed();
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     if (name.isEmpty()) {
@@ -182,8 +177,9 @@ QString TfrmGrund::vorschlag(const QString& suffix) const {
 }
 
 void TfrmGrund::onPlanSpeichern() {
+    const QString& datei = FSitzung->planFile();
     const QString gewaehlt = FDateiDialoge->saveFile(
-        this, FPlanDatei.isEmpty() ? vorschlag(QStringLiteral("velmora")) : FPlanDatei);
+        this, datei.isEmpty() ? vorschlag(QStringLiteral("velmora")) : datei);
     if (gewaehlt.isEmpty()) {
         return;
     }
@@ -198,8 +194,8 @@ void TfrmGrund::onPlanSpeichern() {
 }
 
 void TfrmGrund::onPlanOeffnen() {
-    const QString path =
-        FDateiDialoge->openFile(this, FPlanDatei.isEmpty() ? QDir::homePath() : FPlanDatei);
+    const QString& datei = FSitzung->planFile();
+    const QString path = FDateiDialoge->openFile(this, datei.isEmpty() ? QDir::homePath() : datei);
     if (path.isEmpty()) {
         return;
     }
@@ -209,14 +205,15 @@ void TfrmGrund::onPlanOeffnen() {
         host().showError(read.error);
         return;
     }
-    if (isGrafikGrossOpen()) {
-        closeGrafikGross();
-    }
+    closeGrafikGross();
     // The inputs are set without the automatic re-search of a single change.
     loesungVorhanden = false;
     const std::string gruppenHinweis = setzePlanVorgaben(*read.plan);
-    const PlanRestoreReport report =
-        restorePlan(*Daten, *read.plan, [this] { sucheLoesung(false, true); });
+    PlanRestoreReport report;
+    // The restored choice, variant and free position reach every view at once.
+    FSitzung->change(CoreSession::Solutions, [&] {
+        report = restorePlan(*Daten, *read.plan, [this] { sucheLoesung(false); });
+    });
     loesungVorhanden = true;
     zeigeLoesungsanzeige();
     zeigeAktuelleLoesungErneut();

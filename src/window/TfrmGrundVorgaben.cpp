@@ -8,11 +8,13 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+#include "app/EingabeRegeln.h"
+#include "app/PlanFile.h"
 #include "app/TDaten.h"
 #include "base/LenientNumber.h"
-#include "base/Rounding.h"
-#include "window/PositionButtonGroup.h"
-#include "window/TAlignEdit.h"
+#include "widgets/TAlignEdit.h"
+#include "window/CoreSession.h"
+#include "window/PositionChoice.h"
 #include "window/TfrmGrund.h"
 
 namespace velmora {
@@ -33,7 +35,7 @@ const QColor kGesperrtFarbe(166, 203, 240);
 }  // namespace
 
 void TfrmGrund::onLoesungen() {
-    sucheLoesung(true, true);
+    sucheLoesung(true);
     loesungVorhanden = true;
     zeigeLoesungsanzeige();
 }
@@ -60,23 +62,19 @@ void TfrmGrund::onLoeschen() {
         pnlStartanzeige->show();
     }
     zeigeZeichnungsebene();
-    fuelltAnzeige = true;
-    lviLoesungsanzeige->clear();
-    fuelltAnzeige = false;
-    lviTmp.clear();
-    loescheAnzeige();
-
     setzeStandardwerte();
 
     loesungVorhanden = false;
-    spbDarstPosition->press("OL");
+    Tankposition->press("OL");
     selectCounter = 2;
-    spbDarstEcke->setButtonsEnabled(false);
-    spbDarstPosition->setAllVisible();
-    spbDarstHeizraum->setButtonsEnabled(false);
-    spbDarstHeizraum->setAllVisible();
-    Daten->setzeLoesungZurueck();
-    zeigeGrafik();
+    Eckenposition->setEnabled(false);
+    Tankposition->setAllVisible();
+    Kesselposition->setEnabled(false);
+    Kesselposition->setAllVisible();
+    FSitzung->change(CoreSession::Solutions, [this] { Daten->setzeLoesungZurueck(); });
+    // The shown plan is no longer the opened file's.
+    FGespeicherterPlan.reset();
+    FSitzung->setPlanFile(QString());
 }
 
 void TfrmGrund::setzeStandardwerte() {
@@ -136,16 +134,7 @@ void TfrmGrund::onTankartChanged() {
     }
 }
 
-std::string TfrmGrund::standardEcke(const std::string& belegt1, const std::string& belegt2) {
-    for (const char* corner : {"OL", "OR", "UR"}) {
-        if (belegt1 != corner && belegt2 != corner) {
-            return corner;
-        }
-    }
-    return std::string();
-}
-
-void TfrmGrund::sucheLoesung(bool ZurueckSetzen, bool ARefreshGraphic) {
+void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
     loescheAnzeige();
     zeigeZeichnungsebene();
 
@@ -162,59 +151,60 @@ void TfrmGrund::sucheLoesung(bool ZurueckSetzen, bool ARefreshGraphic) {
 
     const bool eckeAngegeben = wert(edtVorgEckeBreite) != 0.0 && wert(edtVorgEckeLaenge) != 0.0;
     if (eckeAngegeben) {
-        if (!spbDarstEcke->buttonsEnabled()) {
-            spbDarstEcke->setButtonsEnabled(true);
-            spbDarstEcke->press(
-                standardEcke(spbDarstPosition->pressed(), spbDarstHeizraum->pressed()));
+        if (!Eckenposition->isEnabled()) {
+            Eckenposition->setEnabled(true);
+            Eckenposition->press(standardEcke(Tankposition->pressed(), Kesselposition->pressed()));
         }
     } else {
-        spbDarstPosition->setCornerVisible(spbDarstEcke->pressed(), true);
-        spbDarstHeizraum->setCornerVisible(spbDarstEcke->pressed(), true);
-        spbDarstEcke->setButtonsEnabled(false);
+        Tankposition->setCornerVisible(Eckenposition->pressed(), true);
+        Kesselposition->setCornerVisible(Eckenposition->pressed(), true);
+        Eckenposition->setEnabled(false);
     }
 
     const auto eckeParameter = [&] {
-        const std::string pressed = spbDarstEcke->pressedVisible();
+        const std::string pressed = Eckenposition->pressedVisible();
         return pressed.empty() && eckeAngegeben ? std::string("OR") : pressed;
     };
     const bool heizraumAngegeben = chkVorgHeizraum->isChecked() &&
                                    wert(edtVorgHeizraumBreite) != 0.0 &&
                                    wert(edtVorgheizraumLaenge) != 0.0;
     if (heizraumAngegeben) {
-        if (!spbDarstHeizraum->buttonsEnabled()) {
-            spbDarstHeizraum->setButtonsEnabled(true);
-            spbDarstHeizraum->press(standardEcke(spbDarstPosition->pressed(), eckeParameter()));
+        if (!Kesselposition->isEnabled()) {
+            Kesselposition->setEnabled(true);
+            Kesselposition->press(standardEcke(Tankposition->pressed(), eckeParameter()));
         }
     } else {
-        spbDarstPosition->setCornerVisible(spbDarstHeizraum->pressed(), true);
-        spbDarstEcke->setCornerVisible(spbDarstHeizraum->pressed(), true);
-        spbDarstHeizraum->setButtonsEnabled(false);
+        Tankposition->setCornerVisible(Kesselposition->pressed(), true);
+        Eckenposition->setCornerVisible(Kesselposition->pressed(), true);
+        Kesselposition->setEnabled(false);
     }
 
     TTempData& tempData = Daten->getTempData();
-    spbDarstEcke->setCornerVisible(tempData.HeizraumPosition, true);
-    spbDarstHeizraum->setCornerVisible(tempData.EckePosition, true);
+    Eckenposition->setCornerVisible(tempData.HeizraumPosition, true);
+    Kesselposition->setCornerVisible(tempData.EckePosition, true);
 
     const std::string tankart = cboVorgTankart->currentIndex() <= 0
                                     ? std::string()
                                     : cboVorgTankart->currentText().toStdString();
-    std::string tankPosition = spbDarstPosition->pressedVisible();
+    std::string tankPosition = Tankposition->pressedVisible();
     if (tankPosition.empty()) {
         tankPosition = "OL";
     }
     const std::string eckePosition = eckeParameter();
-    const std::string heizraumPosition = spbDarstHeizraum->pressedVisible();
+    const std::string heizraumPosition = Kesselposition->pressedVisible();
 
-    Daten->sucheLoesung(
-        tankart, tankPosition, eckePosition, heizraumPosition, VorgRaumBreite,
-        edtVorgRaumBreite->decimals(), VorgRaumLaenge, edtVorgRaumLaenge->decimals(), VorgRaumHoehe,
-        edtVorgRaumHoehe->decimals(), VorgSollVolumen, edtVorgSollVolumen->decimals(),
-        VorgEinbringHoehe, edtVorgEinbringHoehe->decimals(), VorgEinbringBreite,
-        edtVorgEinbringBreite->decimals(), VorgEckeBreite, edtVorgEckeBreite->decimals(),
-        VorgEckeLaenge, edtVorgEckeLaenge->decimals(), VorgheizraumBreite,
-        edtVorgHeizraumBreite->decimals(), VorgHeizraumLaenge, edtVorgheizraumLaenge->decimals(),
-        chkVorgHeizraum->isChecked(), chkVorgKessel->isChecked(), rboVorgKessel10->isChecked(),
-        ZurueckSetzen, ARefreshGraphic);
+    FSitzung->change(CoreSession::Solutions, [&] {
+        Daten->sucheLoesung(
+            tankart, tankPosition, eckePosition, heizraumPosition, VorgRaumBreite,
+            edtVorgRaumBreite->decimals(), VorgRaumLaenge, edtVorgRaumLaenge->decimals(),
+            VorgRaumHoehe, edtVorgRaumHoehe->decimals(), VorgSollVolumen,
+            edtVorgSollVolumen->decimals(), VorgEinbringHoehe, edtVorgEinbringHoehe->decimals(),
+            VorgEinbringBreite, edtVorgEinbringBreite->decimals(), VorgEckeBreite,
+            edtVorgEckeBreite->decimals(), VorgEckeLaenge, edtVorgEckeLaenge->decimals(),
+            VorgheizraumBreite, edtVorgHeizraumBreite->decimals(), VorgHeizraumLaenge,
+            edtVorgheizraumLaenge->decimals(), chkVorgHeizraum->isChecked(),
+            chkVorgKessel->isChecked(), rboVorgKessel10->isChecked(), ZurueckSetzen, false);
+    });
 
     edtVorgRaumBreite->SetFloat(parseLenient(VorgRaumBreite));
     edtVorgRaumLaenge->SetFloat(parseLenient(VorgRaumLaenge));
@@ -241,59 +231,41 @@ void TfrmGrund::sucheLoesung(bool ZurueckSetzen, bool ARefreshGraphic) {
     (tempData.zehnCm ? rboVorgKessel10 : rboVorgKessel40)->setChecked(true);
     aktualisiereKesselRadios();
 
-    spbDarstEcke->setCornerVisible(tempData.HeizraumPosition, false);
-    spbDarstHeizraum->setCornerVisible(tempData.EckePosition, false);
-
-    fuelleLoesungsliste();
+    Eckenposition->setCornerVisible(tempData.HeizraumPosition, false);
+    Kesselposition->setCornerVisible(tempData.EckePosition, false);
     if (tempData.loesung) {
         imgHeader->show();
     }
-    zeigeGrafik();
 }
 
 void TfrmGrund::automatischeSuche() {
     if (!loesungVorhanden || Daten->getLoesungsListe() == nullptr) {
         return;
     }
-    sucheLoesung(false, true);
+    sucheLoesung(false);
     zeigeAktuelleLoesungErneut();
 }
 
 void TfrmGrund::pruefeAenderung(TAlignEdit* edit) {
-    const TTempData& tempData = Daten->getTempData();
-    const auto mm = [](const std::string& stored) {
-        return roundHalfAwayFromZero(parseLenient(stored));
+    const std::pair<TAlignEdit*, Eingabefeld> felder[] = {
+        {edtVorgRaumBreite, Eingabefeld::RaumBreite},
+        {edtVorgRaumLaenge, Eingabefeld::RaumLaenge},
+        {edtVorgRaumHoehe, Eingabefeld::RaumHoehe},
+        {edtVorgEckeBreite, Eingabefeld::EckeBreite},
+        {edtVorgEckeLaenge, Eingabefeld::EckeLaenge},
+        {edtVorgSollVolumen, Eingabefeld::SollVolumen},
+        {edtVorgHeizraumBreite, Eingabefeld::HeizraumBreite},
+        {edtVorgheizraumLaenge, Eingabefeld::HeizraumLaenge},
+        {edtVorgEinbringHoehe, Eingabefeld::EinbringHoehe},
+        {edtVorgEinbringBreite, Eingabefeld::EinbringBreite},
     };
-    const auto geaendert = [&](const std::string& stored, double scale) {
-        return roundHalfAwayFromZero(wert(edit) * scale) != mm(stored);
-    };
-    bool aenderung = false;
-    if (edit == edtVorgRaumBreite) {
-        aenderung = geaendert(tempData.loesRaumBreite, 1000.0);
-    } else if (edit == edtVorgRaumLaenge) {
-        aenderung = geaendert(tempData.loesRaumLaenge, 1000.0);
-    } else if (edit == edtVorgRaumHoehe) {
-        aenderung = geaendert(tempData.loesRaumHoehe, 1000.0);
-    } else if (edit == edtVorgHeizraumBreite) {
-        aenderung = geaendert(tempData.loesHeizraumBreite, 1000.0);
-    } else if (edit == edtVorgheizraumLaenge) {
-        aenderung = geaendert(tempData.loesHeizraumLaenge, 1000.0);
-    } else if (edit == edtVorgEckeBreite || edit == edtVorgEckeLaenge) {
-        const TAlignEdit* anderes =
-            edit == edtVorgEckeBreite ? edtVorgEckeLaenge : edtVorgEckeBreite;
-        aenderung =
-            !anderes->text().isEmpty() && wert(anderes) != 0.0 &&
-            geaendert(edit == edtVorgEckeBreite ? tempData.loesEckeBreite : tempData.loesEckeLaenge,
-                      1000.0);
-    } else if (edit == edtVorgEinbringHoehe) {
-        aenderung = geaendert(tempData.einbringHoehe, 1000.0);
-    } else if (edit == edtVorgEinbringBreite) {
-        aenderung = geaendert(tempData.einbringBreite, 1000.0);
-    } else if (edit == edtVorgSollVolumen) {
-        aenderung = geaendert(tempData.loesSollVolumen, 1.0);
-    }
-    if (aenderung) {
-        automatischeSuche();
+    const TAlignEdit* andereEcke =
+        edit == edtVorgEckeBreite ? edtVorgEckeLaenge : edtVorgEckeBreite;
+    for (const auto& [feld, art] : felder) {
+        if (feld == edit &&
+            weichtVonLetzterSucheAb(art, text(edit), text(andereEcke), Daten->getTempData())) {
+            automatischeSuche();
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 #include "base/Host.h"
 #include "base/NumberFormat.h"
 #include "platform/qt/QtHost.h"
+#include "platform/qt/QtTranslation.h"
 #include "window/TfrmGrund.h"
 
 namespace {
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     // The program's title; the window's own caption stays "Velmora".
     QApplication::setApplicationName(QStringLiteral("HALVEX Velmora"));
+    velmora::installGermanQtTranslation(application);
 
     velmora::QtHost qtHost;
     velmora::installHost(&qtHost);

@@ -12,9 +12,9 @@
 #include "WindowFixture.h"
 #include "app/MaterialCsv.h"
 #include "app/TDaten.h"
+#include "widgets/TAlignEdit.h"
 #include "window/HelpWindow.h"
 #include "window/PlanFileDialogs.h"
-#include "window/TAlignEdit.h"
 
 namespace velmora::testing {
 namespace {

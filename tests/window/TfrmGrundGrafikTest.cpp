@@ -250,7 +250,8 @@ TEST_F(PlanViewTest, EnlargedPositionButtonsActThroughTheMainOnesAndRedraw) {
     EXPECT_NE(bild->image(), vorher) << "the enlarged plan is redrawn";
 }
 
-TEST_F(PlanViewTest, MoveOnTheEnlargedViewRedrawsItAndShowsTheResultAfterClosing) {
+TEST_F(PlanViewTest, MoveOnTheEnlargedViewRedrawsBothViews) {
+    const QImage hauptVorher = plan->image().copy();
     clickAt(plan, QPoint(10, 10));
     auto* bild = find<PlanImageView>("imgGrafikGross");
     // The enlarged view's mapping, from a surface of the same size.
@@ -275,9 +276,8 @@ TEST_F(PlanViewTest, MoveOnTheEnlargedViewRedrawsItAndShowsTheResultAfterClosing
     EXPECT_TRUE(bild->isVisible()) << "the put-down click is no double-click";
     EXPECT_EQ(bild->toolTip().toStdString(), "Zum Verkleinern bitte doppelklicken.");
 
-    const QImage hauptVorher = plan->image().copy();
+    EXPECT_NE(plan->image(), hauptVorher) << "the main plan shows the new place at once";
     find<QAbstractButton>("bbnGrafikGross")->click();
-    EXPECT_NE(plan->image(), hauptVorher) << "the main plan shows the new place";
     savePicture(*window, "8-after-move");
 }
 

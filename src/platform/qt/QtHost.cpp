@@ -15,8 +15,23 @@ QString qt(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// The window a dialog opens over, centred: the active one, or, where the window system has
+// activated none (a bare X server), the program's main window.
+QWidget* dialogParent() {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->parentWidget() == nullptr &&
+            window->windowType() == Qt::Window) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 void showMessage(QMessageBox::Icon icon, const QString& title, const std::string& text) {
-    QMessageBox box(icon, title, qt(text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(icon, title, qt(text), QMessageBox::Ok, dialogParent());
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
 }
@@ -36,7 +51,7 @@ void QtHost::showInformationWithLink(const std::string& text, const std::string&
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
                     qt(text).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
                         QStringLiteral("<br><a href=\"%1\">%1</a>").arg(address),
-                    QMessageBox::Ok, QApplication::activeWindow());
+                    QMessageBox::Ok, dialogParent());
     box.setTextFormat(Qt::RichText);
     box.setTextInteractionFlags(Qt::TextBrowserInteraction);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
@@ -45,7 +60,7 @@ void QtHost::showInformationWithLink(const std::string& text, const std::string&
 
 bool QtHost::askWarningYesNo(const std::string& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), qt(text),
-                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+                    QMessageBox::Yes | QMessageBox::No, dialogParent());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
     return box.exec() == QMessageBox::Yes;
@@ -53,7 +68,7 @@ bool QtHost::askWarningYesNo(const std::string& text) {
 
 std::optional<std::string> QtHost::inputText(const std::string& caption, const std::string& prompt,
                                              const std::string& initial) {
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(dialogParent());
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(qt(caption));
     dialog.setLabelText(qt(prompt));

@@ -4,8 +4,8 @@
 
 namespace velmora {
 
-// The host of the Qt program: German modal message boxes and input dialog over the active
-// window, the application's wait cursor, its event pump and its end.
+// The host of the Qt program: German modal message boxes and input dialog centred over the
+// active (or else the main) window, the application's wait cursor, its event pump and its end.
 class QtHost : public Host {
 public:
     void showError(const std::string& text) override;

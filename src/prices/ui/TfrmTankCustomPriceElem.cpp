@@ -7,7 +7,7 @@
 #include "base/LenientNumber.h"
 #include "base/NumberFormat.h"
 #include "prices/TTankCustomPrice.h"
-#include "window/TAlignEdit.h"
+#include "widgets/TAlignEdit.h"
 
 namespace velmora {
 

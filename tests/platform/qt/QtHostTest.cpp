@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
+#include <QWidget>
 
 #include "platform/qt/QtHost.h"
+#include "platform/qt/QtTranslation.h"
 
 namespace velmora {
 namespace {
@@ -40,6 +45,37 @@ TEST(QtHostTest, MessageLinesEndWithoutACarriageReturn) {
     host.showError("Datei \"a.dta\" nicht gefunden.\r\nDas Programm wird geschlossen.");
     EXPECT_EQ(shown.toStdString(),
               "Datei \"a.dta\" nicht gefunden.\nDas Programm wird geschlossen.");
+}
+
+// Without an active window (a bare X server activates none) the question still opens centred
+// over the program's window, not wherever the window system puts a parentless one.
+TEST(QtHostTest, AQuestionOpensOverTheProgramsWindow) {
+    QWidget window;
+    window.setGeometry(200, 150, 600, 400);
+    window.show();
+    QApplication::setActiveWindow(nullptr);
+    QtHost host;
+    QWidget* parent = nullptr;
+    QPoint centre;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            parent = dialog->parentWidget();
+            centre = dialog->frameGeometry().center();
+            dialog->reject();
+        }
+    });
+    EXPECT_EQ(host.inputText("Projekt", "Projektname:", ""), std::nullopt);
+    EXPECT_EQ(parent, &window);
+    EXPECT_LE((centre - window.frameGeometry().center()).manhattanLength(), 40);
+}
+
+// Qt's own dialogs speak German like the rest of the program.
+TEST(QtHostTest, QtsOwnTextsAreGerman) {
+    ASSERT_TRUE(installGermanQtTranslation(*QCoreApplication::instance()))
+        << "Qt's German translation (qtbase_de.qm) is missing";
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().toStdString(), "Abbrechen");
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Save)->text().toStdString(), "Speichern");
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include "prices/ui/TfrmTankCustomPriceElem.h"
 #include "support/ScriptedHost.h"
 #include "support/TempDirectory.h"
-#include "window/TAlignEdit.h"
+#include "widgets/TAlignEdit.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/CalculatorDialog.h"
+#include "widgets/CalculatorDialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -8,7 +8,7 @@
 
 #include "base/Host.h"
 #include "base/NumberFormat.h"
-#include "window/CalculatorExpression.h"
+#include "calculator/CalculatorExpression.h"
 
 namespace velmora {
 

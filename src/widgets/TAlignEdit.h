@@ -21,6 +21,11 @@ public:
     int decimals() const;
     void setDecimals(int decimals);
 
+signals:
+    // The pocket calculator's result was taken into the edit: a value entered, as if typed
+    // and left.
+    void calculated();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #include "base/NumberFormat.h"
-#include "window/TAlignEdit.h"
+#include "widgets/TAlignEdit.h"
 #include "window/TfrmGrund.h"
 
 namespace {

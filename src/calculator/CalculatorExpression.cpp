@@ -1,4 +1,4 @@
-#include "window/CalculatorExpression.h"
+#include "calculator/CalculatorExpression.h"
 
 #include <charconv>
 #include <cmath>

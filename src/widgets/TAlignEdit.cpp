@@ -1,12 +1,12 @@
-#include "window/TAlignEdit.h"
+#include "widgets/TAlignEdit.h"
 
 #include <QKeyEvent>
 #include <QValidator>
 
 #include "base/LenientNumber.h"
 #include "base/NumberFormat.h"
-#include "window/CalculatorDialog.h"
-#include "window/CalculatorExpression.h"
+#include "widgets/CalculatorDialog.h"
+#include "calculator/CalculatorExpression.h"
 
 namespace velmora {
 
@@ -108,6 +108,7 @@ void TAlignEdit::openCalculator(const QString& operatorKey) {
     connect(calculator, &QDialog::accepted, this, [this, calculator] {
         SetFloat(calculator->result());
         setModified(true);
+        emit calculated();
     });
     calculator->open();
 }

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "support/ScriptedHost.h"
-#include "window/CalculatorDialog.h"
-#include "window/TAlignEdit.h"
+#include "widgets/CalculatorDialog.h"
+#include "widgets/TAlignEdit.h"
 
 namespace velmora {
 namespace {

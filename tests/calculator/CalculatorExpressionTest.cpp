@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "window/CalculatorExpression.h"
+#include "calculator/CalculatorExpression.h"
 
 namespace velmora {
 namespace {

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "base/NumberFormat.h"
-#include "window/TAlignEdit.h"
+#include "widgets/TAlignEdit.h"
 
 namespace velmora {
 namespace {

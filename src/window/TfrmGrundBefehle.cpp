@@ -1,0 +1,258 @@
+// The commands of the main window: one action each, with its button and keys, and one place
+// that derives every command's enabled state from the state of the core and the window.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+#include <functional>
+
+#include "app/TDaten.h"
+#include "app/VariantenSchritt.h"
+#include "base/AsciiCase.h"
+#include "catalogue/TProdukt.h"
+#include "widgets/TAlignEdit.h"
+#include "window/CoreSession.h"
+#include "window/PositionChoice.h"
+#include "window/TankMoveMode.h"
+#include "window/TfrmGrund.h"
+
+namespace velmora {
+
+namespace {
+
+QKeySequence nummernblock(int key, Qt::KeyboardModifiers modifiers = {}) {
+    return QKeySequence(QKeyCombination(modifiers | Qt::KeypadModifier, Qt::Key(key)));
+}
+
+// Keys that an input field types rather than passes to the window's commands.
+bool tippTaste(const QKeyEvent& key) {
+    return key.modifiers().testFlag(Qt::KeypadModifier) || key.key() == Qt::Key_Backspace;
+}
+
+}  // namespace
+
+QAction* TfrmGrund::befehl(const QString& text, const QList<QKeySequence>& tasten,
+                           std::function<void()> handler, QPushButton* knopf) {
+    auto* action = new QAction(text, this);
+    action->setShortcuts(tasten);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    // A command ends a running move first; it would carry an old battery.
+    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
+        FBewegung->cancel();
+        handler();
+        befehleAktualisieren();
+    });
+    if (knopf != nullptr) {
+        connect(knopf, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, knopf, &QPushButton::setEnabled);
+    }
+    return action;
+}
+
+void TfrmGrund::erstelleBefehle() {
+    const auto nur = [this](void (TfrmGrund::*handler)()) {
+        return [this, handler] { (this->*handler)(); };
+    };
+    aLoesungen =
+        befehl(QStringLiteral("Lösungen"), {}, nur(&TfrmGrund::onLoesungen), bbnVorgLoesungen);
+    // Backspace also closes the enlarged view that covers the inputs.
+    aLoeschen = befehl(
+        QStringLiteral("Werte löschen"), {QKeySequence(Qt::Key_Backspace)},
+        [this] {
+            closeGrafikGross();
+            onLoeschen();
+            bbnVorgLoesungen->setFocus();
+        },
+        bbnVorgLoeschen);
+    aPlanOeffnen = befehl(QStringLiteral("Plan öffnen…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
+                          nur(&TfrmGrund::onPlanOeffnen), bbnPlanOeffnen);
+    aPlanSpeichern = befehl(QStringLiteral("Plan speichern…"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+                            nur(&TfrmGrund::onPlanSpeichern), bbnPlanSpeichern);
+    aHilfe = befehl(QStringLiteral("Anleitung"), {QKeySequence(Qt::Key_F1)},
+                    nur(&TfrmGrund::onHilfe), bbnHilfe);
+    aDrucken = befehl(QStringLiteral("Drucken"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
+                      nur(&TfrmGrund::onDrucken), bbnDrucken);
+    aDatanormDrucken =
+        befehl(QStringLiteral("Datanorm-Ausdruck"), {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P)},
+               nur(&TfrmGrund::onDatanormDrucken), bbnDatanormDrucken);
+    aMaterial = befehl(QStringLiteral("Material anzeigen"), {nummernblock(Qt::Key_0)},
+                       nur(&TfrmGrund::onZubehoer), btnZubehoer);
+    aMaterialOK = befehl(QStringLiteral("OK"), {}, nur(&TfrmGrund::onZubOK), bbnZubOK);
+    aMaterialExport = befehl(QStringLiteral("Materialliste exportieren…"), {},
+                             nur(&TfrmGrund::onMaterialExportieren), bbnZubExport);
+    aPreise = befehl(QStringLiteral("Preise…"), {}, nur(&TfrmGrund::onEditPrice), bbnEditPrice);
+    aVarianteLinks = befehl(QStringLiteral("Vorherige Variante"), {nummernblock(Qt::Key_4)},
+                            nur(&TfrmGrund::onVarianteLeft), bbnVarianteLeft);
+    aVarianteRechts = befehl(QStringLiteral("Nächste Variante"), {nummernblock(Qt::Key_6)},
+                             nur(&TfrmGrund::onVarianteRight), bbnVarianteRight);
+    aDrehen = befehl(QStringLiteral("Tankanlage drehen"), {nummernblock(Qt::Key_5)},
+                     nur(&TfrmGrund::onDrehen), btnDrehen);
+    aNaechsteZeile = befehl(QStringLiteral("Nächste Lösung"), {nummernblock(Qt::Key_2)},
+                            [this] { waehleNachbarzeile(1); });
+    aVorherigeZeile = befehl(QStringLiteral("Vorherige Lösung"), {nummernblock(Qt::Key_8)},
+                             [this] { waehleNachbarzeile(-1); });
+    aGrafikGross = befehl(QStringLiteral("Grafik vergrößern"), {nummernblock(Qt::Key_Plus)},
+                          nur(&TfrmGrund::oeffneGrafikGross));
+    aGrafikKlein = befehl(QStringLiteral("Grafik verkleinern"), {nummernblock(Qt::Key_Minus)},
+                          nur(&TfrmGrund::closeGrafikGross));
+
+    // Number block 7, 9, 1, 3 are the room's corners: alone the battery's, with Ctrl the
+    // corner cut-out's, with Alt the boiler's.
+    const std::pair<int, const char*> ecken[] = {
+        {Qt::Key_7, "OL"}, {Qt::Key_9, "OR"}, {Qt::Key_1, "UL"}, {Qt::Key_3, "UR"}};
+    const std::pair<Qt::KeyboardModifiers, PositionChoice*> wahlen[] = {
+        {Qt::NoModifier, Tankposition},
+        {Qt::ControlModifier, Eckenposition},
+        {Qt::AltModifier, Kesselposition}};
+    for (const auto& [taste, ecke] : ecken) {
+        for (const auto& [modifier, wahl] : wahlen) {
+            aEckTasten.append(
+                befehl(QString(), {nummernblock(taste, modifier)},
+                       [this, wahl = wahl, ecke = std::string(ecke)] { eckeTaste(*wahl, ecke); }));
+        }
+    }
+}
+
+void TfrmGrund::befehleAktualisieren() {
+    // While the battery is carried or a printout is recorded, the window waits.
+    const bool frei = !FSitzung->isMoving() && !FSitzung->isPrinting();
+    const TProdukt* produkt = Daten->getAktuellesProdukt();
+    const bool gezeigt = frei && loesungGezeigt();
+    const bool mitZubehoer = gezeigt && produkt->getZubehoerOptionalListeCount() > 0;
+    const VariantenBefehle varianten =
+        gezeigt ? variantenBefehle(aufstellungsArten(*produkt), VarianteIndex) : VariantenBefehle{};
+
+    for (QAction* action : {aLoesungen, aLoeschen, aPlanOeffnen, aPlanSpeichern, aHilfe,
+                            aMaterialOK, aNaechsteZeile, aVorherigeZeile}) {
+        action->setEnabled(frei);
+    }
+    for (QAction* action : aEckTasten) {
+        action->setEnabled(frei);
+    }
+    aDrucken->setEnabled(gezeigt);
+    aDatanormDrucken->setEnabled(gezeigt);
+    aMaterialExport->setEnabled(gezeigt);
+    aMaterial->setEnabled(mitZubehoer);
+    aPreise->setEnabled(mitZubehoer);
+    aVarianteLinks->setEnabled(varianten.zurueck);
+    aVarianteRechts->setEnabled(varianten.weiter);
+    aDrehen->setEnabled(varianten.drehen);
+    aGrafikGross->setEnabled(frei && !isGrafikGrossOpen() && loesungsanzeigeSichtbar());
+    aGrafikKlein->setEnabled(frei && isGrafikGrossOpen());
+    spbTankPositioning->setEnabled(loesungGezeigt() && !FSitzung->isPrinting());
+    // Controls without a command of their own (inputs, list, ticks, positions) wait too.
+    const bool eingaben = !FSitzung->isPrinting();
+    gboVorgaben->setEnabled(eingaben);
+    pnlLoesung->setEnabled(eingaben);
+}
+
+void TfrmGrund::eckeTaste(PositionChoice& wahl, const std::string& ecke) {
+    if (wahl.isVisible(ecke) && wahl.isEnabled() && wahl.pressed() != ecke) {
+        wahl.click(ecke);
+    }
+}
+
+bool TfrmGrund::weiterMitEnter(QWidget* feld) {
+    const qsizetype index = eingabeReihenfolge.indexOf(feld);
+    if (index < 0) {
+        return false;
+    }
+    for (qsizetype next = index + 1; next < eingabeReihenfolge.size(); ++next) {
+        QWidget* ziel = eingabeReihenfolge[next];
+        if (ziel->isEnabled() && ziel->isVisible()) {
+            ziel->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return true;
+}
+
+bool TfrmGrund::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblImpressum) {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+            QFont font = lblImpressum->font();
+            font.setUnderline(event->type() == QEvent::Enter);
+            lblImpressum->setFont(font);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            onImpressumClicked();
+            return true;
+        }
+        return false;
+    }
+    auto* edit = qobject_cast<TAlignEdit*>(watched);
+    switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Number-block keys and Backspace typed into an input belong to it.
+            if ((edit != nullptr || watched == cboVorgTankart) &&
+                tippTaste(*static_cast<QKeyEvent*>(event))) {
+                event->accept();
+            }
+            return false;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            // The combo box and the check and radio buttons pass Enter on, as the edits do.
+            const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+            auto* feld = qobject_cast<QWidget*>(watched);
+            if (enter && edit == nullptr && feld != nullptr &&
+                !(watched == cboVorgTankart && cboVorgTankart->view()->isVisible())) {
+                return weiterMitEnter(feld);
+            }
+            return false;
+        }
+        case QEvent::FocusOut: {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            // Leaving for another window is no edit left; the two input commands search
+            // themselves.
+            const QWidget* ziel = QApplication::focusWidget();
+            if (edit && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                ziel != bbnVorgLoesungen && ziel != bbnVorgLoeschen) {
+                pruefeAenderung(edit);
+            }
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+void TfrmGrund::waehleNachbarzeile(int schritt) {
+    const int anzahl = lviLoesungsanzeige->topLevelItemCount();
+    if (anzahl == 0) {
+        return;
+    }
+    // The neighbour in the list as the user sees it, sorted or not.
+    int zeile = -1;
+    if (const TProdukt* produkt = Daten->getAktuellesProdukt()) {
+        for (int row = 0; row < anzahl; ++row) {
+            if (equalsIgnoringAsciiCase(
+                    lviLoesungsanzeige->topLevelItem(row)->text(1).toStdString(),
+                    produkt->getArtikelNr())) {
+                zeile = row;
+            }
+        }
+    }
+    int ziel = zeile + schritt;
+    if (zeile < 0) {
+        ziel = schritt > 0 ? 0 : anzahl - 1;
+    } else if (ziel >= anzahl) {
+        ziel = 0;
+    } else if (ziel < 0) {
+        ziel = anzahl - 1;
+    }
+    QTreeWidgetItem* item = lviLoesungsanzeige->topLevelItem(ziel);
+    lviLoesungsanzeige->setCurrentItem(item);
+    lviLoesungsanzeige->scrollToItem(item);
+}
+
+}  // namespace velmora

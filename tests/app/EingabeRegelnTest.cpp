@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/EingabeRegeln.h"
+#include "catalogue/TTempData.h"
+
+namespace velmora {
+namespace {
+
+TEST(EingabeRegelnTest, ChangeTestComparesWholeMillimetresAndLitres) {
+    TTempData letzteSuche(false);
+    letzteSuche.loesRaumBreite = "3000";
+    letzteSuche.loesSollVolumen = "5000";
+    letzteSuche.loesEckeBreite = "1000";
+    letzteSuche.einbringHoehe = "";  // never searched: counts as 0
+    struct Fall {
+        Eingabefeld feld;
+        const char* eingabe;
+        const char* andereEcke;
+        bool geaendert;
+    };
+    const Fall faelle[] = {
+        {Eingabefeld::RaumBreite, "3,00", "", false},
+        {Eingabefeld::RaumBreite, "3.0004", "", false},  // below half a millimetre
+        {Eingabefeld::RaumBreite, "3,0006", "", true},
+        {Eingabefeld::RaumBreite, "3,5", "", true},
+        {Eingabefeld::SollVolumen, "5000,4", "", false},  // litres are not scaled
+        {Eingabefeld::SollVolumen, "5001", "", true},
+        {Eingabefeld::EinbringHoehe, "0", "", false},
+        {Eingabefeld::EinbringHoehe, "", "", false},
+        {Eingabefeld::EinbringHoehe, "1,9", "", true},
+        {Eingabefeld::EckeBreite, "2", "1", true},
+        {Eingabefeld::EckeBreite, "2", "0", false},  // no corner without the other measure
+        {Eingabefeld::EckeBreite, "2", "", false},
+        {Eingabefeld::EckeBreite, "1", "1", false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.eingabe) + " / " + f.andereEcke);
+        EXPECT_EQ(weichtVonLetzterSucheAb(f.feld, f.eingabe, f.andereEcke, letzteSuche),
+                  f.geaendert);
+    }
+}
+
+TEST(EingabeRegelnTest, DefaultCornerAvoidsTheOtherThingsAndNeverPicksBottomLeft) {
+    struct Fall {
+        const char* belegt1;
+        const char* belegt2;
+        const char* ecke;
+    };
+    const Fall faelle[] = {
+        {"", "", "OL"},     {"OL", "", "OR"},   {"UL", "OL", "OR"},
+        {"OL", "OR", "UR"}, {"OR", "OL", "UR"}, {"UR", "OL", "OR"},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(standardEcke(f.belegt1, f.belegt2), f.ecke) << f.belegt1 << "," << f.belegt2;
+    }
+}
+
+}  // namespace
+}  // namespace velmora
