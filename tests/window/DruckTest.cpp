@@ -1,3 +1,7 @@
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
 #include "WindowFixture.h"
 #include "app/TDaten.h"
 #include "printing/TAusdruck.h"
@@ -29,6 +33,49 @@ TEST_F(DruckTest, PrintButtonsShowTheShownSolutionInThePreview) {
     click("bbnDatanormDrucken");
     EXPECT_EQ(vorschau(window->daten()), blatt);
     EXPECT_EQ(host.inputPrompts.size(), 2u);
+}
+
+// While a preview records its pages, the window paints on but waits: a second printout would
+// throw away the preview being recorded, another product would pull the printed one away.
+TEST_F(DruckTest, PrintCommandsWaitWhileAPrintoutIsRecorded) {
+    click("bbnVorgLoesungen");
+    select("951100");
+    bool geprueft = false;
+    QTimer::singleShot(0, window.get(), [this, &geprueft] {
+        geprueft = true;
+        Tfrm_prnpreview* inArbeit = vorschau(window->daten());
+        EXPECT_FALSE(find<QWidget>("bbnDrucken")->isEnabled());
+        EXPECT_FALSE(find<QWidget>("bbnDatanormDrucken")->isEnabled());
+        EXPECT_FALSE(find<QWidget>("lviLoesungsanzeige")->isEnabled());
+        click("bbnDatanormDrucken");
+        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        EXPECT_EQ(vorschau(window->daten()), inArbeit);
+    });
+    click("bbnDrucken");
+    ASSERT_TRUE(geprueft) << "the preview pumps events while it records";
+    EXPECT_EQ(host.inputPrompts.size(), 1u);
+    EXPECT_EQ(vorschau(window->daten())->document().pageCount(), 2);
+    EXPECT_TRUE(find<QWidget>("bbnDrucken")->isEnabled()) << "back after the recording";
+}
+
+// The preview belongs to the window: closing the window closes it, so the program ends.
+TEST_F(DruckTest, ClosingTheWindowClosesThePreview) {
+    click("bbnVorgLoesungen");
+    select("951100");
+    click("bbnDrucken");
+    QPointer<Tfrm_prnpreview> blatt = vorschau(window->daten());
+    ASSERT_TRUE(blatt && blatt->isVisible());
+
+    host.yesNoAnswers = {false};
+    window->close();
+    EXPECT_TRUE(blatt->isVisible()) << "No keeps everything open";
+    host.yesNoAnswers = {true};
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(blatt.isNull() || !blatt->isVisible());
+    for (QWidget* fenster : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(fenster->isVisible()) << fenster->objectName().toStdString();
+    }
 }
 
 }  // namespace

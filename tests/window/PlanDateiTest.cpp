@@ -1,8 +1,10 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -12,9 +14,11 @@
 #include "WindowFixture.h"
 #include "app/MaterialCsv.h"
 #include "app/TDaten.h"
+#include "drawing/TGrafik.h"
 #include "widgets/TAlignEdit.h"
 #include "window/HelpWindow.h"
 #include "window/PlanFileDialogs.h"
+#include "window/PlanImageView.h"
 
 namespace velmora::testing {
 namespace {
@@ -106,6 +110,37 @@ TEST_F(PlanDateiTest, SavedPlanReopensInAFreshWindow) {
     EXPECT_EQ(ansicht(zweites), geplant);
     EXPECT_EQ(zweites.windowTitle(), QStringLiteral("Velmora – keller.velmora"));
     EXPECT_TRUE(host.informations.empty());
+    EXPECT_TRUE(host.errors.empty());
+}
+
+// A plan with a free position is drawn where it was put, in every view, after reopening; and
+// "Werte löschen" leaves no file named in the caption.
+TEST_F(PlanDateiTest, AFreePositionIsDrawnAfterReopeningAndResetForgetsTheFile) {
+    find<QAbstractButton>("bbnVorgLoesungen")->click();
+    auto* liste = find<QTreeWidget>("lviLoesungsanzeige");
+    liste->setCurrentItem(liste->findItems(QStringLiteral("951100"), Qt::MatchExactly, 1).front());
+    auto* plan = find<PlanImageView>("imgGrafik");
+    const TGrafik& grafik = *window->daten().Grafik();
+    const auto pixel = [&grafik](double x, double y) {
+        return QPoint(grafik.pixelX(x), grafik.pixelY(y));
+    };
+    QTest::mouseClick(plan, Qt::LeftButton, Qt::ControlModifier, pixel(1000, 3500));
+    QMouseEvent zeiger(QEvent::MouseMove, pixel(1500, 2000), plan->mapToGlobal(pixel(1500, 2000)),
+                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(plan, &zeiger);
+    QTest::mouseClick(plan, Qt::LeftButton, {}, pixel(1500, 2000));
+    ASSERT_TRUE(host.errors.empty());
+    const QImage verschoben = plan->image().copy();
+
+    antwortDatei = dir.filePath(QStringLiteral("frei.velmora"));
+    strg(Qt::Key_S, *window);
+    find<QAbstractButton>("bbnVorgLoeschen")->click();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora"));
+    EXPECT_NE(plan->image(), verschoben);
+
+    strg(Qt::Key_O, *window);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora – frei.velmora"));
+    EXPECT_EQ(plan->image(), verschoben) << "the main plan shows the restored position";
     EXPECT_TRUE(host.errors.empty());
 }
 

@@ -13,6 +13,7 @@
 #include "catalogue/TAufstellung.h"
 #include "drawing/TGrafik.h"
 #include "platform/qt/QtRasterImage.h"
+#include "window/PlanFileDialogs.h"
 #include "window/PlanImageView.h"
 
 namespace velmora::testing {
@@ -279,6 +280,70 @@ TEST_F(PlanViewTest, MoveOnTheEnlargedViewRedrawsBothViews) {
     EXPECT_NE(plan->image(), hauptVorher) << "the main plan shows the new place at once";
     find<QAbstractButton>("bbnGrafikGross")->click();
     savePicture(*window, "8-after-move");
+}
+
+// While the battery is carried, no other command acts: the keys of opening and saving a plan
+// and of the help are no commands then, and no other core change can catch the move.
+TEST_F(PlanViewTest, CommandsWaitWhileTheBatteryIsCarried) {
+    int dialoge = 0;
+    const auto zaehle = [&dialoge](QWidget*, const QString&) {
+        ++dialoge;
+        return QString();
+    };
+    window->setPlanFileDialogs(PlanFileDialogs{zaehle, zaehle, zaehle});
+    const TPoints placed = aufstellung()->getTankPosition();
+    pickUpAndMoveTo(pixel(1500, 2000));
+
+    for (const QKeySequence& taste :
+         {QKeySequence(Qt::CTRL | Qt::Key_O), QKeySequence(Qt::CTRL | Qt::Key_S),
+          QKeySequence(Qt::Key_F1), QKeySequence(Qt::CTRL | Qt::Key_P)}) {
+        QTest::keySequence(window.get(), taste);
+    }
+    EXPECT_EQ(dialoge, 0);
+    EXPECT_TRUE(host.inputPrompts.empty()) << "no printout asked for its project";
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("frmHilfe")), nullptr);
+    for (const char* befehl : {"bbnPlanOeffnen", "bbnPlanSpeichern", "bbnDrucken",
+                               "bbnVorgLoesungen", "bbnVarianteRight"}) {
+        EXPECT_FALSE(find<QWidget>(befehl)->isEnabled()) << befehl;
+    }
+
+    // Escape ends the move where it started; the commands are back.
+    QTest::keyClick(find<QWidget>("bbnVorgLoesungen"), Qt::Key_Escape);
+    EXPECT_EQ(aufstellung()->getTankPosition(), placed);
+    EXPECT_FALSE(positioning->isChecked());
+    EXPECT_TRUE(find<QWidget>("bbnPlanOeffnen")->isEnabled());
+    QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(dialoge, 1);
+}
+
+// A change of the core that reaches the window during a move ends the move: it never puts the
+// old battery's outlines into another installation.
+TEST_F(PlanViewTest, ACoreChangeEndsTheMove) {
+    pickUpAndMoveTo(pixel(1500, 2000));
+    find<QAbstractButton>("spbDarstPositionUR")->click();  // let through by no filter: scripted
+    EXPECT_EQ(window->daten().getTempData().TankPosition, "UR");
+    EXPECT_FALSE(positioning->isChecked()) << "the Ctrl move ended";
+    clickAt(plan, pixel(1500, 2000));
+    EXPECT_TRUE(host.errors.empty());
+    EXPECT_EQ(aufstellung()->CurrentOffset(), (TPoint{0, 0})) << "nothing was put down";
+}
+
+// A drag is a click too: press on the battery, drag and release picks it up, and a put-down
+// click that slips a few pixels puts it down.
+TEST_F(PlanViewTest, DragAndSlipCountAsClicks) {
+    const TPoints placed = aufstellung()->getTankPosition();
+    const QPoint battery = pixel(1000, 3500);
+    press(plan, battery, Qt::ControlModifier);
+    hover(plan, battery + QPoint(30, 20));
+    release(plan, battery + QPoint(30, 20));
+    hover(plan, pixel(1500, 2000));
+    EXPECT_NE(aufstellung()->TankPositionMoving(), placed) << "the battery follows the pointer";
+
+    press(plan, pixel(1500, 2000), {});
+    release(plan, pixel(1500, 2000) + QPoint(15, 0));
+    EXPECT_TRUE(host.errors.empty());
+    EXPECT_NE(aufstellung()->getTankPosition(), placed) << "put down despite the slip";
+    EXPECT_FALSE(positioning->isChecked());
 }
 
 }  // namespace

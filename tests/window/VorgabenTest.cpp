@@ -1,9 +1,11 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QToolButton>
 
 #include "WindowFixture.h"
 #include "app/TDaten.h"
+#include "widgets/CalculatorDialog.h"
 
 namespace velmora::testing {
 namespace {
@@ -159,6 +161,47 @@ TEST_F(VorgabenTest, AnsweringNoToTheCloseQuestionKeepsEverything) {
 
     host.yesNoAnswers = {true};
     EXPECT_TRUE(window->close());
+}
+
+// A value taken from the pocket calculator is entered as a typed one: the change test runs
+// and the plan follows the inputs.
+TEST_F(VorgabenTest, ACalculatorResultIsSearchedLikeATypedValue) {
+    click("bbnVorgLoesungen");
+    markRows();
+    auto* breite = find<QLineEdit>("edtVorgRaumBreite");
+    breite->setFocus();
+    breite->end(false);
+    QTest::keyClicks(breite, QStringLiteral("*"));
+    auto* rechner = breite->findChild<CalculatorDialog*>();
+    ASSERT_NE(rechner, nullptr);
+    auto* rechnung = rechner->findChild<QLineEdit*>(QStringLiteral("edtAusdruck"));
+    QTest::keyClicks(rechnung, QStringLiteral("2"));
+    QTest::keyClick(rechnung, Qt::Key_Return);
+    EXPECT_EQ(text("edtVorgRaumBreite"), "6,00");
+    EXPECT_EQ(window->daten().getTempData().loesRaumBreite, "6000");
+    EXPECT_TRUE(searchedSinceMark());
+}
+
+// Enter walks every input in the order of the input area, the type list and the check and
+// radio buttons included, and ends at the search command.
+TEST_F(VorgabenTest, EnterReachesEveryInput) {
+    click("chkVorgHeizraum");
+    click("chkVorgKessel");
+    find<QWidget>("edtVorgRaumBreite")->setFocus();
+    std::vector<std::string> besucht;
+    for (int schritt = 0; schritt < 16; ++schritt) {
+        QWidget* fokus = QApplication::focusWidget();
+        besucht.push_back(fokus->objectName().toStdString());
+        QTest::keyClick(fokus, Qt::Key_Return);
+    }
+    const std::vector<std::string> reihenfolge{
+        "edtVorgRaumBreite",     "edtVorgRaumLaenge",    "edtVorgRaumHoehe",
+        "edtVorgEckeBreite",     "edtVorgEckeLaenge",    "cboVorgTankart",
+        "edtVorgSollVolumen",    "chkVorgHeizraum",      "chkVorgKessel",
+        "rboVorgKessel40",       "rboVorgKessel10",      "edtVorgHeizraumBreite",
+        "edtVorgheizraumLaenge", "edtVorgEinbringHoehe", "edtVorgEinbringBreite",
+        "bbnVorgLoesungen"};
+    EXPECT_EQ(besucht, reihenfolge);
 }
 
 }  // namespace
