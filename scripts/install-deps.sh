@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libpugixml-dev libssl-dev zlib1g-dev
   fonts-liberation
-  xvfb xauth imagemagick poppler-utils locales
+  xvfb xauth xdotool imagemagick poppler-utils locales
 )
 
 missing=()

@@ -102,6 +102,8 @@ void TfrmGrund::erstelleBefehle() {
                             [this] { waehleNachbarzeile(1); });
     aVorherigeZeile = befehl(QStringLiteral("Vorherige Lösung"), {nummernblock(Qt::Key_8)},
                              [this] { waehleNachbarzeile(-1); });
+    // Closing asks its question, as the window's close button does.
+    befehl(QStringLiteral("Beenden"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { close(); });
     aGrafikGross = befehl(QStringLiteral("Grafik vergrößern"), {nummernblock(Qt::Key_Plus)},
                           nur(&TfrmGrund::oeffneGrafikGross));
     aGrafikKlein = befehl(QStringLiteral("Grafik verkleinern"), {nummernblock(Qt::Key_Minus)},

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The real program driven as a user drives it, on a virtual X display with keys, clicks and a
+# drag, no test doubles: a search, a solution picked from the list, the battery dragged with
+# Ctrl to a new place while the file and help keys must wait, put down with a slipping click,
+# the planning sheet printed into its preview, and the window closed with its question, after
+# which the program (preview included) has ended.
+#   drive-test.sh <program directory>
+set -euo pipefail
+bin=$(cd "$1" && pwd)
+if [[ -z ${VELMORA_DRIVE_DISPLAY:-} ]]; then
+  exec env VELMORA_DRIVE_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+unset QT_QPA_PLATFORM
+home=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
+LC_ALL=de_DE.UTF-8 "$bin/velmora" >"$home/velmora.log" 2>&1 &
+pid=$!
+
+fail() { echo "drive: $*"; cat "$home/velmora.log"; exit 1; }
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora$' | head -1) ||
+  fail "no window"
+# Coordinates inside the fixed 978 x 732 window.
+at() { xdotool mousemove --window "$window" "$@"; }
+pixel() {
+  import -window "$window" "$home/shot.png"
+  convert "$home/shot.png" -format "%[pixel:p{$1,$2}]" info:
+}
+windows() { xdotool search --onlyvisible --name . 2>/dev/null | while read -r w; do xdotool getwindowname "$w"; done | sort | tr "\n" "|"; }
+settle() { sleep "${1:-0.5}"; }
+# VELMORA_DRIVE_SHOTS=<folder> keeps a picture of the screen after each step.
+shot() { [[ -z ${VELMORA_DRIVE_SHOTS:-} ]] || import -window root "$VELMORA_DRIVE_SHOTS/$1.png"; }
+
+settle 1                                  # the first paint
+xdotool windowfocus --sync "$window"
+at 893 130 click 1; settle 1              # "Lösungen"
+shot 1-solutions
+at 60 293 click 1; settle                 # the third solution, a battery in the top-left corner
+shot 2-chosen
+battery_before=$(pixel 428 439)
+shown=$(windows)
+
+# Ctrl, press on the battery and drag: the drag picks it up; the pointer carries it.
+at 428 439; xdotool keydown ctrl mousedown 1; settle 0.2
+at 450 460; settle 0.1; at 470 480; xdotool mouseup 1 keyup ctrl; settle 0.2
+at 430 520; settle 0.2; at 430 560; settle 0.3
+shot 3-carried
+xdotool key ctrl+o; settle; xdotool key F1; settle
+shot 4-keys-waited
+now=$(windows); [[ $now == "$shown" ]] || fail "a command ran while the battery was carried: $shown -> $now"
+# A click that slips a few pixels puts it down.
+xdotool mousedown 1; settle 0.1; at 442 565; xdotool mouseup 1; settle
+shot 5-put-down
+[[ $(pixel 428 439) != "$battery_before" ]] || fail "the battery did not move"
+
+xdotool key ctrl+p; settle 1; xdotool key Return; settle 2   # project name: as suggested
+timeout 10 xdotool search --sync --onlyvisible --name '^Druck Velmora$' >/dev/null ||
+  fail "no preview"
+shot 6-preview
+
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+q; settle 1; xdotool key Return              # "Ja"
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  settle 0.2
+done
+! kill -0 "$pid" 2>/dev/null || fail "the program still runs after its window was closed"
+wait "$pid" || fail "the program ended with status $?"
+echo "drive: searched, dragged, printed and closed"
