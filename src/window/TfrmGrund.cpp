@@ -26,6 +26,7 @@
 #include "printing/ui/Tfrm_prnpreview.h"
 #include "widgets/TAlignEdit.h"
 #include "window/CoreSession.h"
+#include "window/ImpressumAnzeige.h"
 #include "window/PlanFileDialogs.h"
 #include "window/PlanImageView.h"
 #include "window/PlanView.h"
@@ -115,7 +116,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     setzeStandardwerte();
 
     lblVersionsNr->setText(QString::fromStdString(TDaten::getAktuelleVersion()));
-    erstelleImpressum();
+    FImpressum = new ImpressumAnzeige(this);
     erstelleGrafikGross();
     layout->activate();
     ordneImpressumAn();
@@ -556,6 +557,18 @@ QWidget* TfrmGrund::erstellePrint() {
     layout->addWidget(bbnDatanormDrucken, 0, 1);
     layout->addWidget(spbTankPositioning, 1, 0, 1, 2);
     return pnlPrint;
+}
+
+void TfrmGrund::ordneImpressumAn() {
+    const QRect vorgaben = gboVorgaben->geometry();
+    FImpressum->ordneAn(QRect(vorgaben.left(), vorgaben.top(), vorgaben.width(),
+                              pnlLoesung->geometry().bottom() - vorgaben.top() + 1));
+    // Version and imprint link inside the logo's right corners.
+    lblVersionsNr->adjustSize();
+    lblVersionsNr->move(imgLogo->width() - lblVersionsNr->width() - 5,
+                        imgLogo->height() - lblVersionsNr->height() - 5);
+    lblImpressum->adjustSize();
+    lblImpressum->move(imgLogo->width() - lblImpressum->width() - 5, 5);
 }
 
 void TfrmGrund::closeEvent(QCloseEvent* event) {

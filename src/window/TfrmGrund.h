@@ -13,7 +13,6 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -27,6 +26,7 @@ namespace velmora {
 
 class CoreSession;
 class HelpWindow;
+class ImpressumAnzeige;
 class PlanView;
 class PositionChoice;
 class TankMoveMode;
@@ -42,7 +42,7 @@ class TDaten;
 // follows from the core's state (befehleAktualisieren). Views redraw themselves when the
 // core says what changed (CoreSession). Sources by concern: construction and layout here,
 // commands and keys (TfrmGrundBefehle.cpp), inputs and search (TfrmGrundVorgaben.cpp),
-// solutions and material (TfrmGrundLoesung.cpp), imprint (TfrmGrundImpressum.cpp), plan
+// solutions and material (TfrmGrundLoesung.cpp), plan
 // views and free positioning (TfrmGrundGrafik.cpp), plan files, material export, help and
 // update check (TfrmGrundPlanDatei.cpp).
 class TfrmGrund : public QWidget {
@@ -72,7 +72,7 @@ private:
     QWidget* erstelleZeichnungsebene();
     QGroupBox* erstelleZubehoer();
     QWidget* erstellePrint();
-    void erstelleImpressum();
+    // The imprint over the input and solution areas, version and imprint link in the logo.
     void ordneImpressumAn();
     TAlignEdit* neuesEdit(const char* name);
     // Subscribes the controls to the core's changes.
@@ -173,10 +173,6 @@ private:
     void zeigeTitel();
     // A file name in the plan's directory named after the project, with the suffix.
     QString vorschlag(const QString& suffix) const;
-
-    // --- imprint (TfrmGrundImpressum.cpp) ---
-    void onImpressumClicked();
-    void oeffneLink(const QString& link);
 
     std::unique_ptr<TDaten> Daten;
     CoreSession* FSitzung = nullptr;
@@ -293,12 +289,7 @@ private:
     QPushButton* bbnHilfe = nullptr;
     QPushButton* bbnZubExport = nullptr;
 
-    // Imprint.
-    QFrame* pnlImpressum = nullptr;
-    QLabel* lblImpHeader = nullptr;
-    QGroupBox* gboImpHersteller = nullptr;
-    QGroupBox* gboImpSoftware = nullptr;
-    QPushButton* btnImpOK = nullptr;
+    ImpressumAnzeige* FImpressum = nullptr;
 };
 
 }  // namespace velmora

@@ -22,6 +22,7 @@
 #include "catalogue/TProdukt.h"
 #include "widgets/TAlignEdit.h"
 #include "window/CoreSession.h"
+#include "window/ImpressumAnzeige.h"
 #include "window/PositionChoice.h"
 #include "window/TankMoveMode.h"
 #include "window/TfrmGrund.h"
@@ -187,7 +188,7 @@ bool TfrmGrund::eventFilter(QObject* watched, QEvent* event) {
             font.setUnderline(event->type() == QEvent::Enter);
             lblImpressum->setFont(font);
         } else if (event->type() == QEvent::MouseButtonRelease) {
-            onImpressumClicked();
+            FImpressum->umschalten();
             return true;
         }
         return false;

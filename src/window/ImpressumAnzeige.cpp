@@ -1,4 +1,4 @@
-// The imprint panel of the main window: the maker's and the software maker's contact data.
+#include "window/ImpressumAnzeige.h"
 
 #include <QDesktopServices>
 #include <QFrame>
@@ -9,7 +9,6 @@
 #include <QUrl>
 
 #include "base/Host.h"
-#include "window/TfrmGrund.h"
 
 namespace velmora {
 
@@ -68,40 +67,35 @@ QGroupBox* kontaktGruppe(const char* name, const QString& titel, const Kontakt& 
 
 }  // namespace
 
-void TfrmGrund::erstelleImpressum() {
-    pnlImpressum = new QFrame(this);
-    pnlImpressum->setObjectName(QStringLiteral("pnlImpressum"));
-    pnlImpressum->setFrameShape(QFrame::StyledPanel);
-    pnlImpressum->setAutoFillBackground(true);
-    lblImpHeader = new QLabel(QStringLiteral("Impressum"), pnlImpressum);
+ImpressumAnzeige::ImpressumAnzeige(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("pnlImpressum"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    lblImpHeader = new QLabel(QStringLiteral("Impressum"), this);
     lblImpHeader->setObjectName(QStringLiteral("lblImpHeader"));
     QFont header = lblImpHeader->font();
     header.setPointSize(14);
     header.setBold(true);
     lblImpHeader->setFont(header);
     lblImpHeader->adjustSize();
-    gboImpHersteller = kontaktGruppe("gboImpHersteller", QStringLiteral("Hersteller: "),
-                                     kHersteller, pnlImpressum);
-    gboImpSoftware =
-        kontaktGruppe("gboImpSoftware", QStringLiteral("Software: "), kSoftware, pnlImpressum);
+    gboImpHersteller =
+        kontaktGruppe("gboImpHersteller", QStringLiteral("Hersteller: "), kHersteller, this);
+    gboImpSoftware = kontaktGruppe("gboImpSoftware", QStringLiteral("Software: "), kSoftware, this);
     for (QGroupBox* gruppe : {gboImpHersteller, gboImpSoftware}) {
         for (QLabel* wert : gruppe->findChildren<QLabel*>()) {
-            connect(wert, &QLabel::linkActivated, this, &TfrmGrund::oeffneLink);
+            connect(wert, &QLabel::linkActivated, this, &ImpressumAnzeige::oeffneLink);
         }
     }
-    btnImpOK = new QPushButton(QStringLiteral("OK"), pnlImpressum);
+    btnImpOK = new QPushButton(QStringLiteral("OK"), this);
     btnImpOK->setObjectName(QStringLiteral("btnImpOK"));
     btnImpOK->setFixedSize(100, 30);
-    connect(btnImpOK, &QPushButton::clicked, pnlImpressum, &QWidget::hide);
-    pnlImpressum->hide();
+    connect(btnImpOK, &QPushButton::clicked, this, &QWidget::hide);
+    hide();
 }
 
-void TfrmGrund::ordneImpressumAn() {
-    const QRect vorgaben = gboVorgaben->geometry();
-    const int unten = pnlLoesung->geometry().bottom();
-    pnlImpressum->setGeometry(vorgaben.left(), vorgaben.top(), vorgaben.width(),
-                              unten - vorgaben.top() + 1);
-    const int breite = pnlImpressum->width();
+void ImpressumAnzeige::ordneAn(const QRect& bereich) {
+    setGeometry(bereich);
+    const int breite = width();
     lblImpHeader->move((breite - lblImpHeader->width()) / 2, 30);
     int oben = lblImpHeader->geometry().bottom() + 1 + 40;
     for (QGroupBox* gruppe : {gboImpHersteller, gboImpSoftware}) {
@@ -111,24 +105,18 @@ void TfrmGrund::ordneImpressumAn() {
     }
     const int frei = gboImpSoftware->geometry().bottom() + 1;
     btnImpOK->move((breite - btnImpOK->width()) / 2,
-                   frei + (pnlImpressum->height() - frei - btnImpOK->height()) / 2);
-    // Version and imprint link inside the logo's right corners.
-    lblVersionsNr->adjustSize();
-    lblVersionsNr->move(imgLogo->width() - lblVersionsNr->width() - 5,
-                        imgLogo->height() - lblVersionsNr->height() - 5);
-    lblImpressum->adjustSize();
-    lblImpressum->move(imgLogo->width() - lblImpressum->width() - 5, 5);
+                   frei + (height() - frei - btnImpOK->height()) / 2);
 }
 
-void TfrmGrund::onImpressumClicked() {
-    pnlImpressum->setVisible(pnlImpressum->isHidden());
-    if (!pnlImpressum->isHidden()) {
-        pnlImpressum->raise();
+void ImpressumAnzeige::umschalten() {
+    setVisible(isHidden());
+    if (!isHidden()) {
+        raise();
         btnImpOK->setFocus();
     }
 }
 
-void TfrmGrund::oeffneLink(const QString& link) {
+void ImpressumAnzeige::oeffneLink(const QString& link) {
     if (QDesktopServices::openUrl(QUrl(link))) {
         return;
     }
