@@ -1,4 +1,5 @@
 #include "window/TfrmGrund.h"
+#include "window/VorgabenGruppe.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -43,7 +44,6 @@ constexpr int kLogoHeight = 60;
 constexpr int kLeftColumnWidth = 300;
 constexpr int kGrafikWidth = 636;
 constexpr int kGrafikHeight = 318;
-constexpr int kEditWidth = 62;
 
 QLabel* label(const QString& text, QWidget* parent) {
     return new QLabel(text, parent);
@@ -90,7 +90,8 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(6);
     layout->addWidget(erstelleLogoLeiste());
-    layout->addWidget(erstelleVorgaben());
+    FVorgaben = new VorgabenGruppe(this);
+    layout->addWidget(FVorgaben);
     layout->addWidget(erstelleLoesung(), 1);
 
     PlanImageView& plan = FPlan->image();
@@ -102,12 +103,13 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     Daten->getAusdruck().setDruckvorschau(
         [this] { return std::make_unique<Tfrm_prnpreview>(this); });
 
-    cboVorgTankart->addItem(QStringLiteral("Alle Tanks"));
+    FVorgaben->cboVorgTankart->addItem(QStringLiteral("Alle Tanks"));
     for (std::size_t index = 0; index < Daten->getAnzahlProduktgruppen(); ++index) {
-        cboVorgTankart->addItem(QString::fromStdString(Daten->getProduktgruppenBezeichnung(index)));
+        FVorgaben->cboVorgTankart->addItem(
+            QString::fromStdString(Daten->getProduktgruppenBezeichnung(index)));
     }
-    cboVorgTankart->setCurrentIndex(0);
-    rboVorgKessel40->setChecked(true);
+    FVorgaben->cboVorgTankart->setCurrentIndex(0);
+    FVorgaben->rboVorgKessel40->setChecked(true);
     // The sort-key column keeps its place but takes no room (Qt's minimum would show a stub).
     lviLoesungsanzeige->header()->setMinimumSectionSize(0);
     lviLoesungsanzeige->setColumnWidth(0, 0);
@@ -127,10 +129,14 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     FPlan->draw();
     befehleAktualisieren();
     zeigeTitel();
-    bbnVorgLoesungen->setFocus();
+    FVorgaben->bbnVorgLoesungen->setFocus();
 }
 
 void TfrmGrund::verbindeAnzeigen() {
+    connect(FVorgaben, &VorgabenGruppe::eingabeVerlassen, this, &TfrmGrund::pruefeAenderung);
+    connect(FVorgaben, &VorgabenGruppe::heizraumGeklickt, this, &TfrmGrund::automatischeSuche);
+    connect(FVorgaben, &VorgabenGruppe::kesselGeklickt, this, &TfrmGrund::automatischeSuche);
+    connect(FVorgaben, &VorgabenGruppe::tankartGewaehlt, this, &TfrmGrund::onTankartChanged);
     connect(FSitzung, &CoreSession::solutionsChanged, this, &TfrmGrund::fuelleLoesungsliste);
     connect(FSitzung, &CoreSession::installationChanged, this, [this] {
         loescheAnzeige();
@@ -189,131 +195,6 @@ QWidget* TfrmGrund::erstelleLogoLeiste() {
         corner->adjustSize();
     }
     return strip;
-}
-
-TAlignEdit* TfrmGrund::neuesEdit(const char* name) {
-    auto* edit = new TAlignEdit(gboVorgaben);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setFixedWidth(kEditWidth);
-    edit->installEventFilter(this);
-    connect(edit, &TAlignEdit::calculated, this, [this, edit] { pruefeAenderung(edit); });
-    return edit;
-}
-
-QGroupBox* TfrmGrund::erstelleVorgaben() {
-    gboVorgaben = groupBox("gboVorgaben", QStringLiteral("Vorgaben: "), this);
-    auto* outer = new QHBoxLayout(gboVorgaben);
-    outer->setContentsMargins(10, 6, 10, 8);
-    outer->setSpacing(24);
-
-    edtVorgRaumBreite = neuesEdit("edtVorgRaumBreite");
-    edtVorgRaumLaenge = neuesEdit("edtVorgRaumLaenge");
-    edtVorgRaumHoehe = neuesEdit("edtVorgRaumHoehe");
-    edtVorgEckeBreite = neuesEdit("edtVorgEckeBreite");
-    edtVorgEckeLaenge = neuesEdit("edtVorgEckeLaenge");
-    edtVorgSollVolumen = neuesEdit("edtVorgSollVolumen");
-    edtVorgHeizraumBreite = neuesEdit("edtVorgHeizraumBreite");
-    edtVorgheizraumLaenge = neuesEdit("edtVorgheizraumLaenge");
-    edtVorgEinbringHoehe = neuesEdit("edtVorgEinbringHoehe");
-    edtVorgEinbringBreite = neuesEdit("edtVorgEinbringBreite");
-
-    // Measures: one row per thing, the edits of a column aligned.
-    auto* masse = new QGridLayout;
-    masse->setHorizontalSpacing(6);
-    masse->setVerticalSpacing(4);
-    const auto right = Qt::AlignRight | Qt::AlignVCenter;
-    masse->addWidget(label(QStringLiteral("Raum:"), gboVorgaben), 0, 0);
-    masse->addWidget(label(QStringLiteral("Breite"), gboVorgaben), 0, 1, right);
-    masse->addWidget(edtVorgRaumBreite, 0, 2);
-    masse->addWidget(label(QStringLiteral("Länge"), gboVorgaben), 0, 3, right);
-    masse->addWidget(edtVorgRaumLaenge, 0, 4);
-    masse->addWidget(label(QStringLiteral("Höhe"), gboVorgaben), 0, 5, right);
-    masse->addWidget(edtVorgRaumHoehe, 0, 6);
-    masse->addWidget(label(QStringLiteral("m"), gboVorgaben), 0, 7);
-    masse->addWidget(label(QStringLiteral("Ecke:"), gboVorgaben), 1, 0);
-    masse->addWidget(edtVorgEckeBreite, 1, 2);
-    masse->addWidget(label(QStringLiteral("x"), gboVorgaben), 1, 3, Qt::AlignCenter);
-    masse->addWidget(edtVorgEckeLaenge, 1, 4);
-    masse->addWidget(label(QStringLiteral("m"), gboVorgaben), 1, 5);
-    masse->addWidget(label(QStringLiteral("Kesselmaße:"), gboVorgaben), 2, 0);
-    masse->addWidget(label(QStringLiteral("Breite"), gboVorgaben), 2, 1, right);
-    masse->addWidget(edtVorgHeizraumBreite, 2, 2);
-    masse->addWidget(label(QStringLiteral("Länge"), gboVorgaben), 2, 3, right);
-    masse->addWidget(edtVorgheizraumLaenge, 2, 4);
-    masse->addWidget(label(QStringLiteral("m"), gboVorgaben), 2, 5);
-    masse->addWidget(label(QStringLiteral("Einbringmaße:"), gboVorgaben), 3, 0);
-    masse->addWidget(label(QStringLiteral("Höhe"), gboVorgaben), 3, 1, right);
-    masse->addWidget(edtVorgEinbringHoehe, 3, 2);
-    masse->addWidget(label(QStringLiteral("Breite"), gboVorgaben), 3, 3, right);
-    masse->addWidget(edtVorgEinbringBreite, 3, 4);
-    masse->addWidget(label(QStringLiteral("m"), gboVorgaben), 3, 5);
-    outer->addLayout(masse);
-
-    // Tank type, volume and the boiler room.
-    cboVorgTankart = new QComboBox(gboVorgaben);
-    cboVorgTankart->setObjectName(QStringLiteral("cboVorgTankart"));
-    cboVorgTankart->setMinimumWidth(220);
-    chkVorgHeizraum = new QCheckBox(QStringLiteral("Aufstellung Heizraum"), gboVorgaben);
-    chkVorgHeizraum->setObjectName(QStringLiteral("chkVorgHeizraum"));
-    chkVorgKessel = new QCheckBox(QStringLiteral("Strahlungsgeschützter Kessel"), gboVorgaben);
-    chkVorgKessel->setObjectName(QStringLiteral("chkVorgKessel"));
-    rboVorgKessel40 = new QRadioButton(QStringLiteral("40 cm"), gboVorgaben);
-    rboVorgKessel40->setObjectName(QStringLiteral("rboVorgKessel40"));
-    rboVorgKessel10 = new QRadioButton(QStringLiteral("10 cm"), gboVorgaben);
-    rboVorgKessel10->setObjectName(QStringLiteral("rboVorgKessel10"));
-
-    auto* auswahl = new QGridLayout;
-    auswahl->setHorizontalSpacing(6);
-    auswahl->setVerticalSpacing(4);
-    auswahl->addWidget(label(QStringLiteral("Tankart:"), gboVorgaben), 0, 0);
-    auswahl->addWidget(cboVorgTankart, 0, 1, 1, 3);
-    auswahl->addWidget(label(QStringLiteral("Soll-Volumen:"), gboVorgaben), 1, 0);
-    auswahl->addWidget(edtVorgSollVolumen, 1, 1);
-    auswahl->addWidget(label(QStringLiteral("Liter"), gboVorgaben), 1, 2, 1, 2);
-    auswahl->addWidget(chkVorgHeizraum, 2, 0, 1, 4);
-    auswahl->addWidget(chkVorgKessel, 3, 0, 1, 2);
-    auswahl->addWidget(rboVorgKessel40, 3, 2);
-    auswahl->addWidget(rboVorgKessel10, 3, 3);
-    outer->addLayout(auswahl);
-    outer->addStretch(1);
-
-    bbnVorgLoesungen = button("bbnVorgLoesungen", QStringLiteral("Lösungen"), gboVorgaben);
-    bbnVorgLoeschen = button("bbnVorgLoeschen", QStringLiteral("Werte löschen"), gboVorgaben);
-    bbnVorgLoesungen->setDefault(true);
-    auto* befehle = new QVBoxLayout;
-    befehle->setSpacing(6);
-    befehle->addStretch(1);
-    for (QPushButton* command : {bbnVorgLoesungen, bbnVorgLoeschen}) {
-        command->setFixedSize(130, 30);
-        befehle->addWidget(command);
-    }
-    befehle->addStretch(1);
-    outer->addLayout(befehle);
-
-    // Enter and Tab walk every input: the room and its corner, the type and the wanted
-    // storage, the boiler, the opening, then the two commands.
-    eingabeReihenfolge = {edtVorgRaumBreite,     edtVorgRaumLaenge,    edtVorgRaumHoehe,
-                          edtVorgEckeBreite,     edtVorgEckeLaenge,    cboVorgTankart,
-                          edtVorgSollVolumen,    chkVorgHeizraum,      chkVorgKessel,
-                          rboVorgKessel40,       rboVorgKessel10,      edtVorgHeizraumBreite,
-                          edtVorgheizraumLaenge, edtVorgEinbringHoehe, edtVorgEinbringBreite,
-                          bbnVorgLoesungen,      bbnVorgLoeschen};
-    for (qsizetype index = 1; index < eingabeReihenfolge.size(); ++index) {
-        setTabOrder(eingabeReihenfolge[index - 1], eingabeReihenfolge[index]);
-    }
-    for (QWidget* feld :
-         {static_cast<QWidget*>(cboVorgTankart), static_cast<QWidget*>(chkVorgHeizraum),
-          static_cast<QWidget*>(chkVorgKessel), static_cast<QWidget*>(rboVorgKessel40),
-          static_cast<QWidget*>(rboVorgKessel10)}) {
-        feld->installEventFilter(this);
-    }
-
-    connect(chkVorgHeizraum, &QCheckBox::clicked, this, &TfrmGrund::onHeizraumClicked);
-    connect(chkVorgKessel, &QCheckBox::clicked, this, &TfrmGrund::onKesselClicked);
-    connect(rboVorgKessel40, &QRadioButton::clicked, this, &TfrmGrund::automatischeSuche);
-    connect(rboVorgKessel10, &QRadioButton::clicked, this, &TfrmGrund::automatischeSuche);
-    connect(cboVorgTankart, &QComboBox::activated, this, &TfrmGrund::onTankartChanged);
-    return gboVorgaben;
 }
 
 QWidget* TfrmGrund::erstelleLoesung() {
@@ -560,7 +441,7 @@ QWidget* TfrmGrund::erstellePrint() {
 }
 
 void TfrmGrund::ordneImpressumAn() {
-    const QRect vorgaben = gboVorgaben->geometry();
+    const QRect vorgaben = FVorgaben->geometry();
     FImpressum->ordneAn(QRect(vorgaben.left(), vorgaben.top(), vorgaben.width(),
                               pnlLoesung->geometry().bottom() - vorgaben.top() + 1));
     // Version and imprint link inside the logo's right corners.

@@ -34,6 +34,7 @@ class UpdateCheck;
 struct PlanFile;
 struct PlanFileDialogs;
 class TAlignEdit;
+class VorgabenGruppe;
 class TDaten;
 
 // The program's main window: the inputs, the search, the solution list, the shown solution
@@ -66,7 +67,6 @@ protected:
 private:
     // --- construction (TfrmGrund.cpp) ---
     QWidget* erstelleLogoLeiste();
-    QGroupBox* erstelleVorgaben();
     QWidget* erstelleLoesung();
     QWidget* erstelleLoesungsauswahl();
     QWidget* erstelleZeichnungsebene();
@@ -74,7 +74,6 @@ private:
     QWidget* erstellePrint();
     // The imprint over the input and solution areas, version and imprint link in the logo.
     void ordneImpressumAn();
-    TAlignEdit* neuesEdit(const char* name);
     // Subscribes the controls to the core's changes.
     void verbindeAnzeigen();
 
@@ -89,22 +88,15 @@ private:
     void waehleNachbarzeile(int schritt);
     // A number-block corner key: presses the choice's corner when offered and open.
     void eckeTaste(PositionChoice& wahl, const std::string& ecke);
-    // Enter in the inputs moves on, as Tab does, through every input.
-    bool weiterMitEnter(QWidget* feld);
 
     // --- inputs and search (TfrmGrundVorgaben.cpp) ---
     void onLoesungen();
     // Shows the solution area in place of the start panel.
     void zeigeLoesungsanzeige();
     void onLoeschen();
-    void onHeizraumClicked();
-    void onKesselClicked();
     void onTankartChanged();
     // The catalogue's defaults in the inputs, no corner, no boiler room.
     void setzeStandardwerte();
-    // Enabling, colours and the boiler edits' values for a boiler-room state.
-    void zeigeHeizraum(bool checked);
-    void aktualisiereKesselRadios();
     // The common search routine.
     void sucheLoesung(bool ZurueckSetzen);
     // Re-search after an input change, when a search has been run; re-shows the solution.
@@ -192,27 +184,7 @@ private:
     QLabel* lblVersionsNr = nullptr;
     QLabel* lblImpressum = nullptr;
 
-    // Inputs.
-    QGroupBox* gboVorgaben = nullptr;
-    TAlignEdit* edtVorgRaumBreite = nullptr;
-    TAlignEdit* edtVorgRaumLaenge = nullptr;
-    TAlignEdit* edtVorgRaumHoehe = nullptr;
-    TAlignEdit* edtVorgEckeBreite = nullptr;
-    TAlignEdit* edtVorgEckeLaenge = nullptr;
-    QComboBox* cboVorgTankart = nullptr;
-    TAlignEdit* edtVorgSollVolumen = nullptr;
-    QCheckBox* chkVorgHeizraum = nullptr;
-    QCheckBox* chkVorgKessel = nullptr;
-    QRadioButton* rboVorgKessel40 = nullptr;
-    QRadioButton* rboVorgKessel10 = nullptr;
-    TAlignEdit* edtVorgHeizraumBreite = nullptr;
-    TAlignEdit* edtVorgheizraumLaenge = nullptr;
-    TAlignEdit* edtVorgEinbringHoehe = nullptr;
-    TAlignEdit* edtVorgEinbringBreite = nullptr;
-    QPushButton* bbnVorgLoesungen = nullptr;
-    QPushButton* bbnVorgLoeschen = nullptr;
-    // The inputs in the order Enter and Tab walk them.
-    QList<QWidget*> eingabeReihenfolge;
+    VorgabenGruppe* FVorgaben = nullptr;
 
     // Solution area.
     QWidget* pnlLoesung = nullptr;

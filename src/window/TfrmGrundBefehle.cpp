@@ -26,6 +26,7 @@
 #include "window/PositionChoice.h"
 #include "window/TankMoveMode.h"
 #include "window/TfrmGrund.h"
+#include "window/VorgabenGruppe.h"
 
 namespace velmora {
 
@@ -33,11 +34,6 @@ namespace {
 
 QKeySequence nummernblock(int key, Qt::KeyboardModifiers modifiers = {}) {
     return QKeySequence(QKeyCombination(modifiers | Qt::KeypadModifier, Qt::Key(key)));
-}
-
-// Keys that an input field types rather than passes to the window's commands.
-bool tippTaste(const QKeyEvent& key) {
-    return key.modifiers().testFlag(Qt::KeypadModifier) || key.key() == Qt::Key_Backspace;
 }
 
 }  // namespace
@@ -65,17 +61,17 @@ void TfrmGrund::erstelleBefehle() {
     const auto nur = [this](void (TfrmGrund::*handler)()) {
         return [this, handler] { (this->*handler)(); };
     };
-    aLoesungen =
-        befehl(QStringLiteral("Lösungen"), {}, nur(&TfrmGrund::onLoesungen), bbnVorgLoesungen);
+    aLoesungen = befehl(QStringLiteral("Lösungen"), {}, nur(&TfrmGrund::onLoesungen),
+                        FVorgaben->bbnVorgLoesungen);
     // Backspace also closes the enlarged view that covers the inputs.
     aLoeschen = befehl(
         QStringLiteral("Werte löschen"), {QKeySequence(Qt::Key_Backspace)},
         [this] {
             closeGrafikGross();
             onLoeschen();
-            bbnVorgLoesungen->setFocus();
+            FVorgaben->bbnVorgLoesungen->setFocus();
         },
-        bbnVorgLoeschen);
+        FVorgaben->bbnVorgLoeschen);
     aPlanOeffnen = befehl(QStringLiteral("Plan öffnen…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
                           nur(&TfrmGrund::onPlanOeffnen), bbnPlanOeffnen);
     aPlanSpeichern = befehl(QStringLiteral("Plan speichern…"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
@@ -156,7 +152,7 @@ void TfrmGrund::befehleAktualisieren() {
     spbTankPositioning->setEnabled(loesungGezeigt() && !FSitzung->isPrinting());
     // Controls without a command of their own (inputs, list, ticks, positions) wait too.
     const bool eingaben = !FSitzung->isPrinting();
-    gboVorgaben->setEnabled(eingaben);
+    FVorgaben->setEnabled(eingaben);
     pnlLoesung->setEnabled(eingaben);
 }
 
@@ -164,21 +160,6 @@ void TfrmGrund::eckeTaste(PositionChoice& wahl, const std::string& ecke) {
     if (wahl.isVisible(ecke) && wahl.isEnabled() && wahl.pressed() != ecke) {
         wahl.click(ecke);
     }
-}
-
-bool TfrmGrund::weiterMitEnter(QWidget* feld) {
-    const qsizetype index = eingabeReihenfolge.indexOf(feld);
-    if (index < 0) {
-        return false;
-    }
-    for (qsizetype next = index + 1; next < eingabeReihenfolge.size(); ++next) {
-        QWidget* ziel = eingabeReihenfolge[next];
-        if (ziel->isEnabled() && ziel->isVisible()) {
-            ziel->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-    }
-    return true;
 }
 
 bool TfrmGrund::eventFilter(QObject* watched, QEvent* event) {
@@ -191,42 +172,8 @@ bool TfrmGrund::eventFilter(QObject* watched, QEvent* event) {
             FImpressum->umschalten();
             return true;
         }
-        return false;
     }
-    auto* edit = qobject_cast<TAlignEdit*>(watched);
-    switch (event->type()) {
-        case QEvent::ShortcutOverride:
-            // Number-block keys and Backspace typed into an input belong to it.
-            if ((edit != nullptr || watched == cboVorgTankart) &&
-                tippTaste(*static_cast<QKeyEvent*>(event))) {
-                event->accept();
-            }
-            return false;
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            // The combo box and the check and radio buttons pass Enter on, as the edits do.
-            const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-            auto* feld = qobject_cast<QWidget*>(watched);
-            if (enter && edit == nullptr && feld != nullptr &&
-                !(watched == cboVorgTankart && cboVorgTankart->view()->isVisible())) {
-                return weiterMitEnter(feld);
-            }
-            return false;
-        }
-        case QEvent::FocusOut: {
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            // Leaving for another window is no edit left; the two input commands search
-            // themselves.
-            const QWidget* ziel = QApplication::focusWidget();
-            if (edit && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-                ziel != bbnVorgLoesungen && ziel != bbnVorgLoeschen) {
-                pruefeAenderung(edit);
-            }
-            return false;
-        }
-        default:
-            return false;
-    }
+    return false;
 }
 
 void TfrmGrund::waehleNachbarzeile(int schritt) {

@@ -16,6 +16,7 @@
 #include "window/PlanView.h"
 #include "window/TankMoveMode.h"
 #include "window/TfrmGrund.h"
+#include "window/VorgabenGruppe.h"
 
 namespace velmora {
 
@@ -69,7 +70,7 @@ bool TfrmGrund::isGrafikGrossOpen() const {
 
 void TfrmGrund::oeffneGrafikGross() {
     // Over the input and solution areas.
-    const QRect vorgaben = gboVorgaben->geometry();
+    const QRect vorgaben = FVorgaben->geometry();
     const QRect gruppe(vorgaben.left(), vorgaben.top(), vorgaben.width(),
                        pnlLoesung->geometry().bottom() - vorgaben.top() + 1);
     gboGrafikGross->setGeometry(gruppe);
@@ -103,7 +104,7 @@ void TfrmGrund::closeGrafikGross() {
         FBewegung->cancel();
     }
     gboGrafikGross->hide();
-    bbnVorgLoesungen->setFocus();
+    FVorgaben->bbnVorgLoesungen->setFocus();
     befehleAktualisieren();
 }
 

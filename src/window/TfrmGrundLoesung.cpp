@@ -23,6 +23,7 @@
 #include "prices/ui/TfrmTankCustomPrice.h"
 #include "window/CoreSession.h"
 #include "window/TfrmGrund.h"
+#include "window/VorgabenGruppe.h"
 
 namespace velmora {
 
@@ -275,7 +276,7 @@ void TfrmGrund::onZubehoer() {
 
 void TfrmGrund::onZubOK() {
     zeigeZeichnungsebene();
-    bbnVorgLoesungen->setFocus();
+    FVorgaben->bbnVorgLoesungen->setFocus();
 }
 
 void TfrmGrund::onZubItemChanged(QListWidgetItem* item) {

@@ -23,6 +23,7 @@
 #include "window/PlanFileDialogs.h"
 #include "window/PositionChoice.h"
 #include "window/TfrmGrund.h"
+#include "window/VorgabenGruppe.h"
 
 namespace velmora {
 
@@ -83,19 +84,18 @@ void TfrmGrund::setPlanFileDialogs(PlanFileDialogs dialogs) {
 
 PlanFile TfrmGrund::aktuellerPlan() const {
     PlanFile plan;
-    plan.inputs = {text(edtVorgRaumBreite),     text(edtVorgRaumLaenge),
-                   text(edtVorgRaumHoehe),      text(edtVorgSollVolumen),
-                   text(edtVorgEinbringHoehe),  text(edtVorgEinbringBreite),
-                   text(edtVorgEckeBreite),     text(edtVorgEckeLaenge),
-                   text(edtVorgHeizraumBreite), text(edtVorgheizraumLaenge)};
-    plan.productGroup =
-        cboVorgTankart->currentIndex() <= 0 ? "" : cboVorgTankart->currentText().toStdString();
+    plan.inputs = {text(FVorgaben->edtVorgRaumBreite),     text(FVorgaben->edtVorgRaumLaenge),
+                   text(FVorgaben->edtVorgRaumHoehe),      text(FVorgaben->edtVorgSollVolumen),
+                   text(FVorgaben->edtVorgEinbringHoehe),  text(FVorgaben->edtVorgEinbringBreite),
+                   text(FVorgaben->edtVorgEckeBreite),     text(FVorgaben->edtVorgEckeLaenge),
+                   text(FVorgaben->edtVorgHeizraumBreite), text(FVorgaben->edtVorgheizraumLaenge)};
+    plan.productGroup = FVorgaben->tankart();
     plan.tankPosition = Tankposition->pressed();
     plan.cornerPosition = Eckenposition->isEnabled() ? Eckenposition->pressed() : "";
     plan.boilerPosition = Kesselposition->isEnabled() ? Kesselposition->pressed() : "";
-    plan.boilerRoom = chkVorgHeizraum->isChecked();
-    plan.protectedBoiler = chkVorgKessel->isChecked();
-    plan.tenCm = rboVorgKessel10->isChecked();
+    plan.boilerRoom = FVorgaben->chkVorgHeizraum->isChecked();
+    plan.protectedBoiler = FVorgaben->chkVorgKessel->isChecked();
+    plan.tenCm = FVorgaben->rboVorgKessel10->isChecked();
     plan.projectName = Daten->getAktuellerProjektName();
     plan.selection = currentPlanSelection(*Daten);
     return plan;
@@ -105,30 +105,30 @@ std::string TfrmGrund::setzePlanVorgaben(const PlanFile& plan) {
     std::string hinweis;
     int gruppe = 0;
     if (!plan.productGroup.empty()) {
-        gruppe = cboVorgTankart->findText(qt(plan.productGroup));
+        gruppe = FVorgaben->cboVorgTankart->findText(qt(plan.productGroup));
         if (gruppe <= 0) {
             hinweis = "Die Tankart \"" + plan.productGroup +
                       "\" gibt es nicht mehr; gesucht wird unter allen Tanks.";
             gruppe = 0;
         }
     }
-    cboVorgTankart->setCurrentIndex(gruppe);
+    FVorgaben->cboVorgTankart->setCurrentIndex(gruppe);
     const PlanInputs& in = plan.inputs;
-    edtVorgRaumBreite->setText(qt(in.roomWidth));
-    edtVorgRaumLaenge->setText(qt(in.roomLength));
-    edtVorgRaumHoehe->setText(qt(in.roomHeight));
-    edtVorgSollVolumen->setText(qt(in.volume));
-    edtVorgEinbringHoehe->setText(qt(in.openingHeight));
-    edtVorgEinbringBreite->setText(qt(in.openingWidth));
-    edtVorgEckeBreite->setText(qt(in.cornerWidth));
-    edtVorgEckeLaenge->setText(qt(in.cornerLength));
-    chkVorgHeizraum->setChecked(plan.boilerRoom);
-    zeigeHeizraum(plan.boilerRoom);
-    edtVorgHeizraumBreite->setText(qt(in.boilerWidth));
-    edtVorgheizraumLaenge->setText(qt(in.boilerLength));
-    chkVorgKessel->setChecked(plan.protectedBoiler);
-    (plan.tenCm ? rboVorgKessel10 : rboVorgKessel40)->setChecked(true);
-    aktualisiereKesselRadios();
+    FVorgaben->edtVorgRaumBreite->setText(qt(in.roomWidth));
+    FVorgaben->edtVorgRaumLaenge->setText(qt(in.roomLength));
+    FVorgaben->edtVorgRaumHoehe->setText(qt(in.roomHeight));
+    FVorgaben->edtVorgSollVolumen->setText(qt(in.volume));
+    FVorgaben->edtVorgEinbringHoehe->setText(qt(in.openingHeight));
+    FVorgaben->edtVorgEinbringBreite->setText(qt(in.openingWidth));
+    FVorgaben->edtVorgEckeBreite->setText(qt(in.cornerWidth));
+    FVorgaben->edtVorgEckeLaenge->setText(qt(in.cornerLength));
+    FVorgaben->chkVorgHeizraum->setChecked(plan.boilerRoom);
+    FVorgaben->zeigeHeizraum(plan.boilerRoom);
+    FVorgaben->edtVorgHeizraumBreite->setText(qt(in.boilerWidth));
+    FVorgaben->edtVorgheizraumLaenge->setText(qt(in.boilerLength));
+    FVorgaben->chkVorgKessel->setChecked(plan.protectedBoiler);
+    (plan.tenCm ? FVorgaben->rboVorgKessel10 : FVorgaben->rboVorgKessel40)->setChecked(true);
+    FVorgaben->aktualisiereKesselRadios();
 
     for (PositionChoice* wahl : {Tankposition, Eckenposition, Kesselposition}) {
         wahl->setAllVisible();

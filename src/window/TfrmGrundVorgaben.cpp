@@ -16,6 +16,7 @@
 #include "window/CoreSession.h"
 #include "window/PositionChoice.h"
 #include "window/TfrmGrund.h"
+#include "window/VorgabenGruppe.h"
 
 namespace velmora {
 
@@ -28,9 +29,6 @@ std::string text(const TAlignEdit* edit) {
 double wert(const TAlignEdit* edit) {
     return parseLenient(text(edit));
 }
-
-// The light colour of a disabled boiler edit.
-const QColor kGesperrtFarbe(166, 203, 240);
 
 }  // namespace
 
@@ -78,57 +76,21 @@ void TfrmGrund::onLoeschen() {
 }
 
 void TfrmGrund::setzeStandardwerte() {
-    edtVorgSollVolumen->SetFloat(Daten->getStandardVolumen());
-    edtVorgRaumBreite->SetFloat(Daten->getStandardRaumBreite());
-    edtVorgRaumLaenge->SetFloat(Daten->getStandardRaumLaenge());
-    edtVorgRaumHoehe->SetFloat(Daten->getStandardRaumHoehe());
-    edtVorgEinbringHoehe->SetFloat(Daten->getStandardEinbringHoehe());
-    edtVorgEinbringBreite->SetFloat(Daten->getStandardEinbringBreite());
-    chkVorgHeizraum->setChecked(false);
-    zeigeHeizraum(false);
-    aktualisiereKesselRadios();
-    edtVorgEckeBreite->SetFloat(0.0);
-    edtVorgEckeLaenge->SetFloat(0.0);
-}
-
-void TfrmGrund::zeigeHeizraum(bool checked) {
-    chkVorgKessel->setEnabled(checked);
-    for (TAlignEdit* edit : {edtVorgHeizraumBreite, edtVorgheizraumLaenge}) {
-        edit->setEnabled(checked);
-        QPalette palette = QApplication::palette(edit);
-        if (checked) {
-            if (edit->text().isEmpty() || wert(edit) == 0.0) {
-                edit->SetFloat(1.0);
-            }
-        } else {
-            edit->clear();
-            palette.setColor(QPalette::Base, kGesperrtFarbe);
-        }
-        edit->setPalette(palette);
-    }
-}
-
-void TfrmGrund::aktualisiereKesselRadios() {
-    const bool enabled = chkVorgKessel->isEnabled() && chkVorgKessel->isChecked();
-    rboVorgKessel40->setEnabled(enabled);
-    rboVorgKessel10->setEnabled(enabled);
-}
-
-void TfrmGrund::onHeizraumClicked() {
-    zeigeHeizraum(chkVorgHeizraum->isChecked());
-    aktualisiereKesselRadios();
-    automatischeSuche();
-}
-
-void TfrmGrund::onKesselClicked() {
-    aktualisiereKesselRadios();
-    automatischeSuche();
+    FVorgaben->edtVorgSollVolumen->SetFloat(Daten->getStandardVolumen());
+    FVorgaben->edtVorgRaumBreite->SetFloat(Daten->getStandardRaumBreite());
+    FVorgaben->edtVorgRaumLaenge->SetFloat(Daten->getStandardRaumLaenge());
+    FVorgaben->edtVorgRaumHoehe->SetFloat(Daten->getStandardRaumHoehe());
+    FVorgaben->edtVorgEinbringHoehe->SetFloat(Daten->getStandardEinbringHoehe());
+    FVorgaben->edtVorgEinbringBreite->SetFloat(Daten->getStandardEinbringBreite());
+    FVorgaben->chkVorgHeizraum->setChecked(false);
+    FVorgaben->zeigeHeizraum(false);
+    FVorgaben->aktualisiereKesselRadios();
+    FVorgaben->edtVorgEckeBreite->SetFloat(0.0);
+    FVorgaben->edtVorgEckeLaenge->SetFloat(0.0);
 }
 
 void TfrmGrund::onTankartChanged() {
-    const std::string tankart = cboVorgTankart->currentIndex() <= 0
-                                    ? std::string()
-                                    : cboVorgTankart->currentText().toStdString();
+    const std::string tankart = FVorgaben->tankart();
     if (tankart != Daten->getTempData().loesTankart) {
         automatischeSuche();
     }
@@ -138,18 +100,19 @@ void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
     loescheAnzeige();
     zeigeZeichnungsebene();
 
-    VorgRaumBreite = text(edtVorgRaumBreite);
-    VorgRaumLaenge = text(edtVorgRaumLaenge);
-    VorgRaumHoehe = text(edtVorgRaumHoehe);
-    VorgSollVolumen = text(edtVorgSollVolumen);
-    VorgEinbringHoehe = text(edtVorgEinbringHoehe);
-    VorgEinbringBreite = text(edtVorgEinbringBreite);
-    VorgEckeBreite = text(edtVorgEckeBreite);
-    VorgEckeLaenge = text(edtVorgEckeLaenge);
-    VorgheizraumBreite = text(edtVorgHeizraumBreite);
-    VorgHeizraumLaenge = text(edtVorgheizraumLaenge);
+    VorgRaumBreite = text(FVorgaben->edtVorgRaumBreite);
+    VorgRaumLaenge = text(FVorgaben->edtVorgRaumLaenge);
+    VorgRaumHoehe = text(FVorgaben->edtVorgRaumHoehe);
+    VorgSollVolumen = text(FVorgaben->edtVorgSollVolumen);
+    VorgEinbringHoehe = text(FVorgaben->edtVorgEinbringHoehe);
+    VorgEinbringBreite = text(FVorgaben->edtVorgEinbringBreite);
+    VorgEckeBreite = text(FVorgaben->edtVorgEckeBreite);
+    VorgEckeLaenge = text(FVorgaben->edtVorgEckeLaenge);
+    VorgheizraumBreite = text(FVorgaben->edtVorgHeizraumBreite);
+    VorgHeizraumLaenge = text(FVorgaben->edtVorgheizraumLaenge);
 
-    const bool eckeAngegeben = wert(edtVorgEckeBreite) != 0.0 && wert(edtVorgEckeLaenge) != 0.0;
+    const bool eckeAngegeben =
+        wert(FVorgaben->edtVorgEckeBreite) != 0.0 && wert(FVorgaben->edtVorgEckeLaenge) != 0.0;
     if (eckeAngegeben) {
         if (!Eckenposition->isEnabled()) {
             Eckenposition->setEnabled(true);
@@ -165,9 +128,9 @@ void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
         const std::string pressed = Eckenposition->pressedVisible();
         return pressed.empty() && eckeAngegeben ? std::string("OR") : pressed;
     };
-    const bool heizraumAngegeben = chkVorgHeizraum->isChecked() &&
-                                   wert(edtVorgHeizraumBreite) != 0.0 &&
-                                   wert(edtVorgheizraumLaenge) != 0.0;
+    const bool heizraumAngegeben = FVorgaben->chkVorgHeizraum->isChecked() &&
+                                   wert(FVorgaben->edtVorgHeizraumBreite) != 0.0 &&
+                                   wert(FVorgaben->edtVorgheizraumLaenge) != 0.0;
     if (heizraumAngegeben) {
         if (!Kesselposition->isEnabled()) {
             Kesselposition->setEnabled(true);
@@ -183,9 +146,7 @@ void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
     Eckenposition->setCornerVisible(tempData.HeizraumPosition, true);
     Kesselposition->setCornerVisible(tempData.EckePosition, true);
 
-    const std::string tankart = cboVorgTankart->currentIndex() <= 0
-                                    ? std::string()
-                                    : cboVorgTankart->currentText().toStdString();
+    const std::string tankart = FVorgaben->tankart();
     std::string tankPosition = Tankposition->pressedVisible();
     if (tankPosition.empty()) {
         tankPosition = "OL";
@@ -194,24 +155,28 @@ void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
     const std::string heizraumPosition = Kesselposition->pressedVisible();
 
     FSitzung->change(CoreSession::Solutions, [&] {
-        Daten->sucheLoesung(
-            tankart, tankPosition, eckePosition, heizraumPosition, VorgRaumBreite,
-            edtVorgRaumBreite->decimals(), VorgRaumLaenge, edtVorgRaumLaenge->decimals(),
-            VorgRaumHoehe, edtVorgRaumHoehe->decimals(), VorgSollVolumen,
-            edtVorgSollVolumen->decimals(), VorgEinbringHoehe, edtVorgEinbringHoehe->decimals(),
-            VorgEinbringBreite, edtVorgEinbringBreite->decimals(), VorgEckeBreite,
-            edtVorgEckeBreite->decimals(), VorgEckeLaenge, edtVorgEckeLaenge->decimals(),
-            VorgheizraumBreite, edtVorgHeizraumBreite->decimals(), VorgHeizraumLaenge,
-            edtVorgheizraumLaenge->decimals(), chkVorgHeizraum->isChecked(),
-            chkVorgKessel->isChecked(), rboVorgKessel10->isChecked(), ZurueckSetzen, false);
+        Daten->sucheLoesung(tankart, tankPosition, eckePosition, heizraumPosition, VorgRaumBreite,
+                            FVorgaben->edtVorgRaumBreite->decimals(), VorgRaumLaenge,
+                            FVorgaben->edtVorgRaumLaenge->decimals(), VorgRaumHoehe,
+                            FVorgaben->edtVorgRaumHoehe->decimals(), VorgSollVolumen,
+                            FVorgaben->edtVorgSollVolumen->decimals(), VorgEinbringHoehe,
+                            FVorgaben->edtVorgEinbringHoehe->decimals(), VorgEinbringBreite,
+                            FVorgaben->edtVorgEinbringBreite->decimals(), VorgEckeBreite,
+                            FVorgaben->edtVorgEckeBreite->decimals(), VorgEckeLaenge,
+                            FVorgaben->edtVorgEckeLaenge->decimals(), VorgheizraumBreite,
+                            FVorgaben->edtVorgHeizraumBreite->decimals(), VorgHeizraumLaenge,
+                            FVorgaben->edtVorgheizraumLaenge->decimals(),
+                            FVorgaben->chkVorgHeizraum->isChecked(),
+                            FVorgaben->chkVorgKessel->isChecked(),
+                            FVorgaben->rboVorgKessel10->isChecked(), ZurueckSetzen, false);
     });
 
-    edtVorgRaumBreite->SetFloat(parseLenient(VorgRaumBreite));
-    edtVorgRaumLaenge->SetFloat(parseLenient(VorgRaumLaenge));
-    edtVorgRaumHoehe->SetFloat(parseLenient(VorgRaumHoehe));
-    edtVorgSollVolumen->SetFloat(parseLenient(VorgSollVolumen));
-    edtVorgEinbringHoehe->SetFloat(parseLenient(VorgEinbringHoehe));
-    edtVorgEinbringBreite->SetFloat(parseLenient(VorgEinbringBreite));
+    FVorgaben->edtVorgRaumBreite->SetFloat(parseLenient(VorgRaumBreite));
+    FVorgaben->edtVorgRaumLaenge->SetFloat(parseLenient(VorgRaumLaenge));
+    FVorgaben->edtVorgRaumHoehe->SetFloat(parseLenient(VorgRaumHoehe));
+    FVorgaben->edtVorgSollVolumen->SetFloat(parseLenient(VorgSollVolumen));
+    FVorgaben->edtVorgEinbringHoehe->SetFloat(parseLenient(VorgEinbringHoehe));
+    FVorgaben->edtVorgEinbringBreite->SetFloat(parseLenient(VorgEinbringBreite));
     // A pair of edits takes the rewritten values only where the pair describes a thing.
     const auto schreibePaar = [](TAlignEdit* edit, const TAlignEdit* anderes,
                                  const std::string& neu) {
@@ -219,17 +184,19 @@ void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
             edit->SetFloat(parseLenient(neu));
         }
     };
-    schreibePaar(edtVorgEckeBreite, edtVorgEckeLaenge, VorgEckeBreite);
-    schreibePaar(edtVorgEckeLaenge, edtVorgEckeBreite, VorgEckeLaenge);
-    schreibePaar(edtVorgHeizraumBreite, edtVorgheizraumLaenge, VorgheizraumBreite);
-    schreibePaar(edtVorgheizraumLaenge, edtVorgHeizraumBreite, VorgHeizraumLaenge);
-    if (chkVorgHeizraum->isChecked() != tempData.heizraum) {
-        chkVorgHeizraum->setChecked(tempData.heizraum);
-        zeigeHeizraum(tempData.heizraum);
+    schreibePaar(FVorgaben->edtVorgEckeBreite, FVorgaben->edtVorgEckeLaenge, VorgEckeBreite);
+    schreibePaar(FVorgaben->edtVorgEckeLaenge, FVorgaben->edtVorgEckeBreite, VorgEckeLaenge);
+    schreibePaar(FVorgaben->edtVorgHeizraumBreite, FVorgaben->edtVorgheizraumLaenge,
+                 VorgheizraumBreite);
+    schreibePaar(FVorgaben->edtVorgheizraumLaenge, FVorgaben->edtVorgHeizraumBreite,
+                 VorgHeizraumLaenge);
+    if (FVorgaben->chkVorgHeizraum->isChecked() != tempData.heizraum) {
+        FVorgaben->chkVorgHeizraum->setChecked(tempData.heizraum);
+        FVorgaben->zeigeHeizraum(tempData.heizraum);
     }
-    chkVorgKessel->setChecked(tempData.safeKessel);
-    (tempData.zehnCm ? rboVorgKessel10 : rboVorgKessel40)->setChecked(true);
-    aktualisiereKesselRadios();
+    FVorgaben->chkVorgKessel->setChecked(tempData.safeKessel);
+    (tempData.zehnCm ? FVorgaben->rboVorgKessel10 : FVorgaben->rboVorgKessel40)->setChecked(true);
+    FVorgaben->aktualisiereKesselRadios();
 
     Eckenposition->setCornerVisible(tempData.HeizraumPosition, false);
     Kesselposition->setCornerVisible(tempData.EckePosition, false);
@@ -248,19 +215,20 @@ void TfrmGrund::automatischeSuche() {
 
 void TfrmGrund::pruefeAenderung(TAlignEdit* edit) {
     const std::pair<TAlignEdit*, Eingabefeld> felder[] = {
-        {edtVorgRaumBreite, Eingabefeld::RaumBreite},
-        {edtVorgRaumLaenge, Eingabefeld::RaumLaenge},
-        {edtVorgRaumHoehe, Eingabefeld::RaumHoehe},
-        {edtVorgEckeBreite, Eingabefeld::EckeBreite},
-        {edtVorgEckeLaenge, Eingabefeld::EckeLaenge},
-        {edtVorgSollVolumen, Eingabefeld::SollVolumen},
-        {edtVorgHeizraumBreite, Eingabefeld::HeizraumBreite},
-        {edtVorgheizraumLaenge, Eingabefeld::HeizraumLaenge},
-        {edtVorgEinbringHoehe, Eingabefeld::EinbringHoehe},
-        {edtVorgEinbringBreite, Eingabefeld::EinbringBreite},
+        {FVorgaben->edtVorgRaumBreite, Eingabefeld::RaumBreite},
+        {FVorgaben->edtVorgRaumLaenge, Eingabefeld::RaumLaenge},
+        {FVorgaben->edtVorgRaumHoehe, Eingabefeld::RaumHoehe},
+        {FVorgaben->edtVorgEckeBreite, Eingabefeld::EckeBreite},
+        {FVorgaben->edtVorgEckeLaenge, Eingabefeld::EckeLaenge},
+        {FVorgaben->edtVorgSollVolumen, Eingabefeld::SollVolumen},
+        {FVorgaben->edtVorgHeizraumBreite, Eingabefeld::HeizraumBreite},
+        {FVorgaben->edtVorgheizraumLaenge, Eingabefeld::HeizraumLaenge},
+        {FVorgaben->edtVorgEinbringHoehe, Eingabefeld::EinbringHoehe},
+        {FVorgaben->edtVorgEinbringBreite, Eingabefeld::EinbringBreite},
     };
-    const TAlignEdit* andereEcke =
-        edit == edtVorgEckeBreite ? edtVorgEckeLaenge : edtVorgEckeBreite;
+    const TAlignEdit* andereEcke = edit == FVorgaben->edtVorgEckeBreite
+                                       ? FVorgaben->edtVorgEckeLaenge
+                                       : FVorgaben->edtVorgEckeBreite;
     for (const auto& [feld, art] : felder) {
         if (feld == edit &&
             weichtVonLetzterSucheAb(art, text(edit), text(andereEcke), Daten->getTempData())) {
