@@ -15,18 +15,15 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
-class QTreeWidget;
 
 namespace velmora {
 
 class CoreSession;
 class HelpWindow;
 class ImpressumAnzeige;
+class LoesungsAnzeige;
 class PlanView;
 class PositionChoice;
 class TankMoveMode;
@@ -67,11 +64,8 @@ protected:
 private:
     // --- construction (TfrmGrund.cpp) ---
     QWidget* erstelleLogoLeiste();
-    QWidget* erstelleLoesung();
-    QWidget* erstelleLoesungsauswahl();
-    QWidget* erstelleZeichnungsebene();
-    QGroupBox* erstelleZubehoer();
-    QWidget* erstellePrint();
+    // The position choices and the main plan view, in the solution area.
+    void erstellePlan();
     // The imprint over the input and solution areas, version and imprint link in the logo.
     void ordneImpressumAn();
     // Subscribes the controls to the core's changes.
@@ -106,14 +100,7 @@ private:
     void pruefeAenderung(TAlignEdit* edit);
 
     // --- solutions and material (TfrmGrundLoesung.cpp) ---
-    void fuelleLoesungsliste();
-    void onLoesungSelected();
-    void onLoesungColumnClicked(int column);
     void zeigeLoesung(const std::string& ArtNr);
-    void zeigeAktuelleLoesungErneut();
-    // The shown product's figures, material and variant commands, as the core has them.
-    void fuelleAnzeige();
-    void loescheAnzeige();
     void onVarianteLeft();
     void onVarianteRight();
     void onDrehen();
@@ -121,7 +108,6 @@ private:
     void waehleAufstellung(std::size_t Index);
     void onZubehoer();
     void onZubOK();
-    void onZubItemChanged(QListWidgetItem* item);
     void onEditPrice();
     void onDrucken();
     void onDatanormDrucken();
@@ -130,12 +116,8 @@ private:
     void onTankPosition(const std::string& corner);
     void onEckePosition(const std::string& corner);
     void onHeizraumPosition(const std::string& corner);
-    void zeigeZeichnungsebene();
-    // The solution display (not the start panel) is showing.
-    bool loesungsanzeigeSichtbar() const;
     // A product is shown in the solution display.
     bool loesungGezeigt() const;
-    void aktualisiereAnlagenpreis();
 
     // --- plan views and free positioning (TfrmGrundGrafik.cpp) ---
     void erstelleGrafikGross();
@@ -172,11 +154,6 @@ private:
     std::string VorgRaumBreite, VorgRaumLaenge, VorgRaumHoehe, VorgSollVolumen, VorgEinbringHoehe,
         VorgEinbringBreite, VorgEckeBreite, VorgEckeLaenge, VorgheizraumBreite, VorgHeizraumLaenge;
     bool loesungVorhanden = false;
-    std::string lviTmp;
-    int selectCounter = 0;
-    std::size_t VarianteIndex = 0;
-    // Set while a handler fills controls, so their change signals do not act.
-    bool fuelltAnzeige = false;
 
     // Logo strip.
     QLabel* imgLogo = nullptr;
@@ -186,38 +163,7 @@ private:
 
     VorgabenGruppe* FVorgaben = nullptr;
 
-    // Solution area.
-    QWidget* pnlLoesung = nullptr;
-    QWidget* pnlStartanzeige = nullptr;
-    QWidget* pnlLoesungsanzeige = nullptr;
-    QTreeWidget* lviLoesungsanzeige = nullptr;
-    QGroupBox* gboLoesung = nullptr;
-    QLabel* imgLoesungProdukt = nullptr;
-    QLabel* lblLoesTankart = nullptr;
-    QGroupBox* gboLoesungsInfos = nullptr;
-    QLabel* lblLoesAnzahl = nullptr;
-    QLabel* lblLoesVolumen = nullptr;
-    QLabel* lblLoesTankmasse = nullptr;
-    QLabel* lblLoesRichtpreis = nullptr;
-    QLabel* lblVariante = nullptr;
-    QLabel* pnlVariante = nullptr;
-    QPushButton* bbnVarianteLeft = nullptr;
-    QPushButton* bbnVarianteRight = nullptr;
-    QPushButton* btnDrehen = nullptr;
-    QPushButton* btnZubehoer = nullptr;
-    QPushButton* bbnEditPrice = nullptr;
-    QGroupBox* gboZubehoer = nullptr;
-    QListWidget* clbZubAuswahl = nullptr;
-    QPushButton* bbnZubOK = nullptr;
-    QLineEdit* edtZubAnlagenpreis = nullptr;
-    QWidget* pnlZeichnungsebene = nullptr;
-    QWidget* pnlPrint = nullptr;
-    QPushButton* bbnDrucken = nullptr;
-    QPushButton* bbnDatanormDrucken = nullptr;
-    QPushButton* spbTankPositioning = nullptr;
-    QLabel* lblLabel39 = nullptr;
-    QLabel* lblInfoTankposition = nullptr;
-    QLabel* lblPreise = nullptr;
+    LoesungsAnzeige* FLoesung = nullptr;
 
     // The three position choices, shown by the main and the enlarged view alike.
     PositionChoice* Tankposition = nullptr;

@@ -23,6 +23,7 @@
 #include "widgets/TAlignEdit.h"
 #include "window/CoreSession.h"
 #include "window/ImpressumAnzeige.h"
+#include "window/LoesungsAnzeige.h"
 #include "window/PositionChoice.h"
 #include "window/TankMoveMode.h"
 #include "window/TfrmGrund.h"
@@ -79,22 +80,23 @@ void TfrmGrund::erstelleBefehle() {
     aHilfe = befehl(QStringLiteral("Anleitung"), {QKeySequence(Qt::Key_F1)},
                     nur(&TfrmGrund::onHilfe), bbnHilfe);
     aDrucken = befehl(QStringLiteral("Drucken"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
-                      nur(&TfrmGrund::onDrucken), bbnDrucken);
+                      nur(&TfrmGrund::onDrucken), FLoesung->bbnDrucken);
     aDatanormDrucken =
         befehl(QStringLiteral("Datanorm-Ausdruck"), {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P)},
-               nur(&TfrmGrund::onDatanormDrucken), bbnDatanormDrucken);
+               nur(&TfrmGrund::onDatanormDrucken), FLoesung->bbnDatanormDrucken);
     aMaterial = befehl(QStringLiteral("Material anzeigen"), {nummernblock(Qt::Key_0)},
-                       nur(&TfrmGrund::onZubehoer), btnZubehoer);
-    aMaterialOK = befehl(QStringLiteral("OK"), {}, nur(&TfrmGrund::onZubOK), bbnZubOK);
+                       nur(&TfrmGrund::onZubehoer), FLoesung->btnZubehoer);
+    aMaterialOK = befehl(QStringLiteral("OK"), {}, nur(&TfrmGrund::onZubOK), FLoesung->bbnZubOK);
     aMaterialExport = befehl(QStringLiteral("Materialliste exportieren…"), {},
                              nur(&TfrmGrund::onMaterialExportieren), bbnZubExport);
-    aPreise = befehl(QStringLiteral("Preise…"), {}, nur(&TfrmGrund::onEditPrice), bbnEditPrice);
+    aPreise =
+        befehl(QStringLiteral("Preise…"), {}, nur(&TfrmGrund::onEditPrice), FLoesung->bbnEditPrice);
     aVarianteLinks = befehl(QStringLiteral("Vorherige Variante"), {nummernblock(Qt::Key_4)},
-                            nur(&TfrmGrund::onVarianteLeft), bbnVarianteLeft);
+                            nur(&TfrmGrund::onVarianteLeft), FLoesung->bbnVarianteLeft);
     aVarianteRechts = befehl(QStringLiteral("Nächste Variante"), {nummernblock(Qt::Key_6)},
-                             nur(&TfrmGrund::onVarianteRight), bbnVarianteRight);
+                             nur(&TfrmGrund::onVarianteRight), FLoesung->bbnVarianteRight);
     aDrehen = befehl(QStringLiteral("Tankanlage drehen"), {nummernblock(Qt::Key_5)},
-                     nur(&TfrmGrund::onDrehen), btnDrehen);
+                     nur(&TfrmGrund::onDrehen), FLoesung->btnDrehen);
     aNaechsteZeile = befehl(QStringLiteral("Nächste Lösung"), {nummernblock(Qt::Key_2)},
                             [this] { waehleNachbarzeile(1); });
     aVorherigeZeile = befehl(QStringLiteral("Vorherige Lösung"), {nummernblock(Qt::Key_8)},
@@ -130,7 +132,8 @@ void TfrmGrund::befehleAktualisieren() {
     const bool gezeigt = frei && loesungGezeigt();
     const bool mitZubehoer = gezeigt && produkt->getZubehoerOptionalListeCount() > 0;
     const VariantenBefehle varianten =
-        gezeigt ? variantenBefehle(aufstellungsArten(*produkt), VarianteIndex) : VariantenBefehle{};
+        gezeigt ? variantenBefehle(aufstellungsArten(*produkt), Daten->getVarianteIndex())
+                : VariantenBefehle{};
 
     for (QAction* action : {aLoesungen, aLoeschen, aPlanOeffnen, aPlanSpeichern, aHilfe,
                             aMaterialOK, aNaechsteZeile, aVorherigeZeile}) {
@@ -147,13 +150,13 @@ void TfrmGrund::befehleAktualisieren() {
     aVarianteLinks->setEnabled(varianten.zurueck);
     aVarianteRechts->setEnabled(varianten.weiter);
     aDrehen->setEnabled(varianten.drehen);
-    aGrafikGross->setEnabled(frei && !isGrafikGrossOpen() && loesungsanzeigeSichtbar());
+    aGrafikGross->setEnabled(frei && !isGrafikGrossOpen() && FLoesung->isLoesungsanzeigeSichtbar());
     aGrafikKlein->setEnabled(frei && isGrafikGrossOpen());
-    spbTankPositioning->setEnabled(loesungGezeigt() && !FSitzung->isPrinting());
+    FLoesung->spbTankPositioning->setEnabled(loesungGezeigt() && !FSitzung->isPrinting());
     // Controls without a command of their own (inputs, list, ticks, positions) wait too.
     const bool eingaben = !FSitzung->isPrinting();
     FVorgaben->setEnabled(eingaben);
-    pnlLoesung->setEnabled(eingaben);
+    FLoesung->setEnabled(eingaben);
 }
 
 void TfrmGrund::eckeTaste(PositionChoice& wahl, const std::string& ecke) {
@@ -177,7 +180,7 @@ bool TfrmGrund::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmGrund::waehleNachbarzeile(int schritt) {
-    const int anzahl = lviLoesungsanzeige->topLevelItemCount();
+    const int anzahl = FLoesung->lviLoesungsanzeige->topLevelItemCount();
     if (anzahl == 0) {
         return;
     }
@@ -186,7 +189,7 @@ void TfrmGrund::waehleNachbarzeile(int schritt) {
     if (const TProdukt* produkt = Daten->getAktuellesProdukt()) {
         for (int row = 0; row < anzahl; ++row) {
             if (equalsIgnoringAsciiCase(
-                    lviLoesungsanzeige->topLevelItem(row)->text(1).toStdString(),
+                    FLoesung->lviLoesungsanzeige->topLevelItem(row)->text(1).toStdString(),
                     produkt->getArtikelNr())) {
                 zeile = row;
             }
@@ -200,9 +203,9 @@ void TfrmGrund::waehleNachbarzeile(int schritt) {
     } else if (ziel < 0) {
         ziel = anzahl - 1;
     }
-    QTreeWidgetItem* item = lviLoesungsanzeige->topLevelItem(ziel);
-    lviLoesungsanzeige->setCurrentItem(item);
-    lviLoesungsanzeige->scrollToItem(item);
+    QTreeWidgetItem* item = FLoesung->lviLoesungsanzeige->topLevelItem(ziel);
+    FLoesung->lviLoesungsanzeige->setCurrentItem(item);
+    FLoesung->lviLoesungsanzeige->scrollToItem(item);
 }
 
 }  // namespace velmora

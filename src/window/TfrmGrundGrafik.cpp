@@ -12,6 +12,7 @@
 
 #include "app/TDaten.h"
 #include "window/CoreSession.h"
+#include "window/LoesungsAnzeige.h"
 #include "window/PlanImageView.h"
 #include "window/PlanView.h"
 #include "window/TankMoveMode.h"
@@ -37,18 +38,19 @@ void TfrmGrund::erstelleGrafikGross() {
     gboGrafikGross->setAutoFillBackground(true);
     gboGrafikGross->hide();
 
-    connect(spbTankPositioning, &QPushButton::toggled, this, &TfrmGrund::onTankPositioningToggled);
+    connect(FLoesung->spbTankPositioning, &QPushButton::toggled, this,
+            &TfrmGrund::onTankPositioningToggled);
     verbindePlan(*FPlan);
     connect(FPlan, &PlanView::clicked, this, &TfrmGrund::onImgGrafikClick);
     // A move started with Ctrl holds the positioning button down while it runs.
     connect(FBewegung, &TankMoveMode::started, this, [this](bool fromCtrl) {
         if (fromCtrl) {
-            spbTankPositioning->setChecked(true);
+            FLoesung->spbTankPositioning->setChecked(true);
         }
     });
     connect(FBewegung, &TankMoveMode::ended, this, [this](bool fromCtrl) {
         if (fromCtrl) {
-            spbTankPositioning->setChecked(false);
+            FLoesung->spbTankPositioning->setChecked(false);
         }
     });
 }
@@ -72,7 +74,7 @@ void TfrmGrund::oeffneGrafikGross() {
     // Over the input and solution areas.
     const QRect vorgaben = FVorgaben->geometry();
     const QRect gruppe(vorgaben.left(), vorgaben.top(), vorgaben.width(),
-                       pnlLoesung->geometry().bottom() - vorgaben.top() + 1);
+                       FLoesung->geometry().bottom() - vorgaben.top() + 1);
     gboGrafikGross->setGeometry(gruppe);
     // The plan at the main plan's offsets within its group.
     const QPoint rand = FPlan->image().pos();
@@ -128,7 +130,7 @@ void TfrmGrund::onTankPositioningToggled(bool down) {
 
 void TfrmGrund::onPlanMouseDown(PlanView& plan, Qt::MouseButton button,
                                 Qt::KeyboardModifiers modifiers) {
-    const bool knopfUnten = spbTankPositioning->isChecked();
+    const bool knopfUnten = FLoesung->spbTankPositioning->isChecked();
     if (button != Qt::LeftButton || FBewegung->isRunning() || !(knopfUnten || nurStrg(modifiers))) {
         return;
     }
@@ -147,7 +149,7 @@ void TfrmGrund::onPlanMouseMove(PlanView& plan, QPoint position) {
         return;
     }
     if (&plan == FPlan) {
-        FPlan->setMagnifierVisible(!spbTankPositioning->isChecked());
+        FPlan->setMagnifierVisible(!FLoesung->spbTankPositioning->isChecked());
     }
 }
 

@@ -20,6 +20,7 @@
 #include "widgets/TAlignEdit.h"
 #include "window/CoreSession.h"
 #include "window/HelpWindow.h"
+#include "window/LoesungsAnzeige.h"
 #include "window/PlanFileDialogs.h"
 #include "window/PositionChoice.h"
 #include "window/TfrmGrund.h"
@@ -70,9 +71,11 @@ void TfrmGrund::erstellePlanDateiUndHilfe() {
         pnlDatei->layout()->addWidget(befehl);
     }
 
-    bbnZubExport = new QPushButton(QStringLiteral("Materialliste exportieren…"), gboZubehoer);
+    bbnZubExport =
+        new QPushButton(QStringLiteral("Materialliste exportieren…"), FLoesung->gboZubehoer);
     bbnZubExport->setObjectName(QStringLiteral("bbnZubExport"));
-    static_cast<QGridLayout*>(gboZubehoer->layout())->addWidget(bbnZubExport, 1, 0, Qt::AlignLeft);
+    static_cast<QGridLayout*>(FLoesung->gboZubehoer->layout())
+        ->addWidget(bbnZubExport, 1, 0, Qt::AlignLeft);
 
     FUpdateCheck = new UpdateCheck(qt(TDaten::getAktuelleVersion()), this);
     FUpdateCheck->start(konfigurierteUpdateAdresse());
@@ -216,7 +219,7 @@ void TfrmGrund::onPlanOeffnen() {
     });
     loesungVorhanden = true;
     zeigeLoesungsanzeige();
-    zeigeAktuelleLoesungErneut();
+    FLoesung->zeigeAktuelleLoesungErneut();
     merkePlanDatei(path, aktuellerPlan());
 
     std::string meldung = report.message();

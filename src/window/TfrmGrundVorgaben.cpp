@@ -14,6 +14,7 @@
 #include "base/LenientNumber.h"
 #include "widgets/TAlignEdit.h"
 #include "window/CoreSession.h"
+#include "window/LoesungsAnzeige.h"
 #include "window/PositionChoice.h"
 #include "window/TfrmGrund.h"
 #include "window/VorgabenGruppe.h"
@@ -39,32 +40,21 @@ void TfrmGrund::onLoesungen() {
 }
 
 void TfrmGrund::zeigeLoesungsanzeige() {
-    if (!pnlStartanzeige->isHidden()) {
-        pnlLoesungsanzeige->show();
-        bbnDrucken->show();
-        bbnDatanormDrucken->show();
-        spbTankPositioning->show();
-        lblPreise->show();
-        pnlStartanzeige->hide();
+    if (!FLoesung->isLoesungsanzeigeSichtbar()) {
+        FLoesung->zeigeLoesungsanzeige(true);
         imgHeader->show();
     }
 }
 
 void TfrmGrund::onLoeschen() {
-    if (!pnlLoesungsanzeige->isHidden()) {
-        pnlLoesungsanzeige->hide();
-        bbnDrucken->hide();
-        bbnDatanormDrucken->hide();
-        spbTankPositioning->hide();
-        lblPreise->hide();
-        pnlStartanzeige->show();
-    }
-    zeigeZeichnungsebene();
+    FLoesung->zeigeLoesungsanzeige(false);
+    FLoesung->zeigeZeichnungsebene();
+    imgHeader->hide();
     setzeStandardwerte();
 
     loesungVorhanden = false;
     Tankposition->press("OL");
-    selectCounter = 2;
+    FLoesung->setzeAuswahlZurueck();
     Eckenposition->setEnabled(false);
     Tankposition->setAllVisible();
     Kesselposition->setEnabled(false);
@@ -97,8 +87,9 @@ void TfrmGrund::onTankartChanged() {
 }
 
 void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
-    loescheAnzeige();
-    zeigeZeichnungsebene();
+    FLoesung->loescheAnzeige();
+    FLoesung->zeigeZeichnungsebene();
+    imgHeader->hide();
 
     VorgRaumBreite = text(FVorgaben->edtVorgRaumBreite);
     VorgRaumLaenge = text(FVorgaben->edtVorgRaumLaenge);
@@ -210,7 +201,7 @@ void TfrmGrund::automatischeSuche() {
         return;
     }
     sucheLoesung(false);
-    zeigeAktuelleLoesungErneut();
+    FLoesung->zeigeAktuelleLoesungErneut();
 }
 
 void TfrmGrund::pruefeAenderung(TAlignEdit* edit) {
