@@ -190,7 +190,7 @@ private:
     // Selection internals (TDatenAuswahl.cpp).
     void waehleProdukt(const std::string& AArtNr);
     void ermittleZubehoer();
-    bool stelleAuswahlWiederHer();
+    bool stelleAuswahlWiederHer(bool ARefreshGraphic);
     void waehleAehnlicheAufstellung(bool GrafikAktualisieren);
     // Remembers the current installation's variant and orientation.
     void merkeAufstellung();

@@ -145,7 +145,7 @@ double TDaten::getOptZubehoerPreis() const {
     return summe;
 }
 
-bool TDaten::stelleAuswahlWiederHer() {
+bool TDaten::stelleAuswahlWiederHer(bool ARefreshGraphic) {
     if (istInLoesungsListe(TempData.tmpProdukt)) {
         waehleProdukt(TempData.tmpProdukt);
         if (TempData.tmpVariante == nullptr) {
@@ -155,7 +155,9 @@ bool TDaten::stelleAuswahlWiederHer() {
         if (AktuellesProdukt->getAufstellvariation()) {
             waehleAehnlicheAufstellung(false);
         }
-        erstelleGrafik(nullptr, false, true);
+        if (ARefreshGraphic) {
+            erstelleGrafik(nullptr, false, true);
+        }
         return true;
     }
     if (!TempData.tmpProdukt.empty()) {

@@ -199,7 +199,7 @@ void TDaten::sucheLoesung(
     if (!TempData.loesung) {
         TempData.loesungFehler = true;
     }
-    stelleAuswahlWiederHer();
+    stelleAuswahlWiederHer(ARefreshGraphic);
     if (ARefreshGraphic && AktuellesProdukt == nullptr) {
         erstelleGrafik(nullptr, false, true);
     }

@@ -298,6 +298,19 @@ void LoesungsAnzeige::verbinde(CoreSession& session, const std::string& appPath)
     });
 }
 
+const QPixmap& LoesungsAnzeige::produktBild(const std::string& datei) {
+    // Each picture is read and scaled once: a re-search shows the same product again.
+    auto [eintrag, neu] = produktBilder_.try_emplace(datei);
+    if (neu && !datei.empty()) {
+        const QPixmap bild(qt(appPath_ + datei));
+        if (!bild.isNull()) {
+            eintrag->second = bild.scaled(imgLoesungProdukt->size(), Qt::KeepAspectRatio,
+                                          Qt::SmoothTransformation);
+        }
+    }
+    return eintrag->second;
+}
+
 void LoesungsAnzeige::setzeAuswahlZurueck() {
     selectCounter = 2;
 }
@@ -400,15 +413,11 @@ void LoesungsAnzeige::fuelleAnzeige() {
     if (produkt == nullptr || session_->daten().getLoesungsListe() == nullptr) {
         return;
     }
-    QPixmap bild;
-    if (!produkt->getBild().empty()) {
-        bild.load(qt(appPath_ + produkt->getBild()));
-    }
+    const QPixmap& bild = produktBild(produkt->getBild());
     if (bild.isNull()) {
         imgLoesungProdukt->hide();
     } else {
-        imgLoesungProdukt->setPixmap(
-            bild.scaled(imgLoesungProdukt->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        imgLoesungProdukt->setPixmap(bild);
         imgLoesungProdukt->show();
     }
     const TAufstellung* aufstellung = produkt->getAktuelleAufstellVariante();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
+#include <map>
 #include <string>
 
 class QGroupBox;
@@ -91,9 +93,12 @@ private:
     void onLoesungSelected();
     void onZubItemChanged(QListWidgetItem* item);
     void aktualisiereAnlagenpreis();
+    // The product picture of the catalogue, scaled for the display; null when there is none.
+    const QPixmap& produktBild(const std::string& datei);
 
     CoreSession* session_ = nullptr;
     std::string appPath_;
+    std::map<std::string, QPixmap> produktBilder_;
     // Article number of the row shown and the selection bookkeeping of the list.
     std::string lviTmp;
     int selectCounter = 0;

@@ -32,8 +32,6 @@ void TfrmGrund::zeigeLoesung(const std::string& ArtNr) {
     const TProdukt* aktuell = Daten->getAktuellesProdukt();
     if (aktuell == nullptr || !equalsIgnoringAsciiCase(aktuell->getArtikelNr(), ArtNr)) {
         FSitzung->change(CoreSession::Installation, [&] { Daten->setProdukt(ArtNr, false); });
-    } else {
-        FLoesung->fuelleAnzeige();
     }
 }
 
