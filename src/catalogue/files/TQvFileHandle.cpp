@@ -12,7 +12,7 @@ namespace velmora {
 
 bool TQvFileHandle::loadFile(const std::filesystem::path& FileName, std::u16string& Content) {
     Content.clear();
-    const std::optional<std::string> bytes = readFileBytes(FileName);
+    const std::optional<std::string> bytes = readFileBytes(FileName, kMaxCatalogueFileBytes);
     if (!bytes) {
         return false;
     }
