@@ -20,8 +20,9 @@ namespace velmora {
 
 namespace {
 
-// A dealer's price list is far smaller; this only keeps a wrong file from filling memory.
-constexpr std::size_t kMaxCsvSize = 64U * 1024U * 1024U;
+// A price list of the catalogue's few hundred articles takes some kilobytes; this keeps a
+// wrong file from filling memory (every line read costs some 50 bytes more).
+constexpr std::size_t kMaxCsvSize = 2U * 1024U * 1024U;
 constexpr std::string_view kFileExtension = ".dta";
 
 struct StoredPrice {

@@ -128,7 +128,20 @@ TEST_F(VelmoraPricesTest, UnwritableStoreAndMissingListExitWithOne) {
     EXPECT_EQ(set.status, 1);
     EXPECT_NE(set.err.find("kann nicht gesperrt werden: Not a directory"), std::string::npos)
         << set.err;
-    EXPECT_EQ(run("import '" + (home.path() / "missing.csv").string() + "'").status, 1);
+}
+
+TEST_F(VelmoraPricesTest, ImportRefusesListsItCannotReadAndSaysWhy) {
+    home.write("riesig.csv", std::string(2 * 1024 * 1024 + 1, '\n'));
+    ASSERT_EQ(::mkfifo(home.path("fifo.csv").c_str(), 0600), 0);
+    for (const auto& [name, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"fehlt.csv", "ist nicht vorhanden."},
+             {"fifo.csv", "ist keine gewöhnliche Datei."},
+             {"riesig.csv", "ist größer als 2048 KB und wird nicht gelesen."}}) {
+        const RunResult result = run("import '" + home.path(name).string() + "'");
+        EXPECT_EQ(result.status, 1) << name;
+        EXPECT_EQ(result.err, "Die Datei \"" + home.path(name).string() + "\" " + reason + "\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(priceDirectory()));
 }
 
 // Each call reads, changes and writes back a file of the store; run at the same time, an
