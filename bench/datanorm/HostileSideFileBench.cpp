@@ -25,7 +25,8 @@ public:
         fs::create_directories(FDir);
         std::ofstream(FDir / "Datanorm.500", std::ios::binary)
             << "V;050;A;20261201;EUR;Benchmark;HALVEX;;\r\n"
-            << "A;N;HX-1;Batterietank;Kunststoff;PCE;1;1;10000;T1;TANK;BT;BT1;;;;HALVEX;;;;1;;;;;;;;;\r\n";
+            << "A;N;HX-1;Batterietank;Kunststoff;PCE;1;1;10000;T1;TANK;BT;BT1;;;;HALVEX;;;;1;;;;;;;"
+               ";;\r\n";
         std::ofstream out(FDir / seitendatei, std::ios::binary);
         const std::string block(1 << 20, ';');
         std::string zeilen;

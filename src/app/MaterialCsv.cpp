@@ -82,8 +82,8 @@ bool writeMaterialCsv(const std::filesystem::path& path, const TDaten& daten, st
     const WriteResult written =
         writeFileAtomically(path, materialCsv(*produkt, daten.getOptZubehoerPreis()));
     if (!written) {
-        error = "Die Datei " + quotedFileName(path) + " kann nicht gespeichert werden: " +
-                written.error + ".";
+        error = "Die Datei " + quotedFileName(path) +
+                " kann nicht gespeichert werden: " + written.error + ".";
     }
     return static_cast<bool>(written);
 }

@@ -285,8 +285,8 @@ PlanFileReadResult readPlanFile(const std::filesystem::path& path) {
 bool writePlanFile(const std::filesystem::path& path, const PlanFile& plan, std::string& error) {
     const WriteResult written = writeFileAtomically(path, planFileJson(plan));
     if (!written) {
-        error = "Die Datei " + fileName(path) + " kann nicht gespeichert werden: " +
-                written.error + ".";
+        error = "Die Datei " + fileName(path) + " kann nicht gespeichert werden: " + written.error +
+                ".";
     }
     return static_cast<bool>(written);
 }

@@ -67,8 +67,7 @@ std::string fileReadMessage(const std::filesystem::path& path, const FileReadRes
            (result.systemError != 0 ? " (" + systemReason(result.systemError) + ")." : ".");
 }
 
-std::optional<std::string> readFileBytes(const std::filesystem::path& path,
-                                         std::size_t maxBytes) {
+std::optional<std::string> readFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
     return readFileLimited(path, maxBytes).bytes;
 }
 

@@ -1,8 +1,8 @@
 #include "datanorm/TCSVFile.h"
 
 #include "base/AtomicFile.h"
-#include "base/FileName.h"
 #include "base/CodePage.h"
+#include "base/FileName.h"
 #include "base/Utf16.h"
 #include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFields.h"

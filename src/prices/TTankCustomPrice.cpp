@@ -54,7 +54,8 @@ WriteResult TTankCustomPrice::save() {
 }
 
 WriteResult TTankCustomPrice::saveChanges() {
-    CustomPriceRecord record = FPath.empty() ? CustomPriceRecord{} : readPriceFile(FPath).value_or(FStored);
+    CustomPriceRecord record =
+        FPath.empty() ? CustomPriceRecord{} : readPriceFile(FPath).value_or(FStored);
     if (FCustomPrice != FStored.price) {
         record.price = FCustomPrice;
     }

@@ -124,8 +124,9 @@ TEST(PlanFile, FileMessagesNameTheFile) {
              {riesig, "\" ist größer als 1024 KB und wird nicht gelesen."}}) {
         EXPECT_EQ(readPlanFile(path).error, "Die Datei \"" + path.string() + reason);
     }
-    EXPECT_EQ(readPlanFile(steuerzeichen).error,
-              "Die Datei \"" + dir.path().string() + "/neu\\x0Azeile.velmora\" ist nicht vorhanden.");
+    EXPECT_EQ(
+        readPlanFile(steuerzeichen).error,
+        "Die Datei \"" + dir.path().string() + "/neu\\x0Azeile.velmora\" ist nicht vorhanden.");
 
     std::string error;
     EXPECT_FALSE(writePlanFile(fehlt / "plan.velmora", vollerPlan(), error));

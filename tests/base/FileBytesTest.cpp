@@ -42,8 +42,9 @@ TEST(ReadFileLimited, RefusesWhatIsNoSmallRegularFileWithAMessage) {
         EXPECT_EQ(result.failure, c.failure);
         EXPECT_EQ(result.bytes.has_value(), c.failure == FileReadFailure::None);
         EXPECT_EQ(fileReadMessage(dir.path(c.name), result),
-                  c.message.empty() ? ""
-                                    : "Die Datei \"" + dir.path(c.name).string() + "\" " + c.message);
+                  c.message.empty()
+                      ? ""
+                      : "Die Datei \"" + dir.path(c.name).string() + "\" " + c.message);
     }
     EXPECT_EQ(readFileBytes(dir.path("klein"), 8), "12345678");
 }

@@ -225,7 +225,7 @@ TEST_F(SideFilesTest, HostileSideFilesAreNamedOrPassedOver) {
     const std::string riesig(kMaxSeitendateiBytes + 1, ';');
     struct Case {
         std::string name;
-        std::string inhalt;  // empty: a FIFO
+        std::string inhalt;   // empty: a FIFO
         std::string meldung;  // empty: the load succeeds
     };
     const std::vector<Case> cases{

@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "base/CodePage.h"
-#include "base/Utf16.h"
 #include "base/FileBytes.h"
+#include "base/Utf16.h"
 #include "catalogue/files/TQvFileHandle.h"
 #include "catalogue/files/Utf16Bytes.h"
 

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "base/CodePage.h"
-#include "base/Utf16.h"
 #include "base/FileBytes.h"
+#include "base/Utf16.h"
 #include "catalogue/files/Utf16Bytes.h"
 
 namespace velmora {

@@ -63,8 +63,8 @@ bool writeBytesAtomically(const std::string& file, const QByteArray& bytes, std:
     const WriteResult written = writeFileAtomically(
         file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!written) {
-        error = "Die Datei " + quotedFileName(file) + " konnte nicht geschrieben werden: " +
-                written.error + ".";
+        error = "Die Datei " + quotedFileName(file) +
+                " konnte nicht geschrieben werden: " + written.error + ".";
     }
     return static_cast<bool>(written);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QNetworkAccessManager>
 #include <QByteArray>
+#include <QNetworkAccessManager>
 #include <QObject>
 #include <QString>
 #include <QUrl>

@@ -124,7 +124,8 @@ void TfrmTankCustomPrice::saveEntries() {
     const PriceStoreLock lock(directory);
     std::string reasons;
     for (TTankCustomPrice* entry : changed) {
-        const WriteResult written = lock.isHeld() ? entry->saveChanges() : WriteResult{lock.error()};
+        const WriteResult written =
+            lock.isHeld() ? entry->saveChanges() : WriteResult{lock.error()};
         if (!written) {
             reasons += "\n" + entry->ArticleNo() + ": " + written.error;
         }

@@ -152,12 +152,18 @@ TEST_F(VelmoraPricesTest, ConcurrentSetAndOffLoseNoReportedUpdate) {
         ASSERT_EQ(run("set A" + std::to_string(i) + " 1").status, 0);
     }
     const char* bin = std::getenv("VELMORA_BIN");
-    const std::string tool =
-        (std::filesystem::path(bin ? bin : ".") / "velmora-prices").string();
-    const std::string script = "cd '" + home.path().string() + "' && export XDG_DATA_HOME=\"$PWD\" && "
-                               "for i in $(seq 0 " + std::to_string(kArticles - 1) + "); do "
-                               "('" + tool + "' set A$i 2 >/dev/null 2>&1; echo $? >set$i) & "
-                               "('" + tool + "' off A$i >/dev/null 2>&1; echo $? >off$i) & "
+    const std::string tool = (std::filesystem::path(bin ? bin : ".") / "velmora-prices").string();
+    const std::string script = "cd '" + home.path().string() +
+                               "' && export XDG_DATA_HOME=\"$PWD\" && "
+                               "for i in $(seq 0 " +
+                               std::to_string(kArticles - 1) +
+                               "); do "
+                               "('" +
+                               tool +
+                               "' set A$i 2 >/dev/null 2>&1; echo $? >set$i) & "
+                               "('" +
+                               tool +
+                               "' off A$i >/dev/null 2>&1; echo $? >off$i) & "
                                "done; wait";
     ASSERT_EQ(std::system(script.c_str()), 0);
     TTankCustomPrices store(priceDirectory());
@@ -190,7 +196,8 @@ TEST_F(VelmoraPricesTest, OffRefusesAFileItCannotReadAndLeavesItAsItIs) {
     std::filesystem::remove(home.path(fileName));
     ASSERT_EQ(::mkfifo(home.path(fileName).c_str(), 0600), 0);
     EXPECT_EQ(run("off 4711").status, 1);  // returns at once instead of waiting for a writer
-    EXPECT_EQ(std::filesystem::status(home.path(fileName)).type(), std::filesystem::file_type::fifo);
+    EXPECT_EQ(std::filesystem::status(home.path(fileName)).type(),
+              std::filesystem::file_type::fifo);
 }
 
 }  // namespace

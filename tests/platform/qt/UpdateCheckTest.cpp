@@ -173,7 +173,8 @@ TEST(UpdateCheck, EndlessAndDrippingAnswersEndAtTheDeadlineOrTheCap) {
 TEST(UpdateCheck, CompressedAnswersAreNeitherAskedForNorInflated) {
     // The gzip form of the newer offer: a server that compresses although not asked to.
     const QByteArray gzipped = QByteArray::fromBase64(
-        "H4sIAAAAAAACA6tWKkstKs7Mz1OyUlAy1DPQMzRQ0lFQKi3KAQlklJQUFFvp66dWJOYW5KTqZeaVJeZkpuiX6aVWpCrVAgDgU56fPQAAAA==");
+        "H4sIAAAAAAACA6tWKkstKs7Mz1OyUlAy1DPQMzRQ0lFQKi3KAQlklJQUFFvp66dWJOYW5KTqZeaVJeZkpuiX6aVWpC"
+        "rVAgDgU56fPQAAAA==");
     TinyHttpServer server("HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: " +
                           QByteArray::number(gzipped.size()) + "\r\nConnection: close\r\n\r\n" +
                           gzipped);
