@@ -56,6 +56,14 @@ bool saveReported(TTankCustomPrice& entry, std::ostream& err) {
     return static_cast<bool>(written);
 }
 
+bool hasFileName(const std::string& articleNo, std::ostream& err) {
+    if (customPriceBaseName(articleNo).empty()) {
+        err << "Die Artikelnummer \"" << articleNo << "\" ergibt keinen Dateinamen.\n";
+        return false;
+    }
+    return true;
+}
+
 bool lockReported(const PriceStoreLock& lock, const std::filesystem::path& directory,
                   std::ostream& err) {
     if (!lock.isHeld()) {
@@ -96,8 +104,7 @@ PriceToolStatus setPrice(const std::filesystem::path& directory, const std::stri
         err << "Der Preis \"" << priceText << "\" ist kein gültiger Preis.\n";
         return PriceToolStatus::Usage;
     }
-    if (customPriceBaseName(articleNo).empty()) {
-        err << "Die Artikelnummer \"" << articleNo << "\" ergibt keinen Dateinamen.\n";
+    if (!hasFileName(articleNo, err)) {
         return PriceToolStatus::Usage;
     }
     const PriceStoreLock lock(directory);
@@ -113,14 +120,16 @@ PriceToolStatus setPrice(const std::filesystem::path& directory, const std::stri
 
 PriceToolStatus stopUsingPrice(const std::filesystem::path& directory, const std::string& articleNo,
                                std::ostream& out, std::ostream& err) {
-    if (customPriceBaseName(articleNo).empty()) {
-        err << "Die Artikelnummer \"" << articleNo << "\" ergibt keinen Dateinamen.\n";
+    if (!hasFileName(articleNo, err)) {
         return PriceToolStatus::Usage;
     }
-    std::error_code error;
-    if (!std::filesystem::is_directory(directory, error)) {
+    auto nothingStored = [&] {
         out << "Für " << articleNo << " ist kein eigener Preis gespeichert.\n";
         return PriceToolStatus::Success;
+    };
+    std::error_code error;
+    if (!std::filesystem::is_directory(directory, error)) {
+        return nothingStored();  // and no store to lock and create
     }
     const PriceStoreLock lock(directory);
     if (!lockReported(lock, directory, err)) {
@@ -135,8 +144,7 @@ PriceToolStatus stopUsingPrice(const std::filesystem::path& directory, const std
         return PriceToolStatus::Failure;
     }
     if (!std::filesystem::exists(entry.filePath(), error)) {
-        out << "Für " << articleNo << " ist kein eigener Preis gespeichert.\n";
-        return PriceToolStatus::Success;
+        return nothingStored();
     }
     entry.setUseCustomPrice(false);
     return saveReported(entry, err) ? PriceToolStatus::Success : PriceToolStatus::Failure;
