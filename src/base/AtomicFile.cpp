@@ -135,6 +135,7 @@ AtomicFileWriter::AtomicFileWriter(const fs::path& path) {
     if (FFd < 0 && !openNamed()) {
         return;
     }
+    // Marks the file as in use for removeStaleTemporaries; nobody else holds a new file.
     ::flock(FFd, LOCK_EX | LOCK_NB);
     // Both ways of creating the file apply the umask, which is right for a new file only.
     if (exists && ::fchmod(FFd, existing.st_mode & 07777) != 0) {
