@@ -6,6 +6,7 @@
 
 #include "app/TDaten.h"
 #include "base/AtomicFile.h"
+#include "base/FileName.h"
 #include "catalogue/AnlagenPreis.h"
 #include "catalogue/VariantFittings.h"
 
@@ -78,11 +79,13 @@ bool writeMaterialCsv(const std::filesystem::path& path, const TDaten& daten, st
     if (produkt == nullptr) {
         throw std::logic_error("writeMaterialCsv: no current product");
     }
-    if (writeFileAtomically(path, materialCsv(*produkt, daten.getOptZubehoerPreis()))) {
-        return true;
+    const WriteResult written =
+        writeFileAtomically(path, materialCsv(*produkt, daten.getOptZubehoerPreis()));
+    if (!written) {
+        error = "Die Datei " + quotedFileName(path) +
+                " kann nicht gespeichert werden: " + written.error + ".";
     }
-    error = "Die Datei \"" + path.string() + "\" kann nicht gespeichert werden.";
-    return false;
+    return static_cast<bool>(written);
 }
 
 }  // namespace velmora

@@ -1,10 +1,11 @@
 #include "app/PlanFile.h"
 
 #include <cmath>
-#include <fstream>
 #include <utility>
 
 #include "base/AtomicFile.h"
+#include "base/FileBytes.h"
+#include "base/FileName.h"
 #include "base/JsonValue.h"
 #include "base/JsonWriter.h"
 
@@ -217,7 +218,7 @@ void writeSelection(JsonWriter& json, const PlanSelection& selection) {
 }
 
 std::string fileName(const std::filesystem::path& path) {
-    return inQuotes(path.string());
+    return quotedFileName(path);
 }
 
 }  // namespace
@@ -267,25 +268,13 @@ PlanFileReadResult parsePlanFile(std::string_view bytes) {
 }
 
 PlanFileReadResult readPlanFile(const std::filesystem::path& path) {
-    PlanFileReadResult result;
-    std::ifstream file(path, std::ios::binary);
-    std::string bytes;
-    if (file) {
-        // One byte more than allowed tells a too large file without reading all of it.
-        bytes.resize(kMaxPlanFileBytes + 1);
-        file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        bytes.resize(static_cast<std::size_t>(file.gcount()));
-    }
-    if (!file && !file.eof()) {
-        result.error = "Die Datei " + fileName(path) + " lässt sich nicht lesen.";
+    const FileReadResult file = readFileLimited(path, kMaxPlanFileBytes);
+    if (!file.bytes) {
+        PlanFileReadResult result;
+        result.error = fileReadMessage(path, file);
         return result;
     }
-    if (bytes.size() > kMaxPlanFileBytes) {
-        result.error = "Die Datei " + fileName(path) + " ist mit über " +
-                       std::to_string(kMaxPlanFileBytes / 1024) + " KB zu groß für eine Plandatei.";
-        return result;
-    }
-    result = parsePlanFile(bytes);
+    PlanFileReadResult result = parsePlanFile(*file.bytes);
     if (!result.plan) {
         result.error =
             "Die Datei " + fileName(path) + " kann nicht geöffnet werden: " + result.error + ".";
@@ -294,11 +283,12 @@ PlanFileReadResult readPlanFile(const std::filesystem::path& path) {
 }
 
 bool writePlanFile(const std::filesystem::path& path, const PlanFile& plan, std::string& error) {
-    if (writeFileAtomically(path, planFileJson(plan))) {
-        return true;
+    const WriteResult written = writeFileAtomically(path, planFileJson(plan));
+    if (!written) {
+        error = "Die Datei " + fileName(path) + " kann nicht gespeichert werden: " + written.error +
+                ".";
     }
-    error = "Die Datei " + fileName(path) + " kann nicht gespeichert werden.";
-    return false;
+    return static_cast<bool>(written);
 }
 
 void writePlanInputs(JsonWriter& json, const PlanInputs& inputs) {

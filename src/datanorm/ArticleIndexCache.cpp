@@ -1,9 +1,9 @@
 #include "datanorm/ArticleIndexCache.h"
 
 #include <cstdio>
-#include <fstream>
 
 #include "base/CodePage.h"
+#include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormFiles.h"
 #include "datanorm/FieldValues.h"
@@ -35,11 +35,12 @@ ArticleIndexCache::ArticleIndexCache(std::string artikeldatei, double kopfdatum,
 }
 
 bool ArticleIndexCache::istAktuell(double kopfdatum) const {
-    std::ifstream file(FDateiname, std::ios::binary);
-    if (!file) {
+    std::string ersteZeile;
+    try {
+        ersteZeile = readFirstLine(FDateiname);
+    } catch (const EDatanormFileError&) {
         return false;
     }
-    const std::string ersteZeile = readLineAt(file, 0);
     const std::vector<std::string_view> felder = splitFields(ersteZeile, 2);
     if (felder.size() < 2 || felder[1].empty()) {
         return false;
@@ -57,7 +58,7 @@ bool ArticleIndexCache::abschliessen() {
     if (FWriter == nullptr) {
         return false;
     }
-    const bool geschrieben = FWriter->commit();
+    const bool geschrieben = static_cast<bool>(FWriter->commit());
     FWriter.reset();
     return geschrieben;
 }

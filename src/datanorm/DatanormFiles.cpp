@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "base/FileBytes.h"
+#include "base/FileName.h"
+#include "base/RegularFile.h"
 #include "datanorm/DatanormErrors.h"
 #include "datanorm/TextCase.h"
 
@@ -15,85 +17,111 @@ namespace {
 
 constexpr std::size_t kBlockSize = 1 << 20;
 
-[[noreturn]] void throwUnreadable(const std::string& path) {
-    throw EDatanormFileError("Die Datei \"" + path + "\" kann nicht gelesen werden.");
+[[noreturn]] void throwUnreadable(const std::string& path, const FileReadResult& result) {
+    throw EDatanormFileError(fileReadMessage(path, result));
 }
 
-std::ifstream openForReading(const std::string& path) {
-    std::error_code error;
-    if (fs::is_directory(path, error)) {
-        throwUnreadable(path);
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throwUnreadable(path);
+RegularFile openForReading(const std::string& path) {
+    RegularFile file(path);
+    if (!file.isOpen()) {
+        FileReadResult result;
+        result.failure = file.failure();
+        result.systemError = file.systemError();
+        throwUnreadable(path, result);
     }
     return file;
 }
 
-}  // namespace
-
-std::string readWholeFile(const std::string& path) {
-    std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) {
-        throwUnreadable(path);
-    }
-    return std::move(*bytes);
+[[noreturn]] void throwLineTooLong(const std::string& path) {
+    throw EDatanormFileError("Die Datei " + quotedFileName(path) + " hat eine Zeile mit über " +
+                             std::to_string(kMaxDatanormLineBytes / 1024) +
+                             " KB und ist keine DATANORM-Datei.");
 }
 
-std::uint64_t fileSize(const std::string& path) {
-    std::ifstream file = openForReading(path);
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0) {
-        throwUnreadable(path);
-    }
-    return static_cast<std::uint64_t>(size);
-}
-
-void scanLines(const std::string& path,
-               const std::function<void(std::uint64_t offset, std::string_view line)>& visit) {
-    std::ifstream file = openForReading(path);
+// Splits the file into lines as scanLines; the visitor returns false to stop.
+void visitLines(const std::string& path,
+                const std::function<bool(std::uint64_t offset, std::string_view line)>& visit) {
+    RegularFile file = openForReading(path);
     std::vector<char> block(kBlockSize);
     std::string pending;  // an unfinished line carried over from the previous block
     std::uint64_t pendingOffset = 0;
     std::uint64_t blockOffset = 0;
-    auto finishLine = [&]() {
-        if (!pending.empty()) {
-            visit(pendingOffset, pending);
-            pending.clear();
+    while (true) {
+        const long got = file.read(block.data(), block.size());
+        if (got < 0) {
+            FileReadResult result;
+            result.failure = FileReadFailure::Unreadable;
+            result.systemError = file.systemError();
+            throwUnreadable(path, result);
         }
-    };
-    while (file) {
-        file.read(block.data(), static_cast<std::streamsize>(block.size()));
-        const auto got = static_cast<std::size_t>(file.gcount());
-        const std::string_view data(block.data(), got);
+        if (got == 0) {
+            break;
+        }
+        const std::string_view data(block.data(), static_cast<std::size_t>(got));
         std::size_t start = 0;
         while (start < data.size()) {
             const std::size_t end = data.find_first_of("\r\n", start);
+            const std::string_view piece =
+                data.substr(start, end == std::string_view::npos ? end : end - start);
+            if (pending.size() + piece.size() > kMaxDatanormLineBytes) {
+                throwLineTooLong(path);
+            }
             if (end == std::string_view::npos) {
                 if (pending.empty()) {
                     pendingOffset = blockOffset + start;
                 }
-                pending.append(data.substr(start));
+                pending.append(piece);
                 break;
             }
             if (pending.empty()) {
-                if (end > start) {
-                    visit(blockOffset + start, data.substr(start, end - start));
+                if (!piece.empty() && !visit(blockOffset + start, piece)) {
+                    return;
                 }
             } else {
-                pending.append(data.substr(start, end - start));
-                finishLine();
+                pending.append(piece);
+                if (!visit(pendingOffset, pending)) {
+                    return;
+                }
+                pending.clear();
             }
             start = end + 1;
         }
-        blockOffset += got;
+        blockOffset += static_cast<std::uint64_t>(got);
     }
-    if (file.bad()) {
-        throwUnreadable(path);
+    if (!pending.empty()) {
+        visit(pendingOffset, pending);
     }
-    finishLine();
+}
+
+}  // namespace
+
+std::string readWholeFile(const std::string& path, std::size_t maxBytes) {
+    FileReadResult result = readFileLimited(path, maxBytes);
+    if (!result.bytes) {
+        throwUnreadable(path, result);
+    }
+    return std::move(*result.bytes);
+}
+
+std::uint64_t fileSize(const std::string& path) {
+    return openForReading(path).size();
+}
+
+void scanLines(const std::string& path,
+               const std::function<void(std::uint64_t offset, std::string_view line)>& visit) {
+    visitLines(path, [&](std::uint64_t offset, std::string_view line) {
+        visit(offset, line);
+        return true;
+    });
+}
+
+std::string readFirstLine(const std::string& path) {
+    std::string first;
+    visitLines(path, [&](std::uint64_t, std::string_view line) {
+        first = line;
+        return false;
+    });
+    return first;
 }
 
 std::string readLineAt(std::ifstream& file, std::uint64_t offset) {
@@ -101,7 +129,7 @@ std::string readLineAt(std::ifstream& file, std::uint64_t offset) {
     file.seekg(static_cast<std::streamoff>(offset));
     std::string line;
     char c = 0;
-    while (file.get(c) && c != '\r' && c != '\n') {
+    while (line.size() < kMaxDatanormLineBytes && file.get(c) && c != '\r' && c != '\n') {
         line.push_back(c);
     }
     return line;

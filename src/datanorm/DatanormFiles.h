@@ -7,20 +7,36 @@
 #include <string>
 #include <string_view>
 
+#include "base/FileBytes.h"
+
 namespace velmora::datanorm {
 
-// The whole file as bytes. Throws EDatanormFileError when it cannot be read.
-std::string readWholeFile(const std::string& path);
+// Longest line accepted in a DATANORM file: records take a few hundred bytes, so a longer
+// line only comes from a file that is no DATANORM file.
+inline constexpr std::size_t kMaxDatanormLineBytes = 64 * 1024;
+// Largest product-group or discount file, or discount-group cache: real ones take some
+// hundred kilobytes.
+inline constexpr std::size_t kMaxSeitendateiBytes = 2 * 1024 * 1024;
 
-// Size of a file in bytes. Throws EDatanormFileError when it cannot be opened.
+// The whole file as bytes, at most maxBytes. Throws EDatanormFileError naming the file and
+// the reason when it cannot be read, is no regular file or is larger.
+std::string readWholeFile(const std::string& path, std::size_t maxBytes = kMaxWholeFileBytes);
+
+// Size of a file in bytes. Throws EDatanormFileError when it cannot be opened or is no
+// regular file.
 std::uint64_t fileSize(const std::string& path);
 
 // Calls back with every non-empty line of a file and the byte offset where it starts,
-// reading the file in blocks. Throws EDatanormFileError when it cannot be read.
+// reading the file in blocks. Throws EDatanormFileError when it cannot be read or a line is
+// longer than kMaxDatanormLineBytes.
 void scanLines(const std::string& path,
                const std::function<void(std::uint64_t offset, std::string_view line)>& visit);
 
-// The line starting at a byte offset of an open file (up to CR, LF or the end).
+// The first non-empty line of a file; as scanLines, but reads no further.
+std::string readFirstLine(const std::string& path);
+
+// The line starting at a byte offset of an open file (up to CR, LF or the end), at most
+// kMaxDatanormLineBytes of it.
 std::string readLineAt(std::ifstream& file, std::uint64_t offset);
 
 // A file beside the article file: the article file's name with its last `cut` characters

@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/CodePage.h"
+#include "base/FileName.h"
 #include "base/Utf16.h"
 #include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFields.h"
@@ -53,7 +54,7 @@ void TCSVFile::setCell(std::size_t col, std::size_t row, std::string text) {
 }
 
 void TCSVFile::LoadFromFile(const std::string& path) {
-    const std::string bytes = readWholeFile(path);
+    const std::string bytes = readWholeFile(path, kMaxSeitendateiBytes);
     const std::string text =
         bytes.starts_with(kByteOrderMark)
             ? textOfUtf16LeBytes(std::string_view(bytes).substr(kByteOrderMark.size()))
@@ -87,8 +88,9 @@ void TCSVFile::SaveToFile(const std::string& path, bool unicode) const {
     }
     const std::string bytes = unicode ? std::string(kByteOrderMark) + utf16LeBytes(text)
                                       : fromUtf8(text, CodePage::Windows1252);
-    if (!writeFileAtomically(path, bytes)) {
-        throw EDatanormFileError("Die Datei \"" + path + "\" kann nicht geschrieben werden.");
+    if (const WriteResult written = writeFileAtomically(path, bytes); !written) {
+        throw EDatanormFileError("Die Datei " + quotedFileName(path) +
+                                 " kann nicht geschrieben werden: " + written.error + ".");
     }
 }
 

@@ -18,7 +18,8 @@ public:
     void Clear() { FRows.clear(); }
 
     // Replaces the table by the file: UTF-16 little-endian when the file starts with
-    // FF FE, Windows-1252 otherwise. Throws EDatanormFileError when it cannot be read.
+    // FF FE, Windows-1252 otherwise. Throws EDatanormFileError when it cannot be read or is
+    // larger than a side file may be (kMaxSeitendateiBytes).
     void LoadFromFile(const std::string& path);
     // Writes the table atomically, as UTF-16 little-endian with byte-order mark when
     // unicode is set, else in Windows-1252. Throws EDatanormFileError on failure; an

@@ -1,7 +1,6 @@
 #include "datanorm/TDatanorm.h"
 
 #include <filesystem>
-#include <fstream>
 #include <unordered_set>
 
 #include "base/CodePage.h"
@@ -74,20 +73,6 @@ void zaehle(std::string_view zeile, RecordCounts& zahlen) {
 
 bool istNeueZeile(std::string_view zeile, char art) {
     return zeile.size() > 2 && zeile[0] == art && zeile[2] == 'N';
-}
-
-// The first non-empty line of a file.
-std::string ersteZeile(const std::string& Datei) {
-    std::ifstream file(Datei, std::ios::binary);
-    std::string zeile;
-    while (std::getline(file, zeile)) {
-        const std::size_t ende = zeile.find_first_of("\r\n");
-        const std::string_view inhalt = std::string_view(zeile).substr(0, ende);
-        if (!inhalt.empty()) {
-            return std::string(inhalt);
-        }
-    }
-    return {};
 }
 
 }  // namespace
@@ -203,7 +188,7 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
     reset(Datei);
     grosse_dateien = true;
     WaitCursor warten;
-    const std::string kopfzeile = ersteZeile(Datei);
+    const std::string kopfzeile = readFirstLine(Datei);
     if (kopfzeile.empty()) {
         throw ELoadfromFileExeption();
     }

@@ -110,12 +110,8 @@ void TDatanorm::get_warengruppensatz(const std::string& Datei, const std::vector
         }
         return;
     }
-    std::string inhalt;
-    try {
-        inhalt = readWholeFile(Datei);
-    } catch (const EDatanormFileError&) {
-        throw EWarengruppensatzException();
-    }
+    // A file that cannot be read fails the load with the reason, naming the file.
+    const std::string inhalt = readWholeFile(Datei, kMaxSeitendateiBytes);
     const std::vector<std::string_view> zeilen = splitLines(inhalt);
     Hauptwarengruppensatz = std::make_unique<THauptwarengruppensatz>();
     if (zeilen.empty()) {
@@ -187,7 +183,7 @@ void TDatanorm::readDiscountFile(const std::string& rab) {
     RabattCSV.Clear();
     RabattCSV.setCell(0, 0, formatShortDate(Vorlaufsatz.Datum));
     try {
-        const std::string inhalt = readWholeFile(rab);
+        const std::string inhalt = readWholeFile(rab, kMaxSeitendateiBytes);
         const std::vector<std::string_view> zeilen = splitLines(inhalt);
         const int version = zeilen.empty() ? Version : seitendateiVersion(zeilen.front());
         const std::size_t erstesFeld = version == 5 ? 2 : 3;

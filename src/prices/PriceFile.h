@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "base/AtomicFile.h"
 #include "prices/PriceDocument.h"
 
 namespace velmora {
@@ -11,8 +12,8 @@ namespace velmora {
 // be read, decrypted, decompressed or parsed.
 std::optional<CustomPriceRecord> readPriceFile(const std::filesystem::path& path);
 
-// Writes the price file atomically, creating its directory; false on any failure, and an
-// existing file then stays as it was.
-bool writePriceFile(const std::filesystem::path& path, const CustomPriceRecord& record);
+// Writes the price file atomically, creating its directory; on any failure an existing file
+// stays as it was.
+WriteResult writePriceFile(const std::filesystem::path& path, const CustomPriceRecord& record);
 
 }  // namespace velmora

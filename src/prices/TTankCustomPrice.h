@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <string>
 
+#include "base/AtomicFile.h"
+#include "prices/PriceDocument.h"
+
 namespace velmora {
 
 class PriceFileIndex;
@@ -30,12 +33,25 @@ public:
     // counts); empty when the base name is empty.
     const std::filesystem::path& filePath() const { return FPath; }
 
-    // Writes the file atomically (creating the directory); false when it could not be
+    // The file exists but could not be read (damaged, foreign, no regular file).
+    bool hasUnreadableFile() const { return FUnreadable; }
+    // Price or use differ from what the file held when read or last written.
+    bool isChanged() const {
+        return FUseCustomPrice != FStored.inUse || FCustomPrice != FStored.price;
+    }
+
+    // Writes the file atomically (creating the directory); fails when it could not be
     // written or the article has no usable file name: an existing file then stays as it was.
-    bool save() const;
+    // The caller holds the store's lock (PriceStoreLock) when it read the entry under it.
+    WriteResult save();
+    // Writes only what changed since the file was read: the file is read again and just the
+    // changed price or use is put into it, so what another writer stored meanwhile stays.
+    // The caller holds the store's lock. The entry then holds the values written.
+    WriteResult saveChanges();
 
 private:
     void read();
+    WriteResult write(const CustomPriceRecord& record);
 
     std::string FFilename;
     std::filesystem::path FPath;
@@ -43,6 +59,8 @@ private:
     bool FUseCustomPrice = false;
     double FCustomPrice = 0;
     double FOriginalPrice = 0;
+    CustomPriceRecord FStored;
+    bool FUnreadable = false;
 };
 
 }  // namespace velmora

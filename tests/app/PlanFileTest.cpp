@@ -1,6 +1,7 @@
 #include "app/PlanFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
@@ -111,20 +112,26 @@ TEST(PlanFile, FileMessagesNameTheFile) {
               "Die Datei \"" + kaputt.string() +
                   "\" kann nicht geöffnet werden: der Eintrag \"inputs\" fehlt.");
     const std::filesystem::path fehlt = dir.path() / "fehlt.velmora";
-    EXPECT_EQ(readPlanFile(fehlt).error,
-              "Die Datei \"" + fehlt.string() + "\" lässt sich nicht lesen.");
-    EXPECT_EQ(readPlanFile(dir.path()).error,
-              "Die Datei \"" + dir.path().string() + "\" lässt sich nicht lesen.");
+    const std::filesystem::path fifo = dir.path() / "fifo.velmora";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::filesystem::path riesig =
         dir.write("riesig.velmora", std::string(kMaxPlanFileBytes + 1, ' '));
+    const std::filesystem::path steuerzeichen = dir.path() / "neu\nzeile.velmora";
+    for (const auto& [path, reason] : std::vector<std::pair<std::filesystem::path, std::string>>{
+             {fehlt, "\" ist nicht vorhanden."},
+             {dir.path(), "\" ist keine gewöhnliche Datei."},
+             {fifo, "\" ist keine gewöhnliche Datei."},  // at once, without waiting for a writer
+             {riesig, "\" ist größer als 1024 KB und wird nicht gelesen."}}) {
+        EXPECT_EQ(readPlanFile(path).error, "Die Datei \"" + path.string() + reason);
+    }
     EXPECT_EQ(
-        readPlanFile(riesig).error,
-        "Die Datei \"" + riesig.string() + "\" ist mit über 1024 KB zu groß für eine Plandatei.");
+        readPlanFile(steuerzeichen).error,
+        "Die Datei \"" + dir.path().string() + "/neu\\x0Azeile.velmora\" ist nicht vorhanden.");
 
     std::string error;
     EXPECT_FALSE(writePlanFile(fehlt / "plan.velmora", vollerPlan(), error));
     EXPECT_EQ(error, "Die Datei \"" + (fehlt / "plan.velmora").string() +
-                         "\" kann nicht gespeichert werden.");
+                         "\" kann nicht gespeichert werden: No such file or directory.");
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // Product groups, discount groups and the discount cache beside the article file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
 #include "DatanormTestFiles.h"
+#include "datanorm/DatanormErrors.h"
+#include "datanorm/DatanormFiles.h"
 #include "datanorm/TDatanorm.h"
 
 namespace velmora::datanorm {
@@ -213,6 +216,62 @@ TEST(DatanormCsv, UnicodeAndAnsiRoundTrips) {
     gelesen.LoadFromFile(dir.path("a.erab"));
     EXPECT_EQ(gelesen.getCell(2, 1), "Größe €");
     EXPECT_THROW(gelesen.LoadFromFile(dir.path("fehlt")), EDatanormFileError);
+}
+
+// Every file of a delivery is bounded and must be a regular file: a product-group file too
+// large for one fails the load naming it, other side files too large and FIFOs in a side
+// file's place are passed over like missing ones; none hangs the load or fills memory.
+TEST_F(SideFilesTest, HostileSideFilesAreNamedOrPassedOver) {
+    const std::string riesig(kMaxSeitendateiBytes + 1, ';');
+    struct Case {
+        std::string name;
+        std::string inhalt;   // empty: a FIFO
+        std::string meldung;  // empty: the load succeeds
+    };
+    const std::vector<Case> cases{
+        {"Datanorm.wrg", riesig, "ist größer als 2048 KB und wird nicht gelesen."},
+        {"Datanorm.wrg", "", ""},
+        {"Datanorm.rab", riesig, ""},
+        {"Datanorm.rab", "", ""},
+        {"Datanorm.erab", riesig, ""},
+        {"Datanorm.erab", "", ""},
+        {"Datanorm.500", "", "ist keine gewöhnliche Datei."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name + (c.inhalt.empty() ? " FIFO" : " riesig"));
+        test::TempDir dir;
+        dir.write("Datanorm.500", kopf5() + artikel5({.nummer = "1", .rabattgruppe = "PP21"}));
+        std::filesystem::remove(dir.path(c.name));
+        if (c.inhalt.empty()) {
+            ASSERT_EQ(::mkfifo(dir.path(c.name).c_str(), 0600), 0);
+        } else {
+            dir.write(c.name, c.inhalt);
+        }
+        TDatanorm dn;
+        try {
+            dn.LoadFromFile(dir.path("Datanorm.500"), 0, false);
+            EXPECT_EQ(c.meldung, "");
+        } catch (const EDatanormFileError& fehler) {
+            EXPECT_EQ(fehler.what(),
+                      "Die Datei \"" + dir.path(c.name).string() + "\" " + c.meldung);
+        }
+    }
+}
+
+TEST_F(SideFilesTest, LinesBeyondTheLimitEndTheLargeFileMode) {
+    const std::string zeile(kMaxDatanormLineBytes + 1, 'A');
+    for (const std::string& inhalt : {zeile, kopf5() + artikel5({.nummer = "1"}) + zeile}) {
+        FDir.write("Datanorm.500", inhalt);
+        TDatanorm dn;
+        try {
+            dn.LoadFromFile(FDir.path("Datanorm.500"), 1, false);
+            ADD_FAILURE() << "loaded";
+        } catch (const EDatanormFileError& fehler) {
+            EXPECT_EQ(fehler.what(), "Die Datei \"" + FDir.path("Datanorm.500").string() +
+                                         "\" hat eine Zeile mit über 64 KB und ist keine "
+                                         "DATANORM-Datei.");
+        }
+    }
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 #include <optional>
 
 #include "base/CodePage.h"
-#include "base/Utf16.h"
 #include "base/FileBytes.h"
+#include "base/Utf16.h"
+#include "catalogue/files/TQvFileHandle.h"
 #include "catalogue/files/Utf16Bytes.h"
 
 namespace velmora {
@@ -37,7 +38,7 @@ void TMurvel::Create(const std::filesystem::path& Path, bool Kodiert, std::strin
                      bool& Error) {
     Error = false;
     Content.clear();
-    const std::optional<std::string> bytes = readFileBytes(Path);
+    const std::optional<std::string> bytes = readFileBytes(Path, kMaxCatalogueFileBytes);
     if (!bytes) {
         Error = true;
         return;

@@ -16,8 +16,8 @@ public:
 
     // Reads `Path`: a file starting with FF FE (but not FF FE 00 00) is UTF-16 LE without
     // its mark, any other file Windows-1252. Unscrambles when `Kodiert`. `Content` gets the
-    // UTF-8 text; `Error` is true (and `Content` empty) when the file is missing or
-    // unreadable.
+    // UTF-8 text; `Error` is true (and `Content` empty) when the file is missing,
+    // unreadable, no regular file or larger than kMaxCatalogueFileBytes.
     static void Create(const std::filesystem::path& Path, bool Kodiert, std::string& Content,
                        bool& Error);
 

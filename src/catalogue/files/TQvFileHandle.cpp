@@ -4,15 +4,15 @@
 #include <string_view>
 
 #include "base/CodePage.h"
-#include "base/Utf16.h"
 #include "base/FileBytes.h"
+#include "base/Utf16.h"
 #include "catalogue/files/Utf16Bytes.h"
 
 namespace velmora {
 
 bool TQvFileHandle::loadFile(const std::filesystem::path& FileName, std::u16string& Content) {
     Content.clear();
-    const std::optional<std::string> bytes = readFileBytes(FileName);
+    const std::optional<std::string> bytes = readFileBytes(FileName, kMaxCatalogueFileBytes);
     if (!bytes) {
         return false;
     }

@@ -8,17 +8,21 @@
 #include <vector>
 
 #include "base/FileBytes.h"
+#include "base/FileName.h"
 #include "cli/prices/PriceCsv.h"
 #include "cli/prices/PriceText.h"
 #include "prices/PriceFile.h"
+#include "prices/PriceFileName.h"
+#include "prices/PriceStoreLock.h"
 #include "prices/TTankCustomPrices.h"
 
 namespace velmora {
 
 namespace {
 
-// A dealer's price list is far smaller; this only keeps a wrong file from filling memory.
-constexpr std::uintmax_t kMaxCsvSize = 64U * 1024U * 1024U;
+// A price list of the catalogue's few hundred articles takes some kilobytes; this keeps a
+// wrong file from filling memory (every line read costs some 50 bytes more).
+constexpr std::size_t kMaxCsvSize = 2U * 1024U * 1024U;
 constexpr std::string_view kFileExtension = ".dta";
 
 struct StoredPrice {
@@ -43,31 +47,38 @@ std::vector<StoredPrice> storedPrices(const std::filesystem::path& directory) {
     return prices;
 }
 
-bool saveReported(const TTankCustomPrice& entry, std::ostream& err) {
-    if (entry.save()) {
-        return true;
+bool saveReported(TTankCustomPrice& entry, std::ostream& err) {
+    const WriteResult written = entry.save();
+    if (!written) {
+        err << "Die Preisdatei " << quotedFileName(entry.filePath())
+            << " konnte nicht geschrieben werden: " << written.error << ".\n";
     }
-    err << "Die Preisdatei " << entry.filePath().string() << " konnte nicht geschrieben werden.\n";
-    return false;
+    return static_cast<bool>(written);
+}
+
+bool hasFileName(const std::string& articleNo, std::ostream& err) {
+    if (customPriceBaseName(articleNo).empty()) {
+        err << "Die Artikelnummer \"" << articleNo << "\" ergibt keinen Dateinamen.\n";
+        return false;
+    }
+    return true;
+}
+
+bool lockReported(const PriceStoreLock& lock, const std::filesystem::path& directory,
+                  std::ostream& err) {
+    if (!lock.isHeld()) {
+        err << "Der Preisspeicher " << quotedFileName(directory)
+            << " kann nicht gesperrt werden: " << lock.error() << ".\n";
+    }
+    return lock.isHeld();
 }
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::ostream& err) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) {
-        err << "Die Datei " << path.string() << " kann nicht gelesen werden.\n";
-        return std::nullopt;
+    const FileReadResult file = readFileLimited(path, kMaxCsvSize);
+    if (!file.bytes) {
+        err << fileReadMessage(path, file) << '\n';
     }
-    if (size > kMaxCsvSize) {
-        err << "Die Datei " << path.string() << " ist zu groß für eine Preisliste.\n";
-        return std::nullopt;
-    }
-    std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) {
-        err << "Die Datei " << path.string() << " kann nicht gelesen werden.\n";
-        return std::nullopt;
-    }
-    return bytes;
+    return file.bytes;
 }
 
 }  // namespace
@@ -93,12 +104,15 @@ PriceToolStatus setPrice(const std::filesystem::path& directory, const std::stri
         err << "Der Preis \"" << priceText << "\" ist kein gültiger Preis.\n";
         return PriceToolStatus::Usage;
     }
-    TTankCustomPrices store(directory);
-    TTankCustomPrice& entry = store.getElem(articleNo);
-    if (entry.getFilename().empty()) {
-        err << "Die Artikelnummer \"" << articleNo << "\" ergibt keinen Dateinamen.\n";
+    if (!hasFileName(articleNo, err)) {
         return PriceToolStatus::Usage;
     }
+    const PriceStoreLock lock(directory);
+    if (!lockReported(lock, directory, err)) {
+        return PriceToolStatus::Failure;
+    }
+    TTankCustomPrices store(directory);
+    TTankCustomPrice& entry = store.getElem(articleNo);
     entry.setCustomPrice(*price);
     entry.setUseCustomPrice(true);
     return saveReported(entry, err) ? PriceToolStatus::Success : PriceToolStatus::Failure;
@@ -106,16 +120,31 @@ PriceToolStatus setPrice(const std::filesystem::path& directory, const std::stri
 
 PriceToolStatus stopUsingPrice(const std::filesystem::path& directory, const std::string& articleNo,
                                std::ostream& out, std::ostream& err) {
-    TTankCustomPrices store(directory);
-    TTankCustomPrice& entry = store.getElem(articleNo);
-    if (entry.getFilename().empty()) {
-        err << "Die Artikelnummer \"" << articleNo << "\" ergibt keinen Dateinamen.\n";
+    if (!hasFileName(articleNo, err)) {
         return PriceToolStatus::Usage;
     }
-    std::error_code error;
-    if (!std::filesystem::exists(entry.filePath(), error)) {
+    auto nothingStored = [&] {
         out << "Für " << articleNo << " ist kein eigener Preis gespeichert.\n";
         return PriceToolStatus::Success;
+    };
+    std::error_code error;
+    if (!std::filesystem::is_directory(directory, error)) {
+        return nothingStored();  // and no store to lock and create
+    }
+    const PriceStoreLock lock(directory);
+    if (!lockReported(lock, directory, err)) {
+        return PriceToolStatus::Failure;
+    }
+    TTankCustomPrices store(directory);
+    TTankCustomPrice& entry = store.getElem(articleNo);
+    if (entry.hasUnreadableFile()) {
+        // Writing would replace a price we cannot see with 0.
+        err << "Die Preisdatei " << quotedFileName(entry.filePath())
+            << " kann nicht gelesen werden und bleibt unverändert.\n";
+        return PriceToolStatus::Failure;
+    }
+    if (!std::filesystem::exists(entry.filePath(), error)) {
+        return nothingStored();
     }
     entry.setUseCustomPrice(false);
     return saveReported(entry, err) ? PriceToolStatus::Success : PriceToolStatus::Failure;
@@ -134,6 +163,10 @@ PriceToolStatus importPrices(const std::filesystem::path& directory,
     }
     bool allWritten = true;
     std::size_t written = 0;
+    const PriceStoreLock lock(directory);
+    if (!lockReported(lock, directory, err)) {
+        return PriceToolStatus::Failure;
+    }
     TTankCustomPrices store(directory);
     for (const PriceCsvLine& line : csv.lines) {
         TTankCustomPrice& entry = store.getElem(line.articleNo);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/AtomicFile.h"
+#include "base/FileName.h"
 
 namespace velmora {
 
@@ -59,12 +60,13 @@ bool savePngAtomically(const QtRasterImage& image, const std::string& file, std:
 }
 
 bool writeBytesAtomically(const std::string& file, const QByteArray& bytes, std::string& error) {
-    if (!writeFileAtomically(
-            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-        error = "Die Datei \"" + file + "\" konnte nicht geschrieben werden.";
-        return false;
+    const WriteResult written = writeFileAtomically(
+        file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!written) {
+        error = "Die Datei " + quotedFileName(file) +
+                " konnte nicht geschrieben werden: " + written.error + ".";
     }
-    return true;
+    return static_cast<bool>(written);
 }
 
 }  // namespace velmora

@@ -7,7 +7,9 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
+#include <QTimer>
 
+#include <memory>
 #include <utility>
 
 #include "base/Host.h"
@@ -79,28 +81,43 @@ void UpdateCheck::start(const QUrl& address, std::chrono::milliseconds timeout) 
         return;
     }
     QNetworkRequest request(address);
-    request.setTransferTimeout(static_cast<int>(timeout.count()));
+    // Naming the encoding ourselves keeps the network layer from inflating a compressed
+    // answer on the window's thread, where a small bomb would freeze the window.
+    request.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply* reply = network_.get(request);
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
-        if (received > kMaxAnswerBytes) {
+    reply->setReadBufferSize(kMaxAnswerBytes + 1);
+    auto answer = std::make_shared<QByteArray>();
+    // Takes what arrived, at most one byte past the cap, so every step stays small.
+    auto take = [reply, answer] {
+        answer->append(reply->read(kMaxAnswerBytes + 1 - answer->size()));
+        if (answer->size() > kMaxAnswerBytes) {
+            reply->abort();
+        }
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply] {
+        const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+        const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+        if ((!encoding.isEmpty() && encoding != "identity") || length > kMaxAnswerBytes) {
             reply->abort();
         }
     });
-    connect(reply, &QNetworkReply::finished, this, [this, reply] {
-        evaluate(reply);
+    connect(reply, &QNetworkReply::readyRead, reply, take);
+    // A deadline for the whole exchange: a server that drips its answer keeps the transfer
+    // alive for as long as it likes.
+    QTimer::singleShot(timeout, reply, [reply] { reply->abort(); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, answer, take] {
+        if (reply->error() == QNetworkReply::NoError) {
+            take();  // aborts, and so sets an error, past the cap
+        }
+        if (reply->error() == QNetworkReply::NoError) {
+            evaluate(*answer);
+        }
         reply->deleteLater();
         emit finished();
     });
 }
 
-void UpdateCheck::evaluate(QNetworkReply* reply) {
-    if (reply->error() != QNetworkReply::NoError) {
-        return;
-    }
-    const QByteArray answer = reply->read(kMaxAnswerBytes + 1);
-    if (answer.size() > kMaxAnswerBytes) {
-        return;
-    }
+void UpdateCheck::evaluate(const QByteArray& answer) {
     const QJsonObject offer = QJsonDocument::fromJson(answer).object();
     const QString version = offer.value(QLatin1String("version")).toString();
     const QUrl download(offer.value(QLatin1String("url")).toString());

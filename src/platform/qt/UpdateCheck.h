@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QString>
@@ -7,7 +8,6 @@
 
 #include <chrono>
 
-class QNetworkReply;
 class QSettings;
 
 namespace velmora {
@@ -26,8 +26,9 @@ bool isNewerVersion(const QString& offered, const QString& current);
 // Asks an update address in the background for a small JSON document
 // {"version": "1.2.0", "url": "https://..."} and, when that version is newer than the running
 // one, offers its download address in a message through the host. Every failure (no
-// answer in time, refused connection, HTTP error, an answer that is malformed, larger than
-// 64 KB or has no http or https address) ends silently.
+// complete answer before the deadline, refused connection, HTTP error, an answer that is
+// compressed, malformed, larger than 64 KB or has no http or https address) ends silently.
+// No step on the calling thread handles more than 64 KB.
 class UpdateCheck : public QObject {
     Q_OBJECT
 
@@ -35,7 +36,8 @@ public:
     // currentVersion: the program's version text ("Version 1.0.0").
     explicit UpdateCheck(QString currentVersion, QObject* parent = nullptr);
 
-    // Starts one request; nothing happens for an empty address.
+    // Starts one request that ends, answered or not, within timeout; nothing happens for an
+    // empty address.
     void start(const QUrl& address,
                std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
 
@@ -44,7 +46,7 @@ signals:
     void finished();
 
 private:
-    void evaluate(QNetworkReply* reply);
+    void evaluate(const QByteArray& answer);
 
     QString currentVersion_;
     QNetworkAccessManager network_;

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "base/Host.h"
+#include "prices/PriceStoreLock.h"
 #include "prices/TTankCustomPrice.h"
 #include "prices/ui/TfrmTankCustomPriceElem.h"
 
@@ -105,20 +106,33 @@ void TfrmTankCustomPrice::saveEntries() {
         return;
     }
     FSaved = true;
-    std::vector<std::string> unsaved;
+    // Entries the user left alone are not written: the tool or another window may have
+    // changed their files since they were read.
+    std::vector<TTankCustomPrice*> changed;
     for (TfrmTankCustomPriceElem* panel : FList) {
         panel->takeTypedPrice();
-        const std::string& article = panel->entry()->ArticleNo();
-        if (!panel->entry()->save() && std::ranges::find(unsaved, article) == unsaved.end()) {
-            unsaved.push_back(article);
+        TTankCustomPrice* entry = panel->entry();
+        if (entry->isChanged() && std::ranges::find(changed, entry) == changed.end()) {
+            changed.push_back(entry);
         }
     }
-    if (!unsaved.empty()) {
-        std::string message = "Die eigenen Preise dieser Artikel konnten nicht gespeichert werden:";
-        for (const std::string& article : unsaved) {
-            message += "\n" + article;
+    std::erase_if(changed, [](const TTankCustomPrice* entry) { return entry->filePath().empty(); });
+    if (changed.empty()) {
+        return;
+    }
+    const std::filesystem::path directory = changed.front()->filePath().parent_path();
+    const PriceStoreLock lock(directory);
+    std::string reasons;
+    for (TTankCustomPrice* entry : changed) {
+        const WriteResult written =
+            lock.isHeld() ? entry->saveChanges() : WriteResult{lock.error()};
+        if (!written) {
+            reasons += "\n" + entry->ArticleNo() + ": " + written.error;
         }
-        host().showError(message);
+    }
+    if (!reasons.empty()) {
+        host().showError("Die eigenen Preise dieser Artikel konnten nicht gespeichert werden:" +
+                         reasons);
     }
 }
 

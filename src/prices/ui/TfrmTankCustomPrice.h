@@ -12,9 +12,10 @@ namespace velmora {
 class TTankCustomPrice;
 class TfrmTankCustomPriceElem;
 
-// "Produkt-Preise": one panel per custom price entry, stacked in a scroll box. Every entry
-// shown is written to its file when the window closes, however it is closed; entries that
-// cannot be written are named to the user in one message.
+// "Produkt-Preise": one panel per custom price entry, stacked in a scroll box. When the
+// window closes, however it is closed, the entries the user changed are written to their
+// files under the store's lock (the others are left to whoever changed them meanwhile);
+// entries that cannot be written are named to the user in one message.
 class TfrmTankCustomPrice : public QDialog {
     Q_OBJECT
 public:

@@ -1,8 +1,10 @@
 #include "catalogue/files/TMurvel.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "base/Utf16.h"
+#include "catalogue/files/TQvFileHandle.h"
 #include "support/TempDirectory.h"
 
 namespace velmora {
@@ -67,9 +69,12 @@ TEST(TMurvel, TakesUtf16AfterTheLittleEndianMarkAndWindows1252Otherwise) {
               "B");
 }
 
-TEST(TMurvel, MissingFileOrDirectoryIsAnErrorWithEmptyContent) {
+// A FIFO is refused at once, without waiting for a writer; an oversized file unread.
+TEST(TMurvel, MissingSpecialOrOversizedFileIsAnErrorWithEmptyContent) {
     TempDirectory dir;
-    for (const auto& path : {dir.path() / "fehlt.dta", dir.path()}) {
+    ASSERT_EQ(::mkfifo(dir.path("fifo.dta").c_str(), 0600), 0);
+    const auto riesig = dir.write("riesig.dta", std::string(kMaxCatalogueFileBytes + 1, 'a'));
+    for (const auto& path : {dir.path() / "fehlt.dta", dir.path(), dir.path("fifo.dta"), riesig}) {
         const Read read = readFile(path, true);
         EXPECT_TRUE(read.error) << path;
         EXPECT_EQ(read.content, "") << path;

@@ -1,6 +1,7 @@
 #include "catalogue/files/TQvFileHandle.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/TempDirectory.h"
 
@@ -30,12 +31,16 @@ TEST(TQvFileHandle, DecodesByItsMarkOrAsWindows1252) {
     }
 }
 
-TEST(TQvFileHandle, FailsForMissingFilesAndDirectories) {
+TEST(TQvFileHandle, FailsForMissingSpecialAndOversizedFiles) {
     TempDirectory dir;
     std::u16string content = u"stale";
     EXPECT_FALSE(TQvFileHandle::loadFile(dir.path() / "produkte.dta", content));
     EXPECT_EQ(content, u"");
     EXPECT_FALSE(TQvFileHandle::loadFile(dir.path(), content));
+    ASSERT_EQ(::mkfifo(dir.path("fifo.dta").c_str(), 0600), 0);
+    EXPECT_FALSE(TQvFileHandle::loadFile(dir.path("fifo.dta"), content));
+    const auto riesig = dir.write("riesig.dta", std::string(kMaxCatalogueFileBytes + 1, 'a'));
+    EXPECT_FALSE(TQvFileHandle::loadFile(riesig, content));
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "prices/TTankCustomPrices.h"
 #include "support/TempDirectory.h"
@@ -123,8 +126,78 @@ TEST_F(VelmoraPricesTest, UnwritableStoreAndMissingListExitWithOne) {
     home.write("HalvexVelmora", "a file where the directory should be");
     const RunResult set = run("set 4711 5");
     EXPECT_EQ(set.status, 1);
-    EXPECT_NE(set.err.find("konnte nicht geschrieben werden"), std::string::npos);
-    EXPECT_EQ(run("import '" + (home.path() / "missing.csv").string() + "'").status, 1);
+    EXPECT_NE(set.err.find("kann nicht gesperrt werden: Not a directory"), std::string::npos)
+        << set.err;
+}
+
+TEST_F(VelmoraPricesTest, ImportRefusesListsItCannotReadAndSaysWhy) {
+    home.write("riesig.csv", std::string(2 * 1024 * 1024 + 1, '\n'));
+    ASSERT_EQ(::mkfifo(home.path("fifo.csv").c_str(), 0600), 0);
+    for (const auto& [name, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"fehlt.csv", "ist nicht vorhanden."},
+             {"fifo.csv", "ist keine gewöhnliche Datei."},
+             {"riesig.csv", "ist größer als 2048 KB und wird nicht gelesen."}}) {
+        const RunResult result = run("import '" + home.path(name).string() + "'");
+        EXPECT_EQ(result.status, 1) << name;
+        EXPECT_EQ(result.err, "Die Datei \"" + home.path(name).string() + "\" " + reason + "\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(priceDirectory()));
+}
+
+// Each call reads, changes and writes back a file of the store; run at the same time, an
+// update that reported success must still be in the file afterwards.
+TEST_F(VelmoraPricesTest, ConcurrentSetAndOffLoseNoReportedUpdate) {
+    constexpr int kArticles = 16;
+    for (int i = 0; i < kArticles; ++i) {
+        ASSERT_EQ(run("set A" + std::to_string(i) + " 1").status, 0);
+    }
+    const char* bin = std::getenv("VELMORA_BIN");
+    const std::string tool = (std::filesystem::path(bin ? bin : ".") / "velmora-prices").string();
+    const std::string script = "cd '" + home.path().string() +
+                               "' && export XDG_DATA_HOME=\"$PWD\" && "
+                               "for i in $(seq 0 " +
+                               std::to_string(kArticles - 1) +
+                               "); do "
+                               "('" +
+                               tool +
+                               "' set A$i 2 >/dev/null 2>&1; echo $? >set$i) & "
+                               "('" +
+                               tool +
+                               "' off A$i >/dev/null 2>&1; echo $? >off$i) & "
+                               "done; wait";
+    ASSERT_EQ(std::system(script.c_str()), 0);
+    TTankCustomPrices store(priceDirectory());
+    for (int i = 0; i < kArticles; ++i) {
+        const std::string n = std::to_string(i);
+        EXPECT_EQ(home.read("set" + n), "0\n");
+        EXPECT_EQ(home.read("off" + n), "0\n");
+        EXPECT_DOUBLE_EQ(store.getElem("A" + n).CustomPrice(), 2) << "A" + n;
+    }
+}
+
+TEST_F(VelmoraPricesTest, OffRefusesAFileItCannotReadAndLeavesItAsItIs) {
+    ASSERT_EQ(run("set 4711 5").status, 0);
+    const std::string valid = home.read("HalvexVelmora/customPrices/4711.dta");
+    const std::string fileName = "HalvexVelmora/customPrices/4711.dta";
+    const std::vector<std::pair<std::string, std::string>> damaged{
+        {"truncated", valid.substr(0, 16)},
+        {"another key", std::string(valid.size(), '\x5A')},
+        {"empty", ""}};
+    for (const auto& [what, bytes] : damaged) {
+        SCOPED_TRACE(what);
+        home.write(fileName, bytes);
+        const RunResult result = run("off 4711");
+        EXPECT_EQ(result.status, 1);
+        EXPECT_NE(result.err.find("kann nicht gelesen werden und bleibt unverändert"),
+                  std::string::npos)
+            << result.err;
+        EXPECT_EQ(home.read(fileName), bytes);
+    }
+    std::filesystem::remove(home.path(fileName));
+    ASSERT_EQ(::mkfifo(home.path(fileName).c_str(), 0600), 0);
+    EXPECT_EQ(run("off 4711").status, 1);  // returns at once instead of waiting for a writer
+    EXPECT_EQ(std::filesystem::status(home.path(fileName)).type(),
+              std::filesystem::file_type::fifo);
 }
 
 }  // namespace

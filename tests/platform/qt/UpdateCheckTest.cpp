@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QHostAddress>
+#include <QPointer>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <string>
 #include <vector>
@@ -99,6 +101,89 @@ TEST(UpdateCheck, SilentServerAndRefusedConnectionEndQuietly) {
     const QUrl refused(QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort()));
     closed.close();
     EXPECT_TRUE(offers(refused).empty());
+}
+
+// A server that answers with a head and then sends one piece of body every interval,
+// for as long as the client listens.
+class DrippingServer {
+public:
+    DrippingServer(QByteArray head, QByteArray piece, std::chrono::milliseconds interval)
+        : head_(std::move(head)), piece_(std::move(piece)) {
+        server_.listen(QHostAddress::LocalHost);
+        timer_.setInterval(interval);
+        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+            QTcpSocket* socket = server_.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                request_ += socket->readAll();
+                if (socket_ == nullptr) {
+                    socket_ = socket;
+                    socket->write(head_);
+                    timer_.start();
+                }
+            });
+        });
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+            if (socket_ != nullptr && socket_->state() == QAbstractSocket::ConnectedState) {
+                socket_->write(piece_);
+            }
+        });
+    }
+    QUrl url() const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/velmora.json").arg(server_.serverPort()));
+    }
+    const QByteArray& request() const { return request_; }
+
+private:
+    QByteArray head_;
+    QByteArray piece_;
+    QByteArray request_;
+    QTcpServer server_;
+    QTimer timer_;
+    QPointer<QTcpSocket> socket_;
+};
+
+QByteArray chunk(const QByteArray& data) {
+    return QByteArray::number(data.size(), 16) + "\r\n" + data + "\r\n";
+}
+
+// Each of these would run for minutes or take gigabytes without a cap on what is read and a
+// deadline for the whole exchange; each must end quietly within the deadline.
+TEST(UpdateCheck, EndlessAndDrippingAnswersEndAtTheDeadlineOrTheCap) {
+    const QByteArray newer = R"({"version": "1.0.10", "url": "https://example.invalid/v.exe"})";
+    const QByteArray chunkedHead =
+        "HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nTransfer-Encoding: chunked\r\n\r\n";
+    struct Case {
+        const char* what;
+        QByteArray head;
+        QByteArray piece;
+        std::chrono::milliseconds interval;
+    };
+    const std::vector<Case> cases{
+        // Many chunks fast: no progress signal tells the size while they stream.
+        {"chunked flood", chunkedHead + chunk(newer), chunk(QByteArray(16 * 1024, ' ')), 1ms},
+        // One byte now and then: never idle long enough for an inactivity timeout.
+        {"drip", "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n", " ", 100ms},
+    };
+    for (const Case& c : cases) {
+        DrippingServer server(c.head, c.piece, c.interval);
+        EXPECT_TRUE(offers(server.url(), 1s).empty()) << c.what;
+    }
+}
+
+TEST(UpdateCheck, CompressedAnswersAreNeitherAskedForNorInflated) {
+    // The gzip form of the newer offer: a server that compresses although not asked to.
+    const QByteArray gzipped = QByteArray::fromBase64(
+        "H4sIAAAAAAACA6tWKkstKs7Mz1OyUlAy1DPQMzRQ0lFQKi3KAQlklJQUFFvp66dWJOYW5KTqZeaVJeZkpuiX6aVWpC"
+        "rVAgDgU56fPQAAAA==");
+    TinyHttpServer server("HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: " +
+                          QByteArray::number(gzipped.size()) + "\r\nConnection: close\r\n\r\n" +
+                          gzipped);
+    EXPECT_TRUE(offers(server.url()).empty());
+
+    DrippingServer listening("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", "", 1s);
+    offers(listening.url(), 300ms);
+    EXPECT_TRUE(listening.request().toLower().contains("accept-encoding: identity"))
+        << listening.request().toStdString();
 }
 
 TEST(UpdateCheck, AddressOnlyFromTheSettingsAndOnlyForTheWeb) {

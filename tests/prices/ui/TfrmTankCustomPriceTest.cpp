@@ -145,7 +145,7 @@ TEST_F(TfrmTankCustomPriceTest, APriceTypedJustBeforeClosingIsNotLost) {
     EXPECT_TRUE(reread("4711").UseCustomPrice());
 }
 
-TEST_F(TfrmTankCustomPriceTest, ClosingWritesEveryShownEntryAlsoOneListedTwice) {
+TEST_F(TfrmTankCustomPriceTest, ClosingWritesTheChangedEntriesAlsoOneListedTwice) {
     TTankCustomPrice& tank = entry("951100", 1000);
     TTankCustomPrice& valve = entry("V-1", 10);
     TTankCustomPrice& pipe = entry("P-2", 5);
@@ -161,14 +161,34 @@ TEST_F(TfrmTankCustomPriceTest, ClosingWritesEveryShownEntryAlsoOneListedTwice) 
     window->close();  // the close box
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-    for (const auto* e : {&tank, &valve, &pipe}) {
-        EXPECT_TRUE(std::filesystem::is_regular_file(e->filePath())) << e->ArticleNo();
-    }
     EXPECT_TRUE(reread("V-1").UseCustomPrice());
+    for (const auto* untouched : {&tank, &pipe}) {
+        EXPECT_FALSE(std::filesystem::exists(untouched->filePath())) << untouched->ArticleNo();
+    }
     EXPECT_TRUE(host.errors.empty());
 }
 
-TEST_F(TfrmTankCustomPriceTest, EntriesThatCannotBeWrittenAreNamed) {
+// Another writer (the tool, a second window) changes the files while the window is open.
+TEST_F(TfrmTankCustomPriceTest, ClosingKeepsWhatAnotherWriterStoredMeanwhile) {
+    TTankCustomPrice& tank = entry("951100", 1000);
+    TTankCustomPrice& valve = entry("V-1", 10);
+    open({&tank, &valve});
+    TTankCustomPrices other(directory.path() / "customPrices");
+    for (const char* article : {"951100", "V-1"}) {
+        other.getElem(article).setCustomPrice(777);
+        ASSERT_TRUE(other.getElem(article).save());
+    }
+    // Only the use of the tank is changed here: its price and the whole valve stay as stored.
+    QTest::mouseClick(in<QCheckBox>(panels().front(), "chkCustomPrice"), Qt::LeftButton);
+    close();
+    EXPECT_TRUE(reread("951100").UseCustomPrice());
+    EXPECT_DOUBLE_EQ(reread("951100").CustomPrice(), 777);
+    EXPECT_DOUBLE_EQ(tank.CustomPrice(), 777);  // the entry follows the file it wrote
+    EXPECT_FALSE(reread("V-1").UseCustomPrice());
+    EXPECT_DOUBLE_EQ(reread("V-1").CustomPrice(), 777);
+}
+
+TEST_F(TfrmTankCustomPriceTest, EntriesThatCannotBeWrittenAreNamedWithTheReason) {
     directory.write("blocked", "a file where the price directory should be");
     TTankCustomPrices blockedStore(directory.path() / "blocked" / "customPrices");
     TTankCustomPrice& tank = blockedStore.getElem("951100");
@@ -177,7 +197,7 @@ TEST_F(TfrmTankCustomPriceTest, EntriesThatCannotBeWrittenAreNamed) {
     close();
     EXPECT_EQ(host.errors, (std::vector<std::string>{
                                "Die eigenen Preise dieser Artikel konnten nicht gespeichert "
-                               "werden:\n951100"}));
+                               "werden:\n951100: Not a directory"}));
 }
 
 // A turn over a panel reaches the scroll box's viewport, one over the button strip the window
@@ -208,6 +228,7 @@ TEST_F(TfrmTankCustomPriceTest, TheWheelScrollsFromAnywhereOverTheWindow) {
 
 TEST_F(TfrmTankCustomPriceTest, TheBlockingEntryReturnsAfterTheWindowClosed) {
     TTankCustomPrice& tank = entry("951100", 1000);
+    tank.setCustomPrice(900);
     QTimer::singleShot(0, [] {
         auto* shown = qobject_cast<TfrmTankCustomPrice*>(QApplication::activeModalWidget());
         ASSERT_NE(shown, nullptr);
