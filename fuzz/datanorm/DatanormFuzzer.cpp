@@ -14,10 +14,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// In memory where the system offers it: the reader writes its caches (discount groups,
+// article index) beside the article file on every run, and each write is synced.
 const fs::path& workDir() {
     static const fs::path dir = [] {
-        fs::path path =
-            fs::temp_directory_path() / ("velmora-datanorm-fuzz-" + std::to_string(::getpid()));
+        std::error_code error;
+        const fs::path base =
+            fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
+        fs::path path = base / ("velmora-datanorm-fuzz-" + std::to_string(::getpid()));
         fs::create_directories(path);
         return path;
     }();
