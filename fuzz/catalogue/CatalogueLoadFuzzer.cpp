@@ -6,7 +6,6 @@
 // group are reached. Loading must neither crash, hang nor leak, whatever the files hold.
 
 #include <fuzzer/FuzzedDataProvider.h>
-#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -14,24 +13,13 @@
 #include <fstream>
 #include <string>
 
+#include "../support/FuzzDirectory.h"
 #include "app/TDaten.h"
 #include "catalogue/files/TMurvel.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// In memory where the system offers it: the reader writes its caches on every run.
-const fs::path& catalogueDirectory() {
-    static const fs::path dir = [] {
-        std::error_code error;
-        const fs::path base =
-            fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "velmora-fuzz-XXXXXX").string();
-        return fs::path(::mkdtemp(pattern.data()));
-    }();
-    return dir;
-}
 
 void writeFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary)
@@ -110,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     enum Mode { Absent, Raw, Scrambled, Records };
     static const char* const kFiles[] = {"Datanorm.500", "produkte.dta", "aufstellvarianten.dta",
                                          "zubehoer.dta", "wg.dta",       "settings.dta"};
-    const fs::path& dir = catalogueDirectory();
+    const fs::path& dir = velmora::fuzzing::fuzzDirectory();
     // Also drops the caches the DATANORM reader keeps beside its file.
     for (const auto& entry : fs::directory_iterator(dir)) {
         fs::remove_all(entry.path());

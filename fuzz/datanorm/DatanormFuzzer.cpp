@@ -1,32 +1,17 @@
 // Arbitrary bytes as a DATANORM article file (in memory and from the file) or as one of
 // its side files. A load may fail with the reader's own errors; anything else is a find.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "../support/FuzzDirectory.h"
 #include "datanorm/TDatanorm.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// In memory where the system offers it: the reader writes its caches (discount groups,
-// article index) beside the article file on every run, and each write is synced.
-const fs::path& workDir() {
-    static const fs::path dir = [] {
-        std::error_code error;
-        const fs::path base =
-            fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        fs::path path = base / ("velmora-datanorm-fuzz-" + std::to_string(::getpid()));
-        fs::create_directories(path);
-        return path;
-    }();
-    return dir;
-}
 
 void writeFile(const fs::path& path, const std::uint8_t* data, std::size_t size) {
     std::ofstream out(path, std::ios::binary);
@@ -61,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    const fs::path& dir = workDir();
+    const fs::path& dir = velmora::fuzzing::fuzzDirectory();
     for (const auto& entry : fs::directory_iterator(dir)) {
         fs::remove_all(entry.path());
     }

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <regex>
 
 #include "app/CatalogueDirectory.h"
+#include "support/RandomBytes.h"
 #include "support/ScriptedHost.h"
 
 namespace velmora {
@@ -272,11 +272,7 @@ TEST_F(TDatenLaden, BrokenFilesCountAsMissing) {
 }
 
 TEST_F(TDatenLaden, DamagedFilesAreNamedAsDamaged) {
-    std::mt19937 zufall(17);
-    std::string zufallsbytes(2048, '\0');
-    for (char& c : zufallsbytes) {
-        c = static_cast<char>(zufall());
-    }
+    const std::string zufallsbytes = testing::randomBytes(2048);
     const struct {
         const char* file;
         std::string content;

@@ -2,11 +2,10 @@
 // the file.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "DatanormTestFiles.h"
 #include "datanorm/FieldValues.h"
 #include "datanorm/TDatanorm.h"
+#include "support/RandomBytes.h"
 
 namespace velmora::datanorm {
 namespace {
@@ -233,11 +232,7 @@ TEST_P(LookupTest, FileWithoutVersionIsRejected) {
 }
 
 TEST_P(LookupTest, FilesThatAreNoDatanormAreRejectedNamingTheFile) {
-    std::mt19937 zufall(17);
-    std::string zufallsbytes(4096, '\0');
-    for (char& c : zufallsbytes) {
-        c = static_cast<char>(zufall());
-    }
+    const std::string zufallsbytes = testing::randomBytes(4096);
     const struct {
         const char* fall;
         std::string inhalt;
