@@ -1,5 +1,5 @@
 // Start-up loading of the catalogue: the DATANORM article file, the five ".dta" files and
-// the one message that names every file that could not be read.
+// the one message that names every file that could not be read or is damaged.
 
 #include <algorithm>
 #include <cstdint>
@@ -42,7 +42,13 @@ void TDaten::ladeDaten() {
 bool TDaten::ladeDatanorm(datanorm::TDatanorm& Reader) {
     try {
         Reader.LoadFromFile(pfad(Dateien->getDatanorm()), datanorm::kDatanormInMemoryLimit, false);
-        return true;
+        if (!Reader.getArtikelnummern().empty()) {
+            return true;
+        }
+        // A DATANORM file without a single article (a price-change file, say) cannot be
+        // the catalogue's: every product would read as unknown at price 0.
+        errorDatanorm = true;
+        markiereBeschaedigt(Dateien->getDatanorm());
     } catch (const datanorm::EDatanormFileError&) {
         errorDatanorm = true;
     } catch (const datanorm::EDatanormError&) {

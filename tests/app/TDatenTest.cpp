@@ -280,6 +280,7 @@ TEST_F(TDatenLaden, DamagedFilesAreNamedAsDamaged) {
         {"Datanorm.500", std::string(2048, '\0')},
         {"Datanorm.500", zufallsbytes},
         {"Datanorm.500", "\r\n"},
+        {"Datanorm.500", "V;050;A;20261201;EUR;Preisaenderungen;\r\nP;A;1001;1;66500;\r\n"},
         {"zubehoer.dta", ""},
         {"zubehoer.dta", "\r\n\r\n"},
         {"zubehoer.dta", "X||||||9001|||\r\nX|||1001|||9002\r\n"},
