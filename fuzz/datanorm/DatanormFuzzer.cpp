@@ -1,28 +1,17 @@
 // Arbitrary bytes as a DATANORM article file (in memory and from the file) or as one of
 // its side files. A load may fail with the reader's own errors; anything else is a find.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "../support/FuzzDirectory.h"
 #include "datanorm/TDatanorm.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path& workDir() {
-    static const fs::path dir = [] {
-        fs::path path =
-            fs::temp_directory_path() / ("velmora-datanorm-fuzz-" + std::to_string(::getpid()));
-        fs::create_directories(path);
-        return path;
-    }();
-    return dir;
-}
 
 void writeFile(const fs::path& path, const std::uint8_t* data, std::size_t size) {
     std::ofstream out(path, std::ios::binary);
@@ -57,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    const fs::path& dir = workDir();
+    const fs::path& dir = velmora::fuzzing::fuzzDirectory();
     for (const auto& entry : fs::directory_iterator(dir)) {
         fs::remove_all(entry.path());
     }

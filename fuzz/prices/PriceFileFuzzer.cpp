@@ -1,4 +1,5 @@
-// Reading a custom price file must survive any bytes: no crash, no hang, bounded memory.
+// Reading a custom price file must survive any bytes: no crash, no hang, bounded memory,
+// and what was read is what a write and a second read give back.
 // The first byte picks the layer the rest reaches unchanged, since random bytes would
 // rarely get past decryption and decompression: 0 the file as stored, 1 the decrypted
 // content (gzip), 2 the decompressed content (XML).
@@ -11,6 +12,7 @@
 #include <string_view>
 
 #include "prices/Gzip.h"
+#include "prices/PriceDocument.h"
 #include "prices/PriceFileCipher.h"
 #include "prices/PriceFileCodec.h"
 
@@ -29,6 +31,11 @@ std::optional<std::string> storedFileFor(unsigned char layer, std::string_view c
     }
 }
 
+std::optional<velmora::CustomPriceRecord> roundTrip(const velmora::CustomPriceRecord& record) {
+    const auto encoded = velmora::encodePriceFile(record);
+    return encoded ? velmora::decodePriceFile(*encoded) : std::nullopt;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -41,13 +48,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto record = velmora::decodePriceFile(*file);
-    if (record) {
-        // Whatever was read must survive being written and read again.
-        const auto encoded = velmora::encodePriceFile(*record);
-        const auto reread = encoded ? velmora::decodePriceFile(*encoded) : std::nullopt;
-        if (!reread || reread->inUse != record->inUse) {
-            std::abort();
-        }
+    if (!record) {
+        return 0;
+    }
+    // Whatever was read must survive being written and read again: the flag, and the price
+    // as the files store it (up to 15 significant digits), which a further round trip keeps
+    // exactly.
+    const auto reread = roundTrip(*record);
+    if (!reread || reread->inUse != record->inUse ||
+        velmora::formatStoredPrice(reread->price) != velmora::formatStoredPrice(record->price)) {
+        std::abort();
+    }
+    const auto again = roundTrip(*reread);
+    if (!again || again->inUse != reread->inUse || again->price != reread->price) {
+        std::abort();
     }
     return 0;
 }

@@ -108,20 +108,21 @@ std::optional<ZubehoerRecord> zubehoerFromLine(std::string_view line) {
     return ZubehoerRecord{fields[0], fields[1], fields[2], restAfterFields(line, 3) == "true"};
 }
 
-std::string produktgruppenName(std::string_view wgText, const std::string& WG) {
+std::unordered_map<std::string, std::string> produktgruppenNamen(std::string_view wgText) {
+    std::unordered_map<std::string, std::string> namen;
     for (const std::string& line : splitCatalogueLines(wgText)) {
         const std::vector<std::string> fields = splitCatalogueFields(line);
-        if (!fields.empty() && fields[0] == WG) {
-            return restAfterFields(line, 1);
+        if (!fields.empty()) {
+            namen.emplace(fields[0], restAfterFields(line, 1));
         }
     }
-    return {};
+    return namen;
 }
 
 ArtikelTexte findeArtikel(datanorm::TDatanorm& reader, const std::string& artNr) {
     const std::unique_ptr<datanorm::TProdukt> artikel = reader.finde_produkt(artNr);
     if (!artikel) {
-        return {false, "Noch keine Beschreibung vorhanden.", "", 0.0, {}, {}};
+        return {false, "Noch keine Beschreibung vorhanden.", "", 0.0, std::nullopt, std::nullopt};
     }
     return {true,           artikel->Kurztext1,           artikel->Kurztext2,
             artikel->Preis, std::move(artikel->Langtext), std::move(artikel->Dimensionstext)};

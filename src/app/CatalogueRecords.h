@@ -4,11 +4,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <pugixml.hpp>
 
 #include "base/GeometryTypes.h"
+#include "catalogue/Artikeltext.h"
 #include "catalogue/TAufstellvariante.h"
 #include "catalogue/TZusaetzlicheAufstellHoehe.h"
 
@@ -61,9 +63,9 @@ struct ZubehoerRecord {
 };
 std::optional<ZubehoerRecord> zubehoerFromLine(std::string_view line);
 
-// The display name of group WG in the text of "wg.dta": the rest of the first line whose
-// first field is WG; empty when no line names it.
-std::string produktgruppenName(std::string_view wgText, const std::string& WG);
+// The display names of the groups in the text of "wg.dta", by code: the rest of the first
+// line whose first field is the code.
+std::unordered_map<std::string, std::string> produktgruppenNamen(std::string_view wgText);
 
 // Texts and price of a catalogue article as the DATANORM file gives them; the placeholder
 // "Noch keine Beschreibung vorhanden." and price 0 for an article the file lacks.
@@ -72,8 +74,8 @@ struct ArtikelTexte {
     std::string kurztext1;
     std::string kurztext2;
     double preis = 0.0;
-    std::vector<std::string> langtext;
-    std::vector<std::string> dimensionstext;
+    Artikeltext langtext;
+    Artikeltext dimensionstext;
 };
 ArtikelTexte findeArtikel(datanorm::TDatanorm& reader, const std::string& artNr);
 

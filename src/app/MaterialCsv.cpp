@@ -14,6 +14,8 @@ namespace velmora {
 
 namespace {
 
+constexpr const char* kImAnlagenpreis = "im Anlagenpreis enthalten";
+
 std::string field(const std::string& text) {
     if (text.find_first_of(";\"\r\n") == std::string::npos) {
         return text;
@@ -59,14 +61,16 @@ std::string materialCsv(const TProdukt& Produkt, double OptZubehoerPreis) {
             continue;
         }
         const TZubehoer& zubehoer = *zeile.getZubehoer();
-        double gesamt = 0.0;
+        // A required accessory other than the fittings adds nothing to the net: it comes
+        // with the battery, which the line says rather than showing a total of 0.
+        std::string gesamt = kImAnlagenpreis;
         if (zeile.isEnabled()) {
-            gesamt = zubehoer.getPreis();
+            gesamt = euro(zubehoer.getPreis());
         } else if (fittingKindOf(zubehoer.getArtNr())) {
-            gesamt = zeile.getAnzahl() * zubehoer.getPreis();
+            gesamt = euro(zeile.getAnzahl() * zubehoer.getPreis());
         }
         row(out, {zubehoer.getArtNr(), zubehoer.getBezeichnung(), std::to_string(zeile.getAnzahl()),
-                  euro(zubehoer.getPreis()), euro(gesamt)});
+                  euro(zubehoer.getPreis()), gesamt});
     }
     const double netto = getAnlagenNettoPreis(Produkt, OptZubehoerPreis);
     row(out, {"", "Netto", "", "", euro(netto)});

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "app/TDateien.h"
@@ -173,6 +174,11 @@ private:
     TProdukt* findeKatalogProdukt(const std::string& WG, const std::string& ArtNr) const;
     // Loads "Datanorm.500" into the reader; false (and errorDatanorm set) on failure.
     bool ladeDatanorm(datanorm::TDatanorm& Reader);
+    // The unscrambled text of a line file; empty, with Error set, when the file is missing
+    // or cannot be such a file (noted as damaged, see isCatalogueLineFile).
+    std::string ladeZeilendatei(const std::string& Datei, std::size_t Trenner, bool& Error);
+    // Names the file as damaged rather than missing in the start-up message.
+    void markiereBeschaedigt(const std::string& Datei);
     // The project-name dialog of the printouts; stores the answer. No value on cancel.
     std::optional<std::string> frageProjektName();
     std::string pfad(const std::string& Datei) const { return AppPath + Datei; }
@@ -227,6 +233,9 @@ private:
     bool errorZubehoer = false;
     bool errorWG = false;
     bool errorSettings = false;
+    // "wg.dta" decoded once, when the load creates its first group.
+    std::optional<std::unordered_map<std::string, std::string>> FProduktgruppenNamen;
+    std::vector<std::string> FBeschaedigteDateien;
     std::vector<std::string> FFehlendeDateien;
     TPoints FRoomPosition;
     TPoints FHzValidated;

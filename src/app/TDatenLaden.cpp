@@ -1,6 +1,7 @@
 // Start-up loading of the catalogue: the DATANORM article file, the five ".dta" files and
-// the one message that names every file that could not be read.
+// the one message that names every file that could not be read or is damaged.
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <iterator>
@@ -16,6 +17,7 @@
 #include "catalogue/files/ScrambledXml.h"
 #include "catalogue/files/TMurvel.h"
 #include "catalogue/files/xmlNodeHelper.h"
+#include "datanorm/DatanormErrors.h"
 #include "datanorm/TDatanorm.h"
 
 namespace velmora {
@@ -40,11 +42,40 @@ void TDaten::ladeDaten() {
 bool TDaten::ladeDatanorm(datanorm::TDatanorm& Reader) {
     try {
         Reader.LoadFromFile(pfad(Dateien->getDatanorm()), datanorm::kDatanormInMemoryLimit, false);
-        return true;
-    } catch (const std::exception&) {
-        // Whatever stopped the load, the article data counts as missing.
+        if (!Reader.getArtikelnummern().empty()) {
+            return true;
+        }
+        // A DATANORM file without a single article (a price-change file, say) cannot be
+        // the catalogue's: every product would read as unknown at price 0.
         errorDatanorm = true;
-        return false;
+        markiereBeschaedigt(Dateien->getDatanorm());
+    } catch (const datanorm::EDatanormFileError&) {
+        errorDatanorm = true;
+    } catch (const datanorm::EDatanormError&) {
+        // The file is there, but its content is no DATANORM article file.
+        errorDatanorm = true;
+        markiereBeschaedigt(Dateien->getDatanorm());
+    } catch (const std::exception&) {
+        // Whatever else stopped the load, the article data counts as missing.
+        errorDatanorm = true;
+    }
+    return false;
+}
+
+std::string TDaten::ladeZeilendatei(const std::string& Datei, std::size_t Trenner, bool& Error) {
+    std::string text;
+    TMurvel::Create(pfad(Datei), true, text, Error);
+    if (!Error && !isCatalogueLineFile(text, Trenner)) {
+        Error = true;
+        markiereBeschaedigt(Datei);
+        text.clear();
+    }
+    return text;
+}
+
+void TDaten::markiereBeschaedigt(const std::string& Datei) {
+    if (std::ranges::find(FBeschaedigteDateien, Datei) == FBeschaedigteDateien.end()) {
+        FBeschaedigteDateien.push_back(Datei);
     }
 }
 
@@ -53,11 +84,17 @@ TProduktgruppe& TDaten::addProduktgruppe(const std::string& WG) {
     if (index < ProduktgruppenListe.size()) {
         return *ProduktgruppenListe[index];
     }
-    std::string wgText;
-    TMurvel::Create(pfad(Dateien->getWarengruppe()), true, wgText, errorWG);
-    const std::string name =
-        (errorProdukte || errorWG) ? std::string() : produktgruppenName(wgText, WG);
-    ProduktgruppenListe.push_back(std::make_unique<TProduktgruppe>(name, WG));
+    if (!FProduktgruppenNamen) {
+        FProduktgruppenNamen =
+            produktgruppenNamen(ladeZeilendatei(Dateien->getWarengruppe(), 1, errorWG));
+    }
+    std::string name;
+    if (!errorProdukte && !errorWG) {
+        if (const auto it = FProduktgruppenNamen->find(WG); it != FProduktgruppenNamen->end()) {
+            name = it->second;
+        }
+    }
+    ProduktgruppenListe.push_back(std::make_unique<TProduktgruppe>(std::move(name), WG));
     return *ProduktgruppenListe.back();
 }
 
@@ -143,8 +180,7 @@ void TDaten::ladeAufstellvarianten() {
 void TDaten::ladeZubehoer() {
     datanorm::TDatanorm reader;
     ladeDatanorm(reader);
-    std::string text;
-    TMurvel::Create(pfad(Dateien->getZubehoer()), true, text, errorZubehoer);
+    const std::string text = ladeZeilendatei(Dateien->getZubehoer(), 3, errorZubehoer);
     if (errorDatanorm || errorProdukte || errorZubehoer) {
         return;
     }
@@ -177,8 +213,7 @@ void TDaten::ladeZubehoer() {
 }
 
 void TDaten::ladeSettings() {
-    std::string text;
-    TMurvel::Create(pfad(Dateien->getSettings()), true, text, errorSettings);
+    const std::string text = ladeZeilendatei(Dateien->getSettings(), 0, errorSettings);
     if (errorSettings) {
         return;
     }
@@ -208,10 +243,15 @@ void TDaten::pruefeDateifehler() {
     for (const auto& [fehler, name] : dateien) {
         if (fehler) {
             FFehlendeDateien.push_back(name);
-            meldung += (meldung.empty() ? "" : "\r\n") + ("Datei \"" + name + "\" nicht gefunden.");
+            const bool beschaedigt =
+                std::ranges::find(FBeschaedigteDateien, name) != FBeschaedigteDateien.end();
+            meldung += (meldung.empty() ? "" : "\r\n") +
+                       ("Datei \"" + name + "\"" +
+                        (beschaedigt ? " ist beschädigt." : " nicht gefunden."));
         }
     }
     Dateien.reset();
+    FProduktgruppenNamen.reset();
     if (meldung.empty()) {
         return;
     }

@@ -58,8 +58,8 @@ void TProdukt::addAufstellvariante(
 }
 
 TZubehoer& TProdukt::addZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis,
-                                 bool Optional, std::vector<std::string> Produktbeschreibung,
-                                 std::vector<std::string> Dimensionstext) {
+                                 bool Optional, Artikeltext Produktbeschreibung,
+                                 Artikeltext Dimensionstext) {
     ZubehoerListe.push_back(std::make_unique<TZubehoer>(
         std::move(Bezeichnung), std::move(ArtNr), Preis, Optional, std::move(Produktbeschreibung),
         std::move(Dimensionstext), FCustomPrice.store()));

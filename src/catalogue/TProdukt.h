@@ -42,8 +42,7 @@ public:
         const std::vector<std::unique_ptr<TAufstellvariante>>& AufstellvariantenListe);
     // A product-specific accessory, sharing the product's custom price store.
     TZubehoer& addZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis, bool Optional,
-                           std::vector<std::string> Produktbeschreibung,
-                           std::vector<std::string> Dimensionstext);
+                           Artikeltext Produktbeschreibung, Artikeltext Dimensionstext);
     // Makes the working accessory list the product's own accessories followed by the given
     // (group) accessories.
     void addZubehoer(const std::vector<std::unique_ptr<TZubehoer>>& ZubehoerListe);
@@ -84,8 +83,8 @@ public:
     const std::string& getBezeichnung_kt2() const { return Bezeichnung_kt2; }
     const std::string& getBild() const { return Bild; }
     const std::string& getGrafik() const { return Grafik; }
-    const std::vector<std::string>& getProduktbeschreibung() const { return Produktbeschreibung; }
-    const std::vector<std::string>& getDimensionstext() const { return Dimensionstext; }
+    const Artikeltext& getProduktbeschreibung() const { return Produktbeschreibung; }
+    const Artikeltext& getDimensionstext() const { return Dimensionstext; }
     const std::vector<std::string>& getAbstaendeEinreihig() const { return AbstaendeEinreihig; }
     const std::vector<std::string>& getAbstaendeZweireihig() const { return AbstaendeZweireihig; }
     const std::vector<std::string>& getAbstaendeZweireihigMitEinzeltank() const {
@@ -195,8 +194,8 @@ private:
     std::string Bezeichnung_kt2;
     std::string Bild;
     std::string Grafik;
-    std::vector<std::string> Produktbeschreibung;
-    std::vector<std::string> Dimensionstext;
+    Artikeltext Produktbeschreibung;
+    Artikeltext Dimensionstext;
     std::vector<std::string> AbstaendeEinreihig;
     std::vector<std::string> AbstaendeZweireihig;
     std::vector<std::string> AbstaendeZweireihigMitEinzeltank;

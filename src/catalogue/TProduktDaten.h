@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/GeometryTypes.h"
+#include "catalogue/Artikeltext.h"
 #include "catalogue/TZusaetzlicheAufstellHoehe.h"
 
 namespace velmora {
@@ -31,8 +32,8 @@ struct TProduktDaten {
     std::vector<std::string> AbstaendeZweireihig{};
     std::vector<std::string> AbstaendeZweireihigMitEinzeltank{};
     std::vector<std::string> AbstaendeZweireihigNormIgn{};
-    std::vector<std::string> Produktbeschreibung{};
-    std::vector<std::string> Dimensionstext{};
+    Artikeltext Produktbeschreibung{};
+    Artikeltext Dimensionstext{};
     TPoint RohrStart{};
     TPoint RohrEnde{};
     TPoint RohrStartReihe2{};

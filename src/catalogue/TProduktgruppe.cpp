@@ -23,10 +23,9 @@ TProdukt& TProduktgruppe::addProdukt(
     int ZusLaenge, int ZusSpezLaenge, std::string Bild, std::string Grafik,
     std::vector<std::string> AbstaendeEinreihig, std::vector<std::string> AbstaendeZweireihig,
     std::vector<std::string> AbstaendeZweireihigMitEinzeltank,
-    std::vector<std::string> AbstaendeZweireihigNormIgn,
-    std::vector<std::string> Produktbeschreibung, std::vector<std::string> Dimensionstext,
-    TPoint RohrStart, TPoint RohrEnde, TPoint RohrStartReihe2, TPoint RohrEndeReihe2,
-    bool AufsatzGegenueber, TTempData& TempData,
+    std::vector<std::string> AbstaendeZweireihigNormIgn, Artikeltext Produktbeschreibung,
+    Artikeltext Dimensionstext, TPoint RohrStart, TPoint RohrEnde, TPoint RohrStartReihe2,
+    TPoint RohrEndeReihe2, bool AufsatzGegenueber, TTempData& TempData,
     std::vector<std::unique_ptr<TZusaetzlicheAufstellHoehe>> AAufstellhoehenList,
     TTankCustomPrices* ACustomPricesReference) {
     return addProdukt(
@@ -61,8 +60,8 @@ TProdukt& TProduktgruppe::addProdukt(
 }
 
 TZubehoer& TProduktgruppe::addZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis,
-                                       bool Optional, std::vector<std::string> Produktbeschreibung,
-                                       std::vector<std::string> Dimensionstext,
+                                       bool Optional, Artikeltext Produktbeschreibung,
+                                       Artikeltext Dimensionstext,
                                        TTankCustomPrices* ACustomPricesReference) {
     ZubehoerListe.push_back(std::make_unique<TZubehoer>(
         std::move(Bezeichnung), std::move(ArtNr), Preis, Optional, std::move(Produktbeschreibung),

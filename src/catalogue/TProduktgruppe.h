@@ -34,16 +34,14 @@ public:
         int ZusBreite, int ZusLaenge, int ZusSpezLaenge, std::string Bild, std::string Grafik,
         std::vector<std::string> AbstaendeEinreihig, std::vector<std::string> AbstaendeZweireihig,
         std::vector<std::string> AbstaendeZweireihigMitEinzeltank,
-        std::vector<std::string> AbstaendeZweireihigNormIgn,
-        std::vector<std::string> Produktbeschreibung, std::vector<std::string> Dimensionstext,
-        TPoint RohrStart, TPoint RohrEnde, TPoint RohrStartReihe2, TPoint RohrEndeReihe2,
-        bool AufsatzGegenueber, TTempData& TempData,
+        std::vector<std::string> AbstaendeZweireihigNormIgn, Artikeltext Produktbeschreibung,
+        Artikeltext Dimensionstext, TPoint RohrStart, TPoint RohrEnde, TPoint RohrStartReihe2,
+        TPoint RohrEndeReihe2, bool AufsatzGegenueber, TTempData& TempData,
         std::vector<std::unique_ptr<TZusaetzlicheAufstellHoehe>> AAufstellhoehenList,
         TTankCustomPrices* ACustomPricesReference);
     // An accessory of every product of the group.
     TZubehoer& addZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis, bool Optional,
-                           std::vector<std::string> Produktbeschreibung,
-                           std::vector<std::string> Dimensionstext,
+                           Artikeltext Produktbeschreibung, Artikeltext Dimensionstext,
                            TTankCustomPrices* ACustomPricesReference);
     // A variant of every product of the group; null is ignored.
     void addAufstellvariante(std::unique_ptr<TAufstellvariante> AObject);

@@ -5,8 +5,7 @@
 namespace velmora {
 
 TZubehoer::TZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis, bool Optional,
-                     std::vector<std::string> Produktbeschreibung,
-                     std::vector<std::string> Dimensionstext,
+                     Artikeltext Produktbeschreibung, Artikeltext Dimensionstext,
                      TTankCustomPrices* ACustomPricesReference)
     : Bezeichnung(std::move(Bezeichnung)),
       ArtNr(std::move(ArtNr)),

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/Artikeltext.h"
 #include "catalogue/CustomPriceLink.h"
 
 namespace velmora {
@@ -16,14 +17,14 @@ class TZubehoer {
 public:
     // ACustomPricesReference may be null.
     TZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis, bool Optional,
-              std::vector<std::string> Produktbeschreibung, std::vector<std::string> Dimensionstext,
+              Artikeltext Produktbeschreibung, Artikeltext Dimensionstext,
               TTankCustomPrices* ACustomPricesReference);
 
     const std::string& getArtNr() const { return ArtNr; }
     const std::string& getBezeichnung() const { return Bezeichnung; }
     bool getOptional() const { return Optional; }
-    const std::vector<std::string>& getProduktbeschreibung() const { return Produktbeschreibung; }
-    const std::vector<std::string>& getDimensionstext() const { return Dimensionstext; }
+    const Artikeltext& getProduktbeschreibung() const { return Produktbeschreibung; }
+    const Artikeltext& getDimensionstext() const { return Dimensionstext; }
     // The catalogue price, whatever the custom price says.
     double getKatalogPreis() const { return Preis; }
 
@@ -37,8 +38,8 @@ private:
     std::string ArtNr;
     double Preis;
     bool Optional;
-    std::vector<std::string> Produktbeschreibung;
-    std::vector<std::string> Dimensionstext;
+    Artikeltext Produktbeschreibung;
+    Artikeltext Dimensionstext;
     CustomPriceLink FCustomPrice;
 };
 

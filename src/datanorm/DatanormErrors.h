@@ -23,6 +23,13 @@ public:
     ELoadfromFileExeption();
 };
 
+// The article file holds lines that no DATANORM file has (random or zeroed bytes, another
+// kind of file under the name).
+class EDatanormBeschaedigt : public EDatanormError {
+public:
+    explicit EDatanormBeschaedigt(const std::string& Datei);
+};
+
 // The product-group side file is malformed; the whole load fails with it.
 class EWarengruppensatzException : public EDatanormError {
 public:

@@ -10,6 +10,7 @@
 #include "datanorm/EventPump.h"
 #include "datanorm/LargeFileIndex.h"
 #include "datanorm/ProductAssembly.h"
+#include "datanorm/RecordLineCheck.h"
 #include "datanorm/RecordParser.h"
 #include "datanorm/TextCase.h"
 
@@ -132,11 +133,12 @@ void TDatanorm::LoadFromFile(const std::string& Datei, std::uint64_t dateigroess
 void TDatanorm::loadInMemory(const std::string& Datei,
                              const std::vector<std::string_view>& zeilen) {
     reset(Datei);
-    for (std::string_view zeile : zeilen) {
-        zaehle(zeile, Satzzahlen);
+    Version = erkenneVersion(zeilen.front(), Datei);
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        pruefeDatensatzzeile(zeilen[i], i == 0, Datei);
+        zaehle(zeilen[i], Satzzahlen);
     }
     Counter = static_cast<int>(zeilen.size());
-    Version = erkenneVersion(zeilen.front(), Datei);
 
     WaitCursor warten;
     EventPump pumpe;
@@ -201,6 +203,7 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
     EindeutigeWerte warengruppen(true);
     EventPump pumpe;
     scanLines(Datei, [&](std::uint64_t offset, std::string_view zeile) {
+        pruefeDatensatzzeile(zeile, Counter == 0, Datei);
         ++Counter;
         zaehle(zeile, Satzzahlen);
         FIndex->addLine(offset, zeile);

@@ -36,6 +36,28 @@ std::string gespiegeltLinksRechts(const std::string& P) {
     return P;
 }
 
+// The clearances between the placed tank outline and clearance outline (left, top, right,
+// bottom). They are the variant's gaps, except where a second row's inner gap is wider than
+// the outer gap beside it: its clearance outline then reaches past that gap, and the
+// placement keeps the tanks that much further from the wall. Without outlines: `Varianten`.
+TRect umrissAbstaende(const TPoints& Tanks, const TPoints& Gaps, const TRect& Varianten) {
+    if (Tanks.empty() || Gaps.empty()) {
+        return Varianten;
+    }
+    const auto box = [](const TPoints& punkte) {
+        TRect r{punkte.front().X, punkte.front().Y, punkte.front().X, punkte.front().Y};
+        for (const TPoint& p : punkte) {
+            r = TRect{std::min(r.Left, p.X), std::min(r.Top, p.Y), std::max(r.Right, p.X),
+                      std::max(r.Bottom, p.Y)};
+        }
+        return r;
+    };
+    // Room frame: Y grows upward, so Top holds the smallest and Bottom the largest Y here.
+    const TRect t = box(Tanks);
+    const TRect g = box(Gaps);
+    return TRect{t.Left - g.Left, g.Bottom - t.Bottom, g.Right - t.Right, t.Top - g.Top};
+}
+
 }  // namespace
 
 void TGrafik::zeichneTank(const std::string& Position, const std::string& HeizraumPosition,
@@ -60,7 +82,10 @@ void TGrafik::zeichneTank(const std::string& Position, const std::string& Heizra
         AIsMoving ? aufstellung->CurrentOffsetMoving() : aufstellung->CurrentOffset();
     const TPoint D{R(offset.X * V), -R(offset.Y * V)};
 
-    gap = aufstellung->GapReal();
+    gap = AIsMoving ? umrissAbstaende(aufstellung->TankPositionMoving(),
+                                      aufstellung->GapPositionMoving(), aufstellung->GapReal())
+                    : umrissAbstaende(aufstellung->getTankPosition(), aufstellung->getGapPosition(),
+                                      aufstellung->GapReal());
     if (links) {
         gap.Left = R(gap.Left + aufstellung->getAbstandWaagerecht());
     } else {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/GeometryTypes.h"
+#include "catalogue/Artikeltext.h"
 #include "printing/PrintTarget.h"
 #include "printing/printcontrols.h"
 
@@ -97,9 +98,9 @@ private:
     int druckeProduktblock(PrintTarget& Ziel, const std::string& ProjektName, int y,
                            const std::string& Text1, const std::string& Text2, int Abstand);
     int druckeProduktbeschreibung(PrintTarget& Ziel, const std::string& ProjektName, int y,
-                                  const std::vector<std::string>& Zeilen, int Abstand);
+                                  const Artikeltext& Text, int Abstand);
     int druckeDimensionstext(PrintTarget& Ziel, const std::string& ProjektName, int y,
-                             const std::vector<std::string>& Zeilen, int Abstand);
+                             const Artikeltext& Text, int Abstand);
     // A section's bar at y + Abstand (or on a fresh page) and its white box below it with
     // the given height; returns the box.
     TPrintBox& abschnitt(PrintTarget& Ziel, const std::string& ProjektName, int y, int Abstand,

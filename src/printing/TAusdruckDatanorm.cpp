@@ -98,11 +98,11 @@ int TAusdruck::druckeProduktblock(PrintTarget& Ziel, const std::string& ProjektN
 }
 
 int TAusdruck::druckeProduktbeschreibung(PrintTarget& Ziel, const std::string& ProjektName, int y,
-                                         const std::vector<std::string>& Zeilen, int Abstand) {
-    // The product model does not tell an absent long text from an empty one.
-    if (Zeilen.empty()) {
+                                         const Artikeltext& Text, int Abstand) {
+    if (!Text) {
         return y;
     }
+    const std::vector<std::string>& Zeilen = *Text;
     const int h = roundHalfToEven(static_cast<double>(Zeilen.size()) / 2.0);
     TPrintBox& box =
         abschnitt(Ziel, ProjektName, y, Abstand, "Produktbeschreibung", (h + 2) * 60 - 20);
@@ -119,10 +119,11 @@ int TAusdruck::druckeProduktbeschreibung(PrintTarget& Ziel, const std::string& P
 }
 
 int TAusdruck::druckeDimensionstext(PrintTarget& Ziel, const std::string& ProjektName, int y,
-                                    const std::vector<std::string>& Zeilen, int Abstand) {
-    if (Zeilen.empty()) {
+                                    const Artikeltext& Text, int Abstand) {
+    if (!Text) {
         return y;
     }
+    const std::vector<std::string>& Zeilen = *Text;
     const int anzahl = static_cast<int>(Zeilen.size());
     TPrintBox& box =
         abschnitt(Ziel, ProjektName, y, Abstand, "Dimensionstext", (anzahl + 2) * 60 - 20);

@@ -39,7 +39,7 @@ TEST_F(MaterialCsv, ListsTankAndTickedLinesThenTheSheetsSums) {
               "P1;Tank P1;5;1000,00;5000,00\r\n"
               "952400;Heberpumpe;4;50,00;200,00\r\n"
               "L-1;\"Leckanzeige; Typ \"\"A\"\"\";1;80,00;80,00\r\n"
-              "S-1;Schild;1;5,00;0,00\r\n"
+              "S-1;Schild;1;5,00;im Anlagenpreis enthalten\r\n"
               ";Netto;;;5280,00\r\n"
               ";Brutto (incl. MwSt);;;6283,20\r\n");
 }

@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "app/CatalogueDirectory.h"
+#include "support/RandomBytes.h"
 #include "support/ScriptedHost.h"
 
 namespace velmora {
@@ -93,7 +94,8 @@ TEST_F(TDatenLaden, BareUpperCaseProductGetsTheDefaults) {
         EXPECT_EQ(*abstaende, (Texts{"", "", "", ""}));
     }
     EXPECT_TRUE(tank.getZusAufstellhoehen().empty());
-    EXPECT_TRUE(tank.getProduktbeschreibung().empty());
+    // The article is in the DATANORM file without a long text: present, but empty.
+    EXPECT_EQ(tank.getProduktbeschreibung(), Texts{});
 }
 
 TEST_F(TDatenLaden, VariantsGoToTheirProductOrGroup) {
@@ -163,10 +165,9 @@ TEST_F(TDatenLaden, UnresolvedReferencesKeepProductsAndSkipRecords) {
         "<warengruppe typ=\"Q\"><variante n=\"2\" p=\"1001\"/></warengruppe>"  // group unknown
         "</a>";
     catalogue.files["zubehoer.dta"] =
-        "X|||4711|||9001|||\r\n"      // product unknown
-        "Q|||1001|||9001|||\r\n"      // group unknown
-        "X|||7777|||8888|||true\r\n"  // accessory article unknown
-        "X|||9001\r\n";               // too few separators
+        "X|||4711|||9001|||\r\n"       // product unknown
+        "Q|||1001|||9001|||\r\n"       // group unknown
+        "X|||7777|||8888|||true\r\n";  // accessory article unknown
     TDaten daten(catalogue.write(), true);
     EXPECT_TRUE(host.errors.empty());
     ASSERT_EQ(daten.getAnzahlProduktgruppen(), 1u);
@@ -181,7 +182,8 @@ TEST_F(TDatenLaden, UnresolvedReferencesKeepProductsAndSkipRecords) {
     const TZubehoer& unbekannt = *ohneArtikel.getZubehoerListe()[0];
     EXPECT_EQ(unbekannt.getBezeichnung(), "Noch keine Beschreibung vorhanden.");
     EXPECT_DOUBLE_EQ(unbekannt.getKatalogPreis(), 0.0);
-    EXPECT_TRUE(unbekannt.getDimensionstext().empty());
+    EXPECT_FALSE(unbekannt.getProduktbeschreibung().has_value());
+    EXPECT_FALSE(unbekannt.getDimensionstext().has_value());
 
     EXPECT_TRUE(gruppe(daten, "X").getProdukt("1001").getAufstellvariantenListe().empty());
     EXPECT_TRUE(gruppe(daten, "X").getProdukt("1001").getZubehoerListe().empty());
@@ -267,6 +269,71 @@ TEST_F(TDatenLaden, BrokenFilesCountAsMissing) {
         TDaten daten(broken.write(), true);
         EXPECT_EQ(daten.getFehlendeDateien(), Texts{c.named}) << c.file << ": " << c.content;
     }
+}
+
+TEST_F(TDatenLaden, DamagedFilesAreNamedAsDamaged) {
+    const std::string zufallsbytes = testing::randomBytes(2048);
+    const struct {
+        const char* file;
+        std::string content;
+    } cases[] = {
+        {"Datanorm.500", std::string(2048, '\0')},
+        {"Datanorm.500", zufallsbytes},
+        {"Datanorm.500", "\r\n"},
+        {"Datanorm.500", "V;050;A;20261201;EUR;Preisaenderungen;\r\nP;A;1001;1;66500;\r\n"},
+        {"zubehoer.dta", ""},
+        {"zubehoer.dta", "\r\n\r\n"},
+        {"zubehoer.dta", "X||||||9001|||\r\nX|||1001|||9002\r\n"},
+        {"zubehoer.dta", zufallsbytes},
+        {"wg.dta", ""},
+        {"wg.dta", "Kompakttanks\r\nBatterietanks\r\n"},
+        {"wg.dta", std::string(64, '\0')},
+        {"settings.dta", ""},
+        {"settings.dta", zufallsbytes},
+    };
+    for (const auto& c : cases) {
+        ScriptedHost caseHost;
+        CatalogueDirectory damaged;
+        damaged.files[c.file] = c.content;
+        const TDaten daten(damaged.write(), true);
+        ASSERT_EQ(caseHost.errors.size(), 1u) << c.file;
+        EXPECT_EQ(caseHost.errors[0], "Datei \"" + std::string(c.file) +
+                                          "\" ist beschädigt.\r\nDas Programm wird geschlossen.")
+            << c.file;
+        EXPECT_EQ(caseHost.quitRequests, 1);
+        EXPECT_EQ(daten.getFehlendeDateien(), Texts{c.file});
+    }
+}
+
+TEST_F(TDatenLaden, LineFilesWithLfOnlyReadAsWithCrLf) {
+    CatalogueDirectory lfOnly;
+    for (const char* name : {"zubehoer.dta", "wg.dta", "settings.dta"}) {
+        lfOnly.files[name] = std::regex_replace(lfOnly.files[name], std::regex("\r\n"), "\n");
+    }
+    const TDaten crlf(catalogue.write(), true);
+    const TDaten lf(lfOnly.write(), true);
+    EXPECT_TRUE(host.errors.empty());
+    const auto accessories = [](const TDaten& daten) {
+        std::vector<std::string> artNr;
+        for (const auto& g : daten.getProduktgruppenListe()) {
+            for (const auto& z : g->getZubehoerListe()) {
+                artNr.push_back(g->getWGBezeichnung() + ":" + z->getArtNr());
+            }
+            for (const auto& p : g->getProduktListe()) {
+                for (const auto& z : p->getZubehoerListe()) {
+                    artNr.push_back(p->getArtikelNr() + ":" + z->getArtNr());
+                }
+            }
+        }
+        return artNr;
+    };
+    EXPECT_EQ(accessories(lf), (Texts{"X:9001", "1001:9002"}));
+    EXPECT_EQ(accessories(lf), accessories(crlf));
+    EXPECT_EQ(lf.getProduktgruppenBezeichnung(0), "Batterietanks |||mit Rest");
+    EXPECT_EQ(lf.getProduktgruppenBezeichnung(1), "Kompakttanks");
+    EXPECT_DOUBLE_EQ(lf.getMaxRaumBreite(), 10.0);
+    EXPECT_DOUBLE_EQ(lf.getVolumenVarianz(), 300.0);
+    EXPECT_EQ(lf.getStandardProjektName(), "Tankanlage");
 }
 
 TEST_F(TDatenLaden, SettingsAreReadLeniently) {

@@ -5,6 +5,7 @@
 #include "DatanormTestFiles.h"
 #include "datanorm/FieldValues.h"
 #include "datanorm/TDatanorm.h"
+#include "support/RandomBytes.h"
 
 namespace velmora::datanorm {
 namespace {
@@ -227,6 +228,34 @@ TEST_P(LookupTest, FileWithoutVersionIsRejected) {
         FAIL() << "loaded";
     } catch (const ELoadfromFileExeption& fehler) {
         EXPECT_STREQ(fehler.what(), "Bitte nur Datanorm 4- oder 5-Dateien laden.");
+    }
+}
+
+TEST_P(LookupTest, FilesThatAreNoDatanormAreRejectedNamingTheFile) {
+    const std::string zufallsbytes = testing::randomBytes(4096);
+    const struct {
+        const char* fall;
+        std::string inhalt;
+    } faelle[] = {
+        {"zero bytes", std::string(4096, '\0')},
+        {"random bytes", zufallsbytes},
+        {"plain text", "Preisliste Tanks\r\nTank 1000 l;665,00;\r\n"},
+        {"header then text", kopf4("010120") + "Tank 1000 l\r\n" + artikel4({.nummer = "1"})},
+        {"record then zeros", kopf5() + artikel5({.nummer = "1"}) + std::string(64, '\0')},
+    };
+    for (const auto& f : faelle) {
+        const std::string datei = FDir.write("Datanorm.500", f.inhalt);
+        TDatanorm dn;
+        try {
+            dn.LoadFromFile(datei, GetParam() == Modus::Speicher ? 0 : 1,
+                            GetParam() == Modus::Speicher);
+            ADD_FAILURE() << f.fall << ": loaded with " << dn.getArtikelnummern().size()
+                          << " articles";
+        } catch (const EDatanormBeschaedigt& fehler) {
+            EXPECT_EQ(fehler.what(),
+                      "Die Datei \"" + datei + "\" ist keine DATANORM-Datei oder beschädigt.")
+                << f.fall;
+        }
     }
 }
 

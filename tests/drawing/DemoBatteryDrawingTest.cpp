@@ -10,6 +10,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../../tools/pictures/TankDome.h"
@@ -103,12 +104,14 @@ protected:
         }
     }
 
-    // Draws every arrangement that some search at Position finds, calling check for each.
+    // Draws every arrangement that some search at Position finds in a room of the given
+    // width and length (m), calling check for each.
     template <typename Check>
-    void forEachArrangement(const std::string& position, Check check) {
+    void forEachArrangement(const std::string& position, Check check,
+                            const std::string& breite = "12", const std::string& laenge = "12") {
         std::set<std::string> seen;
         for (int volume = 1000; volume <= 12000; volume += 500) {
-            std::string b = "12", l = "12", h = "2,5", v = std::to_string(volume), eh = "2",
+            std::string b = breite, l = laenge, h = "2,5", v = std::to_string(volume), eh = "2",
                         ew = "2", e1, e2, h1, h2;
             daten.sucheLoesung("", position, "", "", b, 2, l, 2, h, 2, v, 2, eh, 2, ew, 2, e1, 2,
                                e2, 2, h1, 2, h2, 2, false, false, false, true, false);
@@ -122,7 +125,8 @@ protected:
                     const TAufstellung& a = *liste[i];
                     const std::string name = produkt->getArtikelNr() + " " +
                                              a.getVariante()->getVariante() +
-                                             (a.getHorizontal() ? " h " : " v ") + position;
+                                             (a.getHorizontal() ? " h " : " v ") + position + " " +
+                                             breite + "x" + laenge;
                     if (!seen.insert(name).second) {
                         continue;
                     }
@@ -154,18 +158,31 @@ protected:
         return outline;
     }
 
+    // Large enough that a few centimetres are many pixels: the rounding tolerance of the
+    // checks below must not hide a tank drawn beside its outline.
+    static constexpr int kPixels = 3000;
     testing::ScriptedHost host;
-    RecordingCanvas canvas{800, 800};
-    TDaten daten{programDirectory(), &canvas, 800, 800, false};
+    RecordingCanvas canvas{kPixels, kPixels};
+    TDaten daten{programDirectory(), &canvas, kPixels, kPixels, false};
 };
 
 const char* const kCorners[] = {"OL", "UL", "UR", "OR"};
 
 TEST_F(DemoBatteryDrawing, TanksLieInsideTheOutlineWithoutOverlapping) {
     int crosswise = 0;
-    for (const char* corner : kCorners) {
+    // The smaller room puts two-row batteries whose second row is longer than the first
+    // against the right and bottom walls.
+    for (const auto& [corner, breite, laenge] :
+         std::vector<std::tuple<std::string, std::string, std::string>>{{"OL", "12", "12"},
+                                                                        {"UL", "12", "12"},
+                                                                        {"UR", "12", "12"},
+                                                                        {"OR", "12", "12"},
+                                                                        {"UL", "9", "8"},
+                                                                        {"UR", "9", "8"},
+                                                                        {"OR", "9", "8"}}) {
         forEachArrangement(
-            corner, [&](const std::string& name, const TProdukt&, const TAufstellung& a) {
+            corner,
+            [&](const std::string& name, const TProdukt&, const TAufstellung& a) {
                 crosswise += a.getVariante()->getZwReihWaag() ? 1 : 0;
                 const std::vector<Drawn> drawn = tanks();
                 ASSERT_EQ(static_cast<int>(drawn.size()),
@@ -183,7 +200,8 @@ TEST_F(DemoBatteryDrawing, TanksLieInsideTheOutlineWithoutOverlapping) {
                             << name << " tanks " << i << " and " << j;
                     }
                 }
-            });
+            },
+            breite, laenge);
     }
     EXPECT_GT(crosswise, 0);
 }

@@ -32,12 +32,13 @@ protected:
             testing::makeVariante({.name = "2", .gapOut = {450, 450, 450, 450}}));
         for (int i = 1; i <= 4; ++i) {
             gruppe.addZubehoer("Zubehör " + std::to_string(i), "Z" + std::to_string(i), 100.0, true,
-                               {"Text " + std::to_string(i)}, {}, nullptr);
+                               std::vector<std::string>{"Text " + std::to_string(i)}, {}, nullptr);
         }
         TProdukt& p = gruppe.addProdukt(
             "Batterietank 1000 l", "Kurztext zwei", "P1", 1000, 450.0, 700, 1000, 1500, true, 50,
-            100, 200, "images/produkte/P1.jpg", "", {}, {}, {}, {}, {"L1", "L2", "L3"},
-            {"DIM 1", "DIM 2"}, {}, {}, {}, {}, false, tempData, {}, nullptr);
+            100, 200, "images/produkte/P1.jpg", "", {}, {}, {}, {},
+            std::vector<std::string>{"L1", "L2", "L3"}, std::vector<std::string>{"DIM 1", "DIM 2"},
+            {}, {}, {}, {}, false, tempData, {}, nullptr);
         suche(p, gruppe.getAufstellvariantenListe(), testing::sucheImRaum(5000, 5000));
         p.addZubehoer(gruppe.getZubehoerListe());
         p.setZubehoerListeOptional(p.getZubehoerFuerAufstellung());
@@ -250,6 +251,29 @@ TEST_F(TAusdruckTest, DatanormPrintoutWithoutAccessoryHasOnePageAndAnEmptyRow) {
     EXPECT_EQ(clipOf(log, "DIM 2"), "200,1582,1970,1622");
 }
 
+TEST_F(TAusdruckTest, EmptyArticleTextsPrintBarAndBoxAbsentOnesNothing) {
+    const Artikeltext leer = std::vector<std::string>{};
+    for (const auto& [text, gedruckt] :
+         std::vector<std::pair<Artikeltext, bool>>{{leer, true}, {std::nullopt, false}}) {
+        TProdukt& p =
+            gruppe.addProdukt("T", "", "PX", 1000, 1.0, 700, 1000, 1500, false, 0, 0, 0, "", "", {},
+                              {}, {}, {}, text, text, {}, {}, {}, {}, false, tempData, {}, nullptr);
+        RecordingPrintTarget ziel;
+        ausdruck.DatanormDruck(ziel, "X", p);
+        const auto& log = ziel.log(1);
+        if (!gedruckt) {
+            EXPECT_EQ(clipOf(log, "Produktbeschreibung"), "");
+            EXPECT_EQ(clipOf(log, "Dimensionstext"), "");
+            continue;
+        }
+        // Each bar, then its box of two empty rows' height 10 below it.
+        EXPECT_EQ(clipOf(log, "Produktbeschreibung"), "200,1066,1970,1119");
+        EXPECT_TRUE(logged(log, "roundRect 200,1129,1970,1229 "));
+        EXPECT_EQ(clipOf(log, "Dimensionstext"), "200,1279,1970,1332");
+        EXPECT_TRUE(logged(log, "roundRect 200,1342,1970,1442 "));
+    }
+}
+
 TEST_F(TAusdruckTest, LongTextFillsTheLeftColumnFirst) {
     // Lines: how many stand left (the rest stand right).
     for (const auto& [zeilen, links] :
@@ -258,9 +282,9 @@ TEST_F(TAusdruckTest, LongTextFillsTheLeftColumnFirst) {
         for (int i = 1; i <= zeilen; ++i) {
             texte.push_back("Zeile " + std::to_string(i));
         }
-        TProdukt& p =
-            gruppe.addProdukt("T", "", "PX", 1000, 1.0, 700, 1000, 1500, false, 0, 0, 0, "", "", {},
-                              {}, {}, {}, texte, {}, {}, {}, {}, {}, false, tempData, {}, nullptr);
+        TProdukt& p = gruppe.addProdukt("T", "", "PX", 1000, 1.0, 700, 1000, 1500, false, 0, 0, 0,
+                                        "", "", {}, {}, {}, {}, texte, std::nullopt, {}, {}, {}, {},
+                                        false, tempData, {}, nullptr);
         RecordingPrintTarget ziel;
         ausdruck.DatanormDruck(ziel, "X", p);
         const auto& log = ziel.log(1);

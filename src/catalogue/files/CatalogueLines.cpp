@@ -1,5 +1,7 @@
 #include "catalogue/files/CatalogueLines.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -12,13 +14,14 @@ std::vector<std::string> splitCatalogueLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string_view::npos) {
+        const std::size_t lf = text.find('\n', start);
+        if (lf == std::string_view::npos) {
             lines.emplace_back(text.substr(start));
             break;
         }
+        const std::size_t end = lf > start && text[lf - 1] == '\r' ? lf - 1 : lf;
         lines.emplace_back(text.substr(start, end - start));
-        start = end + 2;
+        start = lf + 1;
     }
     return lines;
 }
@@ -44,6 +47,26 @@ std::string restAfterFields(std::string_view line, std::size_t count) {
         start = end + kSeparator.size();
     }
     return std::string(line.substr(start));
+}
+
+bool isCatalogueLineFile(std::string_view text, std::size_t separators) {
+    const auto isControl = [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n';
+    };
+    if (std::ranges::any_of(text, isControl)) {
+        return false;
+    }
+    bool anyLine = false;
+    for (const std::string& line : splitCatalogueLines(text)) {
+        if (line.empty()) {
+            continue;
+        }
+        anyLine = true;
+        if (splitCatalogueFields(line).size() < separators) {
+            return false;
+        }
+    }
+    return anyLine;
 }
 
 }  // namespace velmora

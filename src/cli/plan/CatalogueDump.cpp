@@ -44,6 +44,12 @@ void writeVariants(JsonWriter& json, const std::vector<std::unique_ptr<TAufstell
     json.endArray();
 }
 
+// An article text the DATANORM file lacks is dumped as an empty list.
+const std::vector<std::string>& zeilen(const Artikeltext& text) {
+    static const std::vector<std::string> keine;
+    return text ? *text : keine;
+}
+
 void writeAccessories(JsonWriter& json, const std::vector<std::unique_ptr<TZubehoer>>& list) {
     json.beginArray();
     for (const auto& a : list) {
@@ -52,8 +58,8 @@ void writeAccessories(JsonWriter& json, const std::vector<std::unique_ptr<TZubeh
         json.key("bezeichnung").value(a->getBezeichnung());
         json.key("preis").value(a->getKatalogPreis());
         json.key("optional").value(a->getOptional());
-        json.key("produktbeschreibung").values(a->getProduktbeschreibung());
-        json.key("dimensionstext").values(a->getDimensionstext());
+        json.key("produktbeschreibung").values(zeilen(a->getProduktbeschreibung()));
+        json.key("dimensionstext").values(zeilen(a->getDimensionstext()));
         json.endObject();
     }
     json.endArray();
@@ -95,8 +101,8 @@ void writeProduct(JsonWriter& json, const TProdukt& p) {
         json.beginArray().value(hoehe->getAnzahl()).value(hoehe->getHoehe()).endArray();
     }
     json.endArray();
-    json.key("produktbeschreibung").values(p.getProduktbeschreibung());
-    json.key("dimensionstext").values(p.getDimensionstext());
+    json.key("produktbeschreibung").values(zeilen(p.getProduktbeschreibung()));
+    json.key("dimensionstext").values(zeilen(p.getDimensionstext()));
     json.key("variants");
     writeVariants(json, p.getAufstellvariantenListe());
     json.key("accessories");

@@ -12,9 +12,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(CatalogueLines, LinesEndOnlyAtCrLf) {
-    EXPECT_EQ(splitCatalogueLines("a\r\n\r\nb\nc\r\n"), (Lines{"a", "", "b\nc"}));
-    EXPECT_EQ(splitCatalogueLines("a\rb"), (Lines{"a\rb"}));
+TEST(CatalogueLines, LinesEndAtCrLfOrLf) {
+    EXPECT_EQ(splitCatalogueLines("a\r\n\r\nb\nc\r\n"), (Lines{"a", "", "b", "c"}));
+    EXPECT_EQ(splitCatalogueLines("a\n\nb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(splitCatalogueLines("a\rb\r"), (Lines{"a\rb\r"}));
     EXPECT_EQ(splitCatalogueLines(""), Lines{});
     EXPECT_EQ(splitCatalogueLines("\r\n"), (Lines{""}));
 }

@@ -100,7 +100,10 @@ TEST(VelmoraDatanorm, RejectedFilesExitWithTheReadersMessage) {
     dir.write("mit.wrg", "V;050;\r\nS;" + std::string(600, ';') + "\r\n");
     for (const Case& c :
          {Case{dir.write("katalog", "V 050\r\n"), "Bitte nur Datanorm 4- oder 5-Dateien laden.\n"},
-          Case{dir.path("mit.500"), "Fehlerhafter Warengruppensatz!\n"}}) {
+          Case{dir.path("mit.500"), "Fehlerhafter Warengruppensatz!\n"},
+          Case{dir.write("null.500", std::string(512, '\0')),
+               "Die Datei \"" + dir.path("null.500").string() +
+                   "\" ist keine DATANORM-Datei oder beschädigt.\n"}}) {
         const Lauf lauf = starte(dir, quoted(c.datei));
         EXPECT_EQ(lauf.status, 1) << c.datei;
         EXPECT_EQ(lauf.err, c.meldung);
