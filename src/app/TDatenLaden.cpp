@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <filesystem>
 #include <iterator>
 #include <stdexcept>
+#include <system_error>
 #include <utility>
 
 #include "app/CatalogueRecords.h"
@@ -245,9 +247,16 @@ void TDaten::pruefeDateifehler() {
             FFehlendeDateien.push_back(name);
             const bool beschaedigt =
                 std::ranges::find(FBeschaedigteDateien, name) != FBeschaedigteDateien.end();
-            meldung += (meldung.empty() ? "" : "\r\n") +
-                       ("Datei \"" + name + "\"" +
-                        (beschaedigt ? " ist beschädigt." : " nicht gefunden."));
+            // A file that is there but could not be read (a special file, one too large, one
+            // without permission) is no missing file.
+            std::error_code fehlerCode;
+            const bool vorhanden = std::filesystem::symlink_status(pfad(name), fehlerCode).type() !=
+                                   std::filesystem::file_type::not_found;
+            meldung +=
+                (meldung.empty() ? "" : "\r\n") + ("Datei \"" + name + "\"" +
+                                                   (beschaedigt ? " ist beschädigt."
+                                                    : vorhanden ? " kann nicht gelesen werden."
+                                                                : " nicht gefunden."));
         }
     }
     Dateien.reset();

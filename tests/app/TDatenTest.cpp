@@ -1,8 +1,11 @@
 #include "app/TDaten.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 
 #include "app/CatalogueDirectory.h"
@@ -302,6 +305,32 @@ TEST_F(TDatenLaden, DamagedFilesAreNamedAsDamaged) {
             << c.file;
         EXPECT_EQ(caseHost.quitRequests, 1);
         EXPECT_EQ(daten.getFehlendeDateien(), Texts{c.file});
+    }
+}
+
+// A catalogue file that is there but cannot be read is not called missing: a FIFO (which
+// must not block the start) and a file far larger than any catalogue.
+TEST_F(TDatenLaden, UnreadableFilesAreNamedAsUnreadable) {
+    for (const char* file : {"settings.dta", "produkte.dta"}) {
+        for (const bool fifo : {true, false}) {
+            ScriptedHost caseHost;
+            CatalogueDirectory katalog;
+            const std::string verzeichnis = katalog.write();
+            const std::string pfad = verzeichnis + "/" + file;
+            std::filesystem::remove(pfad);
+            if (fifo) {
+                ASSERT_EQ(mkfifo(pfad.c_str(), 0600), 0);
+            } else {
+                std::ofstream(pfad).put('x');
+                std::filesystem::resize_file(pfad, std::uintmax_t{200} * 1024 * 1024);
+            }
+            const TDaten daten(verzeichnis, true);
+            ASSERT_EQ(caseHost.errors.size(), 1u) << file;
+            EXPECT_EQ(caseHost.errors[0], "Datei \"" + std::string(file) +
+                                              "\" kann nicht gelesen werden.\r\nDas Programm "
+                                              "wird geschlossen.")
+                << file << (fifo ? " (FIFO)" : " (large)");
+        }
     }
 }
 
