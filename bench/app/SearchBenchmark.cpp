@@ -79,11 +79,21 @@ fs::path writeLargeCatalogue() {
 
 void runSearches(benchmark::State& state, velmora::TDaten& daten, const char* volume) {
     for (auto _ : state) {
-        std::string breite = "6", laenge = "5", hoehe = "2,5", soll = volume, einH = "1,9",
-                    einB = "0,8", eckeB = "1", eckeL = "1,2", hzB = "1", hzL = "0,8";
-        daten.sucheLoesung("", "UL", "OL", "UR", breite, 2, laenge, 2, hoehe, 2, soll, 0, einH, 2,
-                           einB, 2, eckeB, 2, eckeL, 2, hzB, 2, hzL, 2, true, false, false, true,
-                           false);
+        daten.sucheLoesung({.TankPosition = "UL",
+                            .EckePosition = "OL",
+                            .HeizraumPosition = "UR",
+                            .RaumBreite = {"6"},
+                            .RaumLaenge = {"5"},
+                            .RaumHoehe = {"2,5"},
+                            .SollVolumen = {volume, 0},
+                            .EinbringHoehe = {"1,9"},
+                            .EinbringBreite = {"0,8"},
+                            .EckeBreite = {"1"},
+                            .EckeLaenge = {"1,2"},
+                            .HeizraumBreite = {"1"},
+                            .HeizraumLaenge = {"0,8"},
+                            .VorgHeizraum = true,
+                            .ARefreshGraphic = false});
         benchmark::DoNotOptimize(daten.getLoesungsListe());
     }
 }

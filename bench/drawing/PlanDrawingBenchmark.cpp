@@ -37,10 +37,20 @@ bool waehleFuenfPlusFuenf(velmora::TDaten& daten) {
 void BM_PlanRedraw(benchmark::State& state) {
     velmora::ensureOffscreenApplication();
     velmora::TDaten daten(programDirectory(), false);
-    std::string breite = "7", laenge = "6", hoehe = "2,5", volumen = "6200", eh = "2", eb = "1";
-    std::string eckeB = "1", eckeL = "0,8", hzB = "1", hzL = "1";
-    daten.sucheLoesung("", "UR", "OL", "UL", breite, 2, laenge, 2, hoehe, 2, volumen, 0, eh, 2, eb,
-                       2, eckeB, 2, eckeL, 2, hzB, 2, hzL, 2, false, false, false, true, false);
+    daten.sucheLoesung({.TankPosition = "UR",
+                        .EckePosition = "OL",
+                        .HeizraumPosition = "UL",
+                        .RaumBreite = {"7"},
+                        .RaumLaenge = {"6"},
+                        .RaumHoehe = {"2,5"},
+                        .SollVolumen = {"6200", 0},
+                        .EinbringHoehe = {"2"},
+                        .EinbringBreite = {"1"},
+                        .EckeBreite = {"1"},
+                        .EckeLaenge = {"0,8"},
+                        .HeizraumBreite = {"1"},
+                        .HeizraumLaenge = {"1"},
+                        .ARefreshGraphic = false});
     if (!waehleFuenfPlusFuenf(daten)) {
         state.SkipWithError("no 5+5 installation found");
         return;

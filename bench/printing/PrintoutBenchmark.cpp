@@ -20,10 +20,18 @@ std::string programDirectory() {
 // The demo catalogue searched for a 5000 l battery in a 3,5 x 4 m cellar with the boiler
 // room in the opposite corner, solution 951100 current; false when it is not found.
 bool waehleLoesung(velmora::TDaten& daten) {
-    std::string breite = "3,5", laenge = "4", hoehe = "2,2", volumen = "5000", eh = "1,9",
-                eb = "0,8", eckeB, eckeL, hzB = "1", hzL = "1";
-    daten.sucheLoesung("", "OL", "", "UR", breite, 2, laenge, 2, hoehe, 2, volumen, 0, eh, 2, eb, 2,
-                       eckeB, 2, eckeL, 2, hzB, 2, hzL, 2, true, false, false, true, false);
+    daten.sucheLoesung({.TankPosition = "OL",
+                        .HeizraumPosition = "UR",
+                        .RaumBreite = {"3,5"},
+                        .RaumLaenge = {"4"},
+                        .RaumHoehe = {"2,2"},
+                        .SollVolumen = {"5000", 0},
+                        .EinbringHoehe = {"1,9"},
+                        .EinbringBreite = {"0,8"},
+                        .HeizraumBreite = {"1"},
+                        .HeizraumLaenge = {"1"},
+                        .VorgHeizraum = true,
+                        .ARefreshGraphic = false});
     if (!daten.istInLoesungsListe("951100")) {
         return false;
     }

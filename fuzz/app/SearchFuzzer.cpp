@@ -39,21 +39,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string tank = position(input);
     const std::string ecke = position(input);
     const std::string heizraum = position(input);
-    std::string texts[10];
-    int decimals[10];
-    for (int i = 0; i < 10; ++i) {
-        texts[i] = input.ConsumeRandomLengthString(24);
-        decimals[i] = input.ConsumeIntegralInRange<int>(-1, 4);
+    velmora::SuchAuftrag auftrag{.Tankart = tankart,
+                                 .TankPosition = tank,
+                                 .EckePosition = ecke,
+                                 .HeizraumPosition = heizraum};
+    for (velmora::SuchFeld* feld :
+         {&auftrag.RaumBreite, &auftrag.RaumLaenge, &auftrag.RaumHoehe, &auftrag.SollVolumen,
+          &auftrag.EinbringHoehe, &auftrag.EinbringBreite, &auftrag.EckeBreite, &auftrag.EckeLaenge,
+          &auftrag.HeizraumBreite, &auftrag.HeizraumLaenge}) {
+        feld->text = input.ConsumeRandomLengthString(24);
+        feld->dec = input.ConsumeIntegralInRange<int>(-1, 4);
     }
-    const bool heizraumFlag = input.ConsumeBool();
-    const bool kessel = input.ConsumeBool();
-    const bool kessel10 = input.ConsumeBool();
-    const bool zurueck = input.ConsumeBool();
-    core.sucheLoesung(tankart, tank, ecke, heizraum, texts[0], decimals[0], texts[1], decimals[1],
-                      texts[2], decimals[2], texts[3], decimals[3], texts[4], decimals[4], texts[5],
-                      decimals[5], texts[6], decimals[6], texts[7], decimals[7], texts[8],
-                      decimals[8], texts[9], decimals[9], heizraumFlag, kessel, kessel10, zurueck,
-                      false);
+    auftrag.VorgHeizraum = input.ConsumeBool();
+    auftrag.VorgKessel = input.ConsumeBool();
+    auftrag.VorgKessel10 = input.ConsumeBool();
+    auftrag.ZurueckSetzen = input.ConsumeBool();
+    auftrag.ARefreshGraphic = false;
+    core.sucheLoesung(auftrag);
     // Step through the installations of a solution as the window's buttons do.
     const auto* loesungen = core.getLoesungsListe();
     if (loesungen != nullptr && !loesungen->empty()) {

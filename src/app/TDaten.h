@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/SuchAuftrag.h"
 #include "app/TDateien.h"
 #include "base/GeometryTypes.h"
 #include "catalogue/TProdukt.h"
@@ -74,23 +75,11 @@ public:
     const std::string& getStandardProjektName() const { return StandardProjektName; }
 
     // --- solution search (TDatenSuche.cpp) ---
-    // Normalises the ten input texts (defaults, signs, limits; rewritten with the field's
+    // Normalises the ten input texts (defaults, signs, limits; rewritten with each field's
     // decimals), records them in the placement state, and lists every product of the group
-    // named Tankart (all groups when it names none) that fits the room. Restores the
+    // named Auftrag.Tankart (all groups when it names none) that fits the room. Restores the
     // remembered product unless ZurueckSetzen, draws the plan and shows the warnings.
-    void sucheLoesung(const std::string& Tankart, const std::string& TankPosition,
-                      const std::string& EckePosition, const std::string& HeizraumPosition,
-                      std::string& VorgRaumBreite, int VorgRaumBreiteDec,
-                      std::string& VorgRaumLaenge, int VorgRaumLaengeDec,
-                      std::string& VorgRaumHoehe, int VorgRaumHoeheDec,
-                      std::string& VorgSollVolumen, int VorgSollVolumenDec,
-                      std::string& VorgEinbringHoehe, int VorgEinbringHoeheDec,
-                      std::string& VorgEinbringBreite, int VorgEinbringBreiteDec,
-                      std::string& VorgEckeBreite, int VorgEckeBreiteDec,
-                      std::string& VorgEckeLaenge, int VorgEckeLaengeDec,
-                      std::string& VorgHeizraumBreite, int VorgHeizraumBreiteDec,
-                      std::string& VorgHeizraumLaenge, int VorgHeizraumLaengeDec, bool VorgHeizraum,
-                      bool VorgKessel, bool VorgKessel10, bool ZurueckSetzen, bool ARefreshGraphic);
+    SuchErgebnis sucheLoesung(const SuchAuftrag& Auftrag);
     // Draws room, corner cut-out, boiler room and the current battery into Grafik, or into
     // the core's own drawing when Grafik is null (TDatenGrafik.cpp).
     void erstelleGrafik(TGrafik* Grafik, bool AIsMoving, bool AIsPositionValid);

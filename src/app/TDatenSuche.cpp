@@ -54,29 +54,27 @@ TPoint punkt(double x, double y) {
 
 }  // namespace
 
-void TDaten::sucheLoesung(
-    const std::string& Tankart, const std::string& TankPosition, const std::string& EckePosition,
-    const std::string& HeizraumPosition, std::string& VorgRaumBreite, int VorgRaumBreiteDec,
-    std::string& VorgRaumLaenge, int VorgRaumLaengeDec, std::string& VorgRaumHoehe,
-    int VorgRaumHoeheDec, std::string& VorgSollVolumen, int VorgSollVolumenDec,
-    std::string& VorgEinbringHoehe, int VorgEinbringHoeheDec, std::string& VorgEinbringBreite,
-    int VorgEinbringBreiteDec, std::string& VorgEckeBreite, int VorgEckeBreiteDec,
-    std::string& VorgEckeLaenge, int VorgEckeLaengeDec, std::string& VorgHeizraumBreite,
-    int VorgHeizraumBreiteDec, std::string& VorgHeizraumLaenge, int VorgHeizraumLaengeDec,
-    bool VorgHeizraum, bool VorgKessel, bool VorgKessel10, bool ZurueckSetzen,
-    bool ARefreshGraphic) {
-    Eingabe raumBreite{VorgRaumBreite, VorgRaumBreiteDec};
-    Eingabe raumLaenge{VorgRaumLaenge, VorgRaumLaengeDec};
-    Eingabe raumHoehe{VorgRaumHoehe, VorgRaumHoeheDec};
-    Eingabe sollVolumen{VorgSollVolumen, VorgSollVolumenDec};
-    Eingabe einbringHoehe{VorgEinbringHoehe, VorgEinbringHoeheDec};
-    Eingabe einbringBreite{VorgEinbringBreite, VorgEinbringBreiteDec};
-    Eingabe eckeBreite{VorgEckeBreite, VorgEckeBreiteDec};
-    Eingabe eckeLaenge{VorgEckeLaenge, VorgEckeLaengeDec};
-    Eingabe heizraumBreite{VorgHeizraumBreite, VorgHeizraumBreiteDec};
-    Eingabe heizraumLaenge{VorgHeizraumLaenge, VorgHeizraumLaengeDec};
+SuchErgebnis TDaten::sucheLoesung(const SuchAuftrag& Auftrag) {
+    SuchErgebnis ergebnis;
+    PlanInputs& texte = ergebnis.Eingaben;
+    texte = {Auftrag.RaumBreite.text,    Auftrag.RaumLaenge.text,    Auftrag.RaumHoehe.text,
+             Auftrag.SollVolumen.text,   Auftrag.EinbringHoehe.text, Auftrag.EinbringBreite.text,
+             Auftrag.EckeBreite.text,    Auftrag.EckeLaenge.text,    Auftrag.HeizraumBreite.text,
+             Auftrag.HeizraumLaenge.text};
+    Eingabe raumBreite{texte.roomWidth, Auftrag.RaumBreite.dec};
+    Eingabe raumLaenge{texte.roomLength, Auftrag.RaumLaenge.dec};
+    Eingabe raumHoehe{texte.roomHeight, Auftrag.RaumHoehe.dec};
+    Eingabe sollVolumen{texte.volume, Auftrag.SollVolumen.dec};
+    Eingabe einbringHoehe{texte.openingHeight, Auftrag.EinbringHoehe.dec};
+    Eingabe einbringBreite{texte.openingWidth, Auftrag.EinbringBreite.dec};
+    Eingabe eckeBreite{texte.cornerWidth, Auftrag.EckeBreite.dec};
+    Eingabe eckeLaenge{texte.cornerLength, Auftrag.EckeLaenge.dec};
+    Eingabe heizraumBreite{texte.boilerWidth, Auftrag.HeizraumBreite.dec};
+    Eingabe heizraumLaenge{texte.boilerLength, Auftrag.HeizraumLaenge.dec};
+    const std::string& Tankart = Auftrag.Tankart;
+    const bool VorgHeizraum = Auftrag.VorgHeizraum;
 
-    if (ZurueckSetzen) {
+    if (Auftrag.ZurueckSetzen) {
         TempData.tmpProdukt.clear();
         TempData.tmpHorizontal = false;
         TempData.tmpVariante = nullptr;
@@ -168,12 +166,12 @@ void TDaten::sucheLoesung(
         TempData.einbringFehler = true;
     }
 
-    TempData.setTankPosition(TankPosition);
-    TempData.setEckePosition(EckePosition);
+    TempData.setTankPosition(Auftrag.TankPosition);
+    TempData.setEckePosition(Auftrag.EckePosition);
     // The boiler is fitted against the cut-out of this search, so the cut-out must be known
     // before the boiler is placed.
     TempData.eckeVorhanden = TempData.loesEckeBreite != "0" && TempData.loesEckeLaenge != "0";
-    TempData.setHeizraumPosition(HeizraumPosition);
+    TempData.setHeizraumPosition(Auftrag.HeizraumPosition);
 
     eckeBreite.setze(mm(TempData.loesEckeBreite) / 1000);
     eckeLaenge.setze(mm(TempData.loesEckeLaenge) / 1000);
@@ -184,8 +182,8 @@ void TDaten::sucheLoesung(
     TempData.heizraumVorhanden =
         VorgHeizraum && TempData.loesHeizraumBreite != "0" && TempData.loesHeizraumLaenge != "0";
     TempData.heizraum = VorgHeizraum;
-    TempData.safeKessel = VorgKessel;
-    TempData.zehnCm = VorgKessel10;
+    TempData.safeKessel = Auftrag.VorgKessel;
+    TempData.zehnCm = Auftrag.VorgKessel10;
 
     berechneLoesungen(wg, TempData.TankPosition, mm(TempData.loesSollVolumen), raumBreiteMm,
                       raumLaengeMm, raumHoeheMm, mm(TempData.einbringHoehe),
@@ -199,11 +197,13 @@ void TDaten::sucheLoesung(
     if (!TempData.loesung) {
         TempData.loesungFehler = true;
     }
-    stelleAuswahlWiederHer(ARefreshGraphic);
-    if (ARefreshGraphic && AktuellesProdukt == nullptr) {
+    stelleAuswahlWiederHer(Auftrag.ARefreshGraphic);
+    if (Auftrag.ARefreshGraphic && AktuellesProdukt == nullptr) {
         erstelleGrafik(nullptr, false, true);
     }
     TempData.fehlerMeldungen();
+    ergebnis.Warnungen = TempData.getMeldungen();
+    return ergebnis;
 }
 
 void TDaten::berechneLoesungen(const std::string& WG, const std::string& TankPosition,

@@ -17,48 +17,6 @@ TProdukt& TProduktgruppe::addProdukt(TProduktDaten Daten, TTempData& TempData,
     return *ProduktListe.back();
 }
 
-TProdukt& TProduktgruppe::addProdukt(
-    std::string Bezeichnung, std::string Bezeichnung_kt2, std::string ArtNr, int Inhalt,
-    double Preis, int Breite, int Laenge, int Hoehe, bool Aufstellungsvariationen, int ZusBreite,
-    int ZusLaenge, int ZusSpezLaenge, std::string Bild, std::string Grafik,
-    std::vector<std::string> AbstaendeEinreihig, std::vector<std::string> AbstaendeZweireihig,
-    std::vector<std::string> AbstaendeZweireihigMitEinzeltank,
-    std::vector<std::string> AbstaendeZweireihigNormIgn, Artikeltext Produktbeschreibung,
-    Artikeltext Dimensionstext, TPoint RohrStart, TPoint RohrEnde, TPoint RohrStartReihe2,
-    TPoint RohrEndeReihe2, bool AufsatzGegenueber, TTempData& TempData,
-    std::vector<std::unique_ptr<TZusaetzlicheAufstellHoehe>> AAufstellhoehenList,
-    TTankCustomPrices* ACustomPricesReference) {
-    return addProdukt(
-        TProduktDaten{
-            .Bezeichnung = std::move(Bezeichnung),
-            .Bezeichnung_kt2 = std::move(Bezeichnung_kt2),
-            .ArtNr = std::move(ArtNr),
-            .Inhalt = Inhalt,
-            .Preis = Preis,
-            .Breite = Breite,
-            .Laenge = Laenge,
-            .Hoehe = Hoehe,
-            .Aufstellvariationen = Aufstellungsvariationen,
-            .ZusBreite = ZusBreite,
-            .ZusLaenge = ZusLaenge,
-            .ZusSpezLaenge = ZusSpezLaenge,
-            .Bild = std::move(Bild),
-            .Grafik = std::move(Grafik),
-            .AbstaendeEinreihig = std::move(AbstaendeEinreihig),
-            .AbstaendeZweireihig = std::move(AbstaendeZweireihig),
-            .AbstaendeZweireihigMitEinzeltank = std::move(AbstaendeZweireihigMitEinzeltank),
-            .AbstaendeZweireihigNormIgn = std::move(AbstaendeZweireihigNormIgn),
-            .Produktbeschreibung = std::move(Produktbeschreibung),
-            .Dimensionstext = std::move(Dimensionstext),
-            .RohrStart = RohrStart,
-            .RohrEnde = RohrEnde,
-            .RohrStartReihe2 = RohrStartReihe2,
-            .RohrEndeReihe2 = RohrEndeReihe2,
-            .AufsatzGegenueber = AufsatzGegenueber,
-            .Aufstellhoehen = std::move(AAufstellhoehenList)},
-        TempData, ACustomPricesReference);
-}
-
 TZubehoer& TProduktgruppe::addZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis,
                                        bool Optional, Artikeltext Produktbeschreibung,
                                        Artikeltext Dimensionstext,

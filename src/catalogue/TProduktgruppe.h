@@ -26,19 +26,6 @@ public:
     // Creates a product and appends it; see TProdukt's constructor.
     TProdukt& addProdukt(TProduktDaten Daten, TTempData& TempData,
                          TTankCustomPrices* ACustomPricesReference);
-    // The same with the values in catalogue order (Inhalt in whole litres), for existing call
-    // sites; new code names the values in a TProduktDaten.
-    TProdukt& addProdukt(
-        std::string Bezeichnung, std::string Bezeichnung_kt2, std::string ArtNr, int Inhalt,
-        double Preis, int Breite, int Laenge, int Hoehe, bool Aufstellungsvariationen,
-        int ZusBreite, int ZusLaenge, int ZusSpezLaenge, std::string Bild, std::string Grafik,
-        std::vector<std::string> AbstaendeEinreihig, std::vector<std::string> AbstaendeZweireihig,
-        std::vector<std::string> AbstaendeZweireihigMitEinzeltank,
-        std::vector<std::string> AbstaendeZweireihigNormIgn, Artikeltext Produktbeschreibung,
-        Artikeltext Dimensionstext, TPoint RohrStart, TPoint RohrEnde, TPoint RohrStartReihe2,
-        TPoint RohrEndeReihe2, bool AufsatzGegenueber, TTempData& TempData,
-        std::vector<std::unique_ptr<TZusaetzlicheAufstellHoehe>> AAufstellhoehenList,
-        TTankCustomPrices* ACustomPricesReference);
     // An accessory of every product of the group.
     TZubehoer& addZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis, bool Optional,
                            Artikeltext Produktbeschreibung, Artikeltext Dimensionstext,

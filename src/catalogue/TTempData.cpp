@@ -1,5 +1,7 @@
 #include "catalogue/TTempData.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "base/Host.h"
@@ -211,6 +213,16 @@ void TTempData::fehlerMeldungen() {
     if (!error.empty()) {
         fehlerMeldung();
     }
+}
+
+std::vector<std::string> TTempData::getMeldungen() const {
+    std::vector<std::string> meldungen;
+    for (std::size_t anfang = 0; anfang < error.size();) {
+        const std::size_t ende = std::min(error.find("\r\n", anfang), error.size());
+        meldungen.push_back(error.substr(anfang, ende - anfang));
+        anfang = ende + 2;
+    }
+    return meldungen;
 }
 
 void TTempData::fehlerMeldung() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -78,6 +79,8 @@ public:
     void fehlerAufstellung();
     // Appends the messages of the set flags in their fixed order and shows the result.
     void fehlerMeldungen();
+    // The collected messages, one per entry.
+    std::vector<std::string> getMeldungen() const;
     // Shows error in an information box through host() when messages are shown.
     void fehlerMeldung();
     void showFehlermeldungen(bool AValue);

@@ -10,6 +10,7 @@
 
 #include "app/EingabeRegeln.h"
 #include "app/PlanFile.h"
+#include "app/SuchAuftrag.h"
 #include "app/TDaten.h"
 #include "base/LenientNumber.h"
 #include "widgets/TAlignEdit.h"
@@ -145,22 +146,45 @@ void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
     const std::string eckePosition = eckeParameter();
     const std::string heizraumPosition = Kesselposition->pressedVisible();
 
-    FSitzung->change(CoreSession::Solutions, [&] {
-        Daten->sucheLoesung(tankart, tankPosition, eckePosition, heizraumPosition, VorgRaumBreite,
-                            FVorgaben->edtVorgRaumBreite->decimals(), VorgRaumLaenge,
-                            FVorgaben->edtVorgRaumLaenge->decimals(), VorgRaumHoehe,
-                            FVorgaben->edtVorgRaumHoehe->decimals(), VorgSollVolumen,
-                            FVorgaben->edtVorgSollVolumen->decimals(), VorgEinbringHoehe,
-                            FVorgaben->edtVorgEinbringHoehe->decimals(), VorgEinbringBreite,
-                            FVorgaben->edtVorgEinbringBreite->decimals(), VorgEckeBreite,
-                            FVorgaben->edtVorgEckeBreite->decimals(), VorgEckeLaenge,
-                            FVorgaben->edtVorgEckeLaenge->decimals(), VorgheizraumBreite,
-                            FVorgaben->edtVorgHeizraumBreite->decimals(), VorgHeizraumLaenge,
-                            FVorgaben->edtVorgheizraumLaenge->decimals(),
-                            FVorgaben->chkVorgHeizraum->isChecked(),
-                            FVorgaben->chkVorgKessel->isChecked(),
-                            FVorgaben->rboVorgKessel10->isChecked(), ZurueckSetzen, false);
-    });
+    const auto feld = [](const std::string& text, const TAlignEdit* edit) {
+        return SuchFeld{text, edit->decimals()};
+    };
+    const VorgabenGruppe& v = *FVorgaben;
+    const SuchAuftrag auftrag{
+        .Tankart = tankart,
+        .TankPosition = tankPosition,
+        .EckePosition = eckePosition,
+        .HeizraumPosition = heizraumPosition,
+        .RaumBreite = feld(VorgRaumBreite, v.edtVorgRaumBreite),
+        .RaumLaenge = feld(VorgRaumLaenge, v.edtVorgRaumLaenge),
+        .RaumHoehe = feld(VorgRaumHoehe, v.edtVorgRaumHoehe),
+        .SollVolumen = feld(VorgSollVolumen, v.edtVorgSollVolumen),
+        .EinbringHoehe = feld(VorgEinbringHoehe, v.edtVorgEinbringHoehe),
+        .EinbringBreite = feld(VorgEinbringBreite, v.edtVorgEinbringBreite),
+        .EckeBreite = feld(VorgEckeBreite, v.edtVorgEckeBreite),
+        .EckeLaenge = feld(VorgEckeLaenge, v.edtVorgEckeLaenge),
+        .HeizraumBreite = feld(VorgheizraumBreite, v.edtVorgHeizraumBreite),
+        .HeizraumLaenge = feld(VorgHeizraumLaenge, v.edtVorgheizraumLaenge),
+        .VorgHeizraum = v.chkVorgHeizraum->isChecked(),
+        .VorgKessel = v.chkVorgKessel->isChecked(),
+        .VorgKessel10 = v.rboVorgKessel10->isChecked(),
+        .ZurueckSetzen = ZurueckSetzen,
+        // The views draw the plan when they hear of the change.
+        .ARefreshGraphic = false,
+    };
+    SuchErgebnis ergebnis;
+    FSitzung->change(CoreSession::Solutions, [&] { ergebnis = Daten->sucheLoesung(auftrag); });
+    const PlanInputs& neu = ergebnis.Eingaben;
+    VorgRaumBreite = neu.roomWidth;
+    VorgRaumLaenge = neu.roomLength;
+    VorgRaumHoehe = neu.roomHeight;
+    VorgSollVolumen = neu.volume;
+    VorgEinbringHoehe = neu.openingHeight;
+    VorgEinbringBreite = neu.openingWidth;
+    VorgEckeBreite = neu.cornerWidth;
+    VorgEckeLaenge = neu.cornerLength;
+    VorgheizraumBreite = neu.boilerWidth;
+    VorgHeizraumLaenge = neu.boilerLength;
 
     FVorgaben->edtVorgRaumBreite->SetFloat(parseLenient(VorgRaumBreite));
     FVorgaben->edtVorgRaumLaenge->SetFloat(parseLenient(VorgRaumLaenge));

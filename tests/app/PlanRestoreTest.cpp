@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/CatalogueDirectory.h"
-#include "support/ScriptedHost.h"
 #include "app/TDaten.h"
+#include "support/ScriptedHost.h"
 
 namespace velmora {
 namespace {
@@ -27,13 +27,17 @@ PlanFile raumPlan() {
 }
 
 void suche(TDaten& daten, const PlanFile& plan) {
-    PlanInputs in = plan.inputs;
-    const int d = 2;
-    daten.sucheLoesung(plan.productGroup, plan.tankPosition, plan.cornerPosition,
-                       plan.boilerPosition, in.roomWidth, d, in.roomLength, d, in.roomHeight, d,
-                       in.volume, d, in.openingHeight, d, in.openingWidth, d, in.cornerWidth, d,
-                       in.cornerLength, d, in.boilerWidth, d, in.boilerLength, d, plan.boilerRoom,
-                       plan.protectedBoiler, plan.tenCm, false, false);
+    SuchAuftrag auftrag = suchAuftrag(plan.inputs, 2);
+    auftrag.Tankart = plan.productGroup;
+    auftrag.TankPosition = plan.tankPosition;
+    auftrag.EckePosition = plan.cornerPosition;
+    auftrag.HeizraumPosition = plan.boilerPosition;
+    auftrag.VorgHeizraum = plan.boilerRoom;
+    auftrag.VorgKessel = plan.protectedBoiler;
+    auftrag.VorgKessel10 = plan.tenCm;
+    auftrag.ZurueckSetzen = false;
+    auftrag.ARefreshGraphic = false;
+    daten.sucheLoesung(auftrag);
 }
 
 class PlanRestore : public ::testing::Test {

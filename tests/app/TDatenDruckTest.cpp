@@ -29,10 +29,14 @@ protected:
     }
 
     void sucheUndWaehle() {
-        std::string b = "3,5", l = "4", h = "2,2", v = "5000", eh = "1,9", eb = "0,8", e1, e2, hb,
-                    hl;
-        daten.sucheLoesung("", "OL", "", "", b, 2, l, 2, h, 2, v, 0, eh, 2, eb, 2, e1, 2, e2, 2, hb,
-                           2, hl, 2, false, false, false, true, false);
+        daten.sucheLoesung({.TankPosition = "OL",
+                            .RaumBreite = {"3,5"},
+                            .RaumLaenge = {"4"},
+                            .RaumHoehe = {"2,2"},
+                            .SollVolumen = {"5000", 0},
+                            .EinbringHoehe = {"1,9"},
+                            .EinbringBreite = {"0,8"},
+                            .ARefreshGraphic = false});
         ASSERT_NE(daten.getLoesungsListe(), nullptr);
         ASSERT_FALSE(daten.getLoesungsListe()->empty());
         daten.setProdukt(daten.getLoesungsListe()->front()->getArtikelNr(), false);

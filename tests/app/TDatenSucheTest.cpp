@@ -77,13 +77,40 @@ struct Suche {
     bool kessel = false;
     bool kessel10 = false;
     bool zuruecksetzen = true;
+    // The warnings of the last run.
+    std::vector<std::string> warnungen;
 
     void run(TDaten& daten) {
-        const int d = 2;
-        daten.sucheLoesung(tankart, tankPosition, eckePosition, heizraumPosition, raumBreite, d,
-                           raumLaenge, d, raumHoehe, d, sollVolumen, d, einbringHoehe, d,
-                           einbringBreite, d, eckeBreite, d, eckeLaenge, d, heizraumBreite, d,
-                           heizraumLaenge, d, heizraum, kessel, kessel10, zuruecksetzen, true);
+        const SuchErgebnis ergebnis = daten.sucheLoesung({.Tankart = tankart,
+                                                          .TankPosition = tankPosition,
+                                                          .EckePosition = eckePosition,
+                                                          .HeizraumPosition = heizraumPosition,
+                                                          .RaumBreite = {raumBreite},
+                                                          .RaumLaenge = {raumLaenge},
+                                                          .RaumHoehe = {raumHoehe},
+                                                          .SollVolumen = {sollVolumen},
+                                                          .EinbringHoehe = {einbringHoehe},
+                                                          .EinbringBreite = {einbringBreite},
+                                                          .EckeBreite = {eckeBreite},
+                                                          .EckeLaenge = {eckeLaenge},
+                                                          .HeizraumBreite = {heizraumBreite},
+                                                          .HeizraumLaenge = {heizraumLaenge},
+                                                          .VorgHeizraum = heizraum,
+                                                          .VorgKessel = kessel,
+                                                          .VorgKessel10 = kessel10,
+                                                          .ZurueckSetzen = zuruecksetzen});
+        const PlanInputs& neu = ergebnis.Eingaben;
+        raumBreite = neu.roomWidth;
+        raumLaenge = neu.roomLength;
+        raumHoehe = neu.roomHeight;
+        sollVolumen = neu.volume;
+        einbringHoehe = neu.openingHeight;
+        einbringBreite = neu.openingWidth;
+        eckeBreite = neu.cornerWidth;
+        eckeLaenge = neu.cornerLength;
+        heizraumBreite = neu.boilerWidth;
+        heizraumLaenge = neu.boilerLength;
+        warnungen = ergebnis.Warnungen;
     }
 };
 
@@ -233,6 +260,10 @@ TEST_F(TDatenSuche, BoilerFitsTheCutOutOfThisSearch) {
     EXPECT_TRUE(t.heizraumFehler);
     EXPECT_EQ(t.loesHeizraumBreite, "1600");
     EXPECT_EQ(s.heizraumBreite, "1,60");
+    // The result names each warning once, as the message shows them line by line.
+    ASSERT_EQ(s.warnungen.size(), 1u);
+    EXPECT_NE(s.warnungen[0].find("Heizraum"), std::string::npos) << s.warnungen[0];
+    EXPECT_EQ(s.warnungen[0] + "\r\n", t.error + "\r\n");
 }
 
 TEST_F(TDatenSuche, OutlinesLeaveOutCornerAndBoiler) {
@@ -287,6 +318,8 @@ TEST_F(TDatenSuche, ProductsFollowTypeAndVolumeTolerance) {
     EXPECT_FALSE(t.loesung);
     EXPECT_TRUE(t.loesungFehler);
     EXPECT_NE(t.error.find("keine Lösung"), std::string::npos);
+    EXPECT_EQ(keine.warnungen.size(), 1u);
+    EXPECT_TRUE(alle.warnungen.empty());
 }
 
 class TDatenAuswahl : public TDatenSuche {

@@ -12,13 +12,22 @@ namespace {
 
 // The demo catalogue beside the program: a 10 x 10 m room whose first solution stands in
 // the top-left corner.
+// 3000 l in a 10 x 10 m room, the battery in the top-left corner.
+SuchAuftrag zehnMalZehn() {
+    return {.TankPosition = "OL",
+            .RaumBreite = {"10"},
+            .RaumLaenge = {"10"},
+            .RaumHoehe = {"2,2"},
+            .SollVolumen = {"3000", 0},
+            .EinbringHoehe = {"1,9"},
+            .EinbringBreite = {"0,8"},
+            .ARefreshGraphic = false};
+}
+
 class TankMove : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string breite = "10", laenge = "10", hoehe = "2,2", volumen = "3000", eh = "1,9",
-                    eb = "0,8", eckeB, eckeL, hzB, hzL;
-        daten.sucheLoesung("", "OL", "", "", breite, 2, laenge, 2, hoehe, 2, volumen, 0, eh, 2, eb,
-                           2, eckeB, 2, eckeL, 2, hzB, 2, hzL, 2, false, false, false, true, false);
+        daten.sucheLoesung(zehnMalZehn());
         ASSERT_TRUE(daten.getLoesungsListe() && !daten.getLoesungsListe()->empty());
         daten.setProdukt(daten.getLoesungsListe()->front()->getArtikelNr(), false);
         aufstellung = daten.getAktuellesProdukt()->getAktuelleAufstellVariante();
@@ -72,10 +81,7 @@ TEST_F(TankMove, PutDownOnAnInvalidPlaceKeepsOutlinesAndOffset) {
 }
 
 TEST_F(TankMove, NothingToPickUpWithoutACurrentProduct) {
-    std::string breite = "10", laenge = "10", hoehe = "2,2", volumen = "3000", eh = "1,9",
-                eb = "0,8", eckeB, eckeL, hzB, hzL;
-    daten.sucheLoesung("", "OL", "", "", breite, 2, laenge, 2, hoehe, 2, volumen, 0, eh, 2, eb, 2,
-                       eckeB, 2, eckeL, 2, hzB, 2, hzL, 2, false, false, false, true, false);
+    daten.sucheLoesung(zehnMalZehn());
     ASSERT_EQ(daten.getAktuellesProdukt(), nullptr);
     EXPECT_EQ(pickUpTank(daten), nullptr);
 }

@@ -111,10 +111,14 @@ protected:
                             const std::string& breite = "12", const std::string& laenge = "12") {
         std::set<std::string> seen;
         for (int volume = 1000; volume <= 12000; volume += 500) {
-            std::string b = breite, l = laenge, h = "2,5", v = std::to_string(volume), eh = "2",
-                        ew = "2", e1, e2, h1, h2;
-            daten.sucheLoesung("", position, "", "", b, 2, l, 2, h, 2, v, 2, eh, 2, ew, 2, e1, 2,
-                               e2, 2, h1, 2, h2, 2, false, false, false, true, false);
+            daten.sucheLoesung({.TankPosition = position,
+                                .RaumBreite = {breite},
+                                .RaumLaenge = {laenge},
+                                .RaumHoehe = {"2,5"},
+                                .SollVolumen = {std::to_string(volume)},
+                                .EinbringHoehe = {"2"},
+                                .EinbringBreite = {"2"},
+                                .ARefreshGraphic = false});
             for (TProdukt* produkt : *daten.getLoesungsListe()) {
                 if (!produkt->getAufstellvariation()) {
                     continue;

@@ -23,6 +23,18 @@ std::string umlaute(int anzahl) {
     return text;
 }
 
+// A plain 1000 l tank of 700 x 1000 x 1500 mm.
+TProduktDaten tank(std::string artNr, bool aufstellvariationen) {
+    return {.Bezeichnung = "T",
+            .ArtNr = std::move(artNr),
+            .Inhalt = 1000,
+            .Preis = 1.0,
+            .Breite = 700,
+            .Laenge = 1000,
+            .Hoehe = 1500,
+            .Aufstellvariationen = aufstellvariationen};
+}
+
 // A two-tank battery in a 5 x 5 m room with a picture and four optional accessories, of
 // which a test ticks as many as it needs.
 class TAusdruckTest : public testing::CatalogueFixture {
@@ -34,11 +46,23 @@ protected:
             gruppe.addZubehoer("Zubehör " + std::to_string(i), "Z" + std::to_string(i), 100.0, true,
                                std::vector<std::string>{"Text " + std::to_string(i)}, {}, nullptr);
         }
-        TProdukt& p = gruppe.addProdukt(
-            "Batterietank 1000 l", "Kurztext zwei", "P1", 1000, 450.0, 700, 1000, 1500, true, 50,
-            100, 200, "images/produkte/P1.jpg", "", {}, {}, {}, {},
-            std::vector<std::string>{"L1", "L2", "L3"}, std::vector<std::string>{"DIM 1", "DIM 2"},
-            {}, {}, {}, {}, false, tempData, {}, nullptr);
+        TProdukt& p =
+            gruppe.addProdukt({.Bezeichnung = "Batterietank 1000 l",
+                               .Bezeichnung_kt2 = "Kurztext zwei",
+                               .ArtNr = "P1",
+                               .Inhalt = 1000,
+                               .Preis = 450.0,
+                               .Breite = 700,
+                               .Laenge = 1000,
+                               .Hoehe = 1500,
+                               .Aufstellvariationen = true,
+                               .ZusBreite = 50,
+                               .ZusLaenge = 100,
+                               .ZusSpezLaenge = 200,
+                               .Bild = "images/produkte/P1.jpg",
+                               .Produktbeschreibung = std::vector<std::string>{"L1", "L2", "L3"},
+                               .Dimensionstext = std::vector<std::string>{"DIM 1", "DIM 2"}},
+                              tempData, nullptr);
         suche(p, gruppe.getAufstellvariantenListe(), testing::sucheImRaum(5000, 5000));
         p.addZubehoer(gruppe.getZubehoerListe());
         p.setZubehoerListeOptional(p.getZubehoerFuerAufstellung());
@@ -174,9 +198,7 @@ TEST_F(TAusdruckTest, LongAccessoryDescriptionsAreCutBeforeTheQuantityColumn) {
         TProduktgruppe andere{"Andere", "WG2"};
         andere.addAufstellvariante(testing::makeVariante({.name = "1"}));
         andere.addZubehoer(fall.text, "ZL", 1.0, true, {}, {}, nullptr);
-        TProdukt& p =
-            andere.addProdukt("T", "", "PL", 1000, 1.0, 700, 1000, 1500, true, 0, 0, 0, "", "", {},
-                              {}, {}, {}, {}, {}, {}, {}, {}, {}, false, tempData, {}, nullptr);
+        TProdukt& p = andere.addProdukt(tank("PL", true), tempData, nullptr);
         suche(p, andere.getAufstellvariantenListe(), testing::sucheImRaum(5000, 5000));
         p.addZubehoer(andere.getZubehoerListe());
         p.setZubehoerListeOptional(p.getZubehoerFuerAufstellung());
@@ -255,9 +277,10 @@ TEST_F(TAusdruckTest, EmptyArticleTextsPrintBarAndBoxAbsentOnesNothing) {
     const Artikeltext leer = std::vector<std::string>{};
     for (const auto& [text, gedruckt] :
          std::vector<std::pair<Artikeltext, bool>>{{leer, true}, {std::nullopt, false}}) {
-        TProdukt& p =
-            gruppe.addProdukt("T", "", "PX", 1000, 1.0, 700, 1000, 1500, false, 0, 0, 0, "", "", {},
-                              {}, {}, {}, text, text, {}, {}, {}, {}, false, tempData, {}, nullptr);
+        TProduktDaten daten = tank("PX", false);
+        daten.Produktbeschreibung = text;
+        daten.Dimensionstext = text;
+        TProdukt& p = gruppe.addProdukt(std::move(daten), tempData, nullptr);
         RecordingPrintTarget ziel;
         ausdruck.DatanormDruck(ziel, "X", p);
         const auto& log = ziel.log(1);
@@ -282,9 +305,10 @@ TEST_F(TAusdruckTest, LongTextFillsTheLeftColumnFirst) {
         for (int i = 1; i <= zeilen; ++i) {
             texte.push_back("Zeile " + std::to_string(i));
         }
-        TProdukt& p = gruppe.addProdukt("T", "", "PX", 1000, 1.0, 700, 1000, 1500, false, 0, 0, 0,
-                                        "", "", {}, {}, {}, {}, texte, std::nullopt, {}, {}, {}, {},
-                                        false, tempData, {}, nullptr);
+        TProduktDaten daten = tank("PX", false);
+        daten.Produktbeschreibung = texte;
+        daten.Dimensionstext = std::nullopt;
+        TProdukt& p = gruppe.addProdukt(std::move(daten), tempData, nullptr);
         RecordingPrintTarget ziel;
         ausdruck.DatanormDruck(ziel, "X", p);
         const auto& log = ziel.log(1);

@@ -61,13 +61,17 @@ std::string executableDirectory(const char* argv0) {
 }
 
 void search(TDaten& daten, PlanOptions& o, bool zuruecksetzen) {
-    PlanInputs& in = o.inputs;
-    const int d = o.decimals;
-    daten.sucheLoesung(o.type, o.tankPosition, o.cornerPosition, o.boilerPosition, in.roomWidth, d,
-                       in.roomLength, d, in.roomHeight, d, in.volume, d, in.openingHeight, d,
-                       in.openingWidth, d, in.cornerWidth, d, in.cornerLength, d, in.boilerWidth, d,
-                       in.boilerLength, d, o.boilerRoom, o.protectedBoiler, o.tenCm, zuruecksetzen,
-                       false);
+    SuchAuftrag auftrag = suchAuftrag(o.inputs, o.decimals);
+    auftrag.Tankart = o.type;
+    auftrag.TankPosition = o.tankPosition;
+    auftrag.EckePosition = o.cornerPosition;
+    auftrag.HeizraumPosition = o.boilerPosition;
+    auftrag.VorgHeizraum = o.boilerRoom;
+    auftrag.VorgKessel = o.protectedBoiler;
+    auftrag.VorgKessel10 = o.tenCm;
+    auftrag.ZurueckSetzen = zuruecksetzen;
+    auftrag.ARefreshGraphic = false;
+    o.inputs = daten.sucheLoesung(auftrag).Eingaben;
 }
 
 // Throws PlanUsageError when the selection names no solution or no installation of it.

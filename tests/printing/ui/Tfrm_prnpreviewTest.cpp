@@ -205,9 +205,14 @@ TEST(PreviewTest, CancelledSetupPrintsNothing) {
 
 TEST(PreviewTest, PlanningSheetOfTheCoreComesOutInTheNewestPreview) {
     TDaten daten(std::getenv("VELMORA_BIN") ? std::getenv("VELMORA_BIN") : ".", false);
-    std::string b = "3,5", l = "4", h = "2,2", v = "5000", eh = "1,9", eb = "0,8", e1, e2, hb, hl;
-    daten.sucheLoesung("", "OL", "", "", b, 2, l, 2, h, 2, v, 0, eh, 2, eb, 2, e1, 2, e2, 2, hb, 2,
-                       hl, 2, false, false, false, true, false);
+    daten.sucheLoesung({.TankPosition = "OL",
+                        .RaumBreite = {"3,5"},
+                        .RaumLaenge = {"4"},
+                        .RaumHoehe = {"2,2"},
+                        .SollVolumen = {"5000", 0},
+                        .EinbringHoehe = {"1,9"},
+                        .EinbringBreite = {"0,8"},
+                        .ARefreshGraphic = false});
     ASSERT_TRUE(daten.istInLoesungsListe("951100"));
     daten.setProdukt("951100", false);
     daten.getAusdruck().setDruckvorschau([] { return std::make_unique<Tfrm_prnpreview>(); });
