@@ -5,8 +5,8 @@
 
 #include "base/LenientNumber.h"
 #include "base/NumberFormat.h"
-#include "widgets/CalculatorDialog.h"
 #include "calculator/CalculatorExpression.h"
+#include "widgets/CalculatorDialog.h"
 
 namespace velmora {
 

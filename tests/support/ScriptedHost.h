@@ -23,7 +23,8 @@ public:
     void showInformation(const std::string& text) override { informations.push_back(text); }
     bool askWarningYesNo(const std::string& text) override {
         questions.push_back(text);
-        if (yesNoAnswers.empty()) return false;
+        if (yesNoAnswers.empty())
+            return false;
         const bool answer = yesNoAnswers.front();
         yesNoAnswers.pop_front();
         return answer;
@@ -31,7 +32,8 @@ public:
     std::optional<std::string> inputText(const std::string& caption, const std::string& prompt,
                                          const std::string& initial) override {
         inputPrompts.push_back(caption + "|" + prompt + "|" + initial);
-        if (textAnswers.empty()) return initial;
+        if (textAnswers.empty())
+            return initial;
         std::optional<std::string> answer = textAnswers.front();
         textAnswers.pop_front();
         return answer;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "base/Utf16.h"
 #include "base/FileBytes.h"
+#include "base/Utf16.h"
 #include "catalogue/files/TMurvel.h"
 #include "catalogue/files/TQvFileHandle.h"
 

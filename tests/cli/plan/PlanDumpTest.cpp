@@ -10,9 +10,9 @@
 #include <pugixml.hpp>
 
 #include "base/LenientNumber.h"
-#include "support/TempDirectory.h"
 #include "cli/plan/JsonValue.h"
 #include "cli/plan/RunPlan.h"
+#include "support/TempDirectory.h"
 
 namespace velmora {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "support/TempDirectory.h"
 #include "cli/plan/JsonValue.h"
 #include "cli/plan/RunPlan.h"
+#include "support/TempDirectory.h"
 
 namespace velmora {
 namespace {

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "support/TempDirectory.h"
 #include "cli/plan/RunPlan.h"
+#include "support/TempDirectory.h"
 
 namespace velmora {
 namespace {
