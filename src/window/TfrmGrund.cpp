@@ -70,6 +70,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     setWindowIcon(QIcon(QString::fromStdString(AppPath) + QStringLiteral("images/velmora.png")));
     setFont(QFont(QStringLiteral("Arial"), 9));
     setFixedSize(kClientWidth, kClientHeight);
+    setAcceptDrops(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);

@@ -56,9 +56,15 @@ public:
     TDaten& daten() { return *Daten; }
     // The file dialogs of the plan commands and the material export; tests put in answers.
     void setPlanFileDialogs(PlanFileDialogs dialogs);
+    // Opens a plan file as "Plan öffnen…" does after its dialog, with the same checks and
+    // messages (a plan named at start, a plan dropped on the window).
+    void oeffnePlanDatei(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A .velmora file dropped onto the window opens.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

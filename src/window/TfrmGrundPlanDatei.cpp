@@ -3,13 +3,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLayout>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QUrl>
 
 #include "app/MaterialCsv.h"
 #include "app/PlanFile.h"
@@ -23,6 +27,7 @@
 #include "window/LoesungsAnzeige.h"
 #include "window/PlanFileDialogs.h"
 #include "window/PositionChoice.h"
+#include "window/TankMoveMode.h"
 #include "window/TfrmGrund.h"
 #include "window/VorgabenGruppe.h"
 
@@ -199,9 +204,17 @@ void TfrmGrund::onPlanSpeichern() {
 void TfrmGrund::onPlanOeffnen() {
     const QString& datei = FSitzung->planFile();
     const QString path = FDateiDialoge->openFile(this, datei.isEmpty() ? QDir::homePath() : datei);
-    if (path.isEmpty()) {
+    if (!path.isEmpty()) {
+        oeffnePlanDatei(path);
+    }
+}
+
+void TfrmGrund::oeffnePlanDatei(const QString& path) {
+    // A move or a printout in progress would carry the old plan.
+    if (FSitzung->isPrinting()) {
         return;
     }
+    FBewegung->cancel();
     // Nothing in the window changes before the whole file has been read and checked.
     const PlanFileReadResult read = readPlanFile(path.toStdString());
     if (!read.plan) {
@@ -229,6 +242,36 @@ void TfrmGrund::onPlanOeffnen() {
     if (!meldung.empty()) {
         host().showInformation(meldung);
     }
+    befehleAktualisieren();
+}
+
+namespace {
+
+// The plan file a drag carries: exactly one local file named *.velmora; empty otherwise.
+QString gezogenePlanDatei(const QMimeData* daten) {
+    if (daten == nullptr || !daten->hasUrls() || daten->urls().size() != 1) {
+        return QString();
+    }
+    const QUrl url = daten->urls().front();
+    const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+    return path.endsWith(QStringLiteral(".velmora"), Qt::CaseInsensitive) ? path : QString();
+}
+
+}  // namespace
+
+void TfrmGrund::dragEnterEvent(QDragEnterEvent* event) {
+    if (!gezogenePlanDatei(event->mimeData()).isEmpty() && !FSitzung->isPrinting()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TfrmGrund::dropEvent(QDropEvent* event) {
+    const QString path = gezogenePlanDatei(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    oeffnePlanDatei(path);
 }
 
 void TfrmGrund::onMaterialExportieren() {

@@ -55,6 +55,14 @@ int main(int argc, char** argv) {
         // ends without showing it.
         if (window.daten().getFehlendeDateien().empty()) {
             window.show();
+            // A plan named on the command line (a file manager's "open with") opens once the
+            // window is there, with the checks and messages of "Plan öffnen…".
+            const QStringList argumente = QApplication::arguments();
+            if (argumente.size() > 1) {
+                QTimer::singleShot(0, &window, [&window, plan = argumente.at(1)] {
+                    window.oeffnePlanDatei(plan);
+                });
+            }
             // Lets the installation test and the start benchmark end the program without its
             // close question.
             if (const QByteArray quitAfter = qgetenv("VELMORA_QUIT_AFTER_MS");

@@ -1,12 +1,15 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <string>
 #include <vector>
@@ -141,6 +144,35 @@ TEST_F(PlanDateiTest, AFreePositionIsDrawnAfterReopeningAndResetForgetsTheFile) 
     strg(Qt::Key_O, *window);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora – frei.velmora"));
     EXPECT_EQ(plan->image(), verschoben) << "the main plan shows the restored position";
+    EXPECT_TRUE(host.errors.empty());
+}
+
+// A plan file dropped onto the window opens as through "Plan öffnen…"; other drops are
+// refused before they land.
+TEST_F(PlanDateiTest, ADroppedPlanFileOpens) {
+    planeKeller();
+    const Ansicht geplant = ansicht(*window);
+    antwortDatei = dir.filePath(QStringLiteral("keller.velmora"));
+    strg(Qt::Key_S, *window);
+    find<QAbstractButton>("bbnVorgLoeschen")->click();
+
+    const auto ziehe = [this](const QString& path) {
+        QMimeData daten;
+        daten.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent hinein(QPoint(100, 100), Qt::CopyAction, &daten, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &hinein);
+        if (!hinein.isAccepted()) {
+            return false;
+        }
+        QDropEvent ablegen(QPointF(100, 100), Qt::CopyAction, &daten, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &ablegen);
+        return true;
+    };
+    EXPECT_FALSE(ziehe(dir.filePath(QStringLiteral("material.csv"))));
+    EXPECT_TRUE(find<QWidget>("pnlStartanzeige")->isVisible());
+    EXPECT_TRUE(ziehe(antwortDatei));
+    EXPECT_EQ(ansicht(*window), geplant);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora – keller.velmora"));
     EXPECT_TRUE(host.errors.empty());
 }
 
