@@ -14,7 +14,6 @@ void CoreSession::change(Changes what, const std::function<void()>& step) {
         emit installationChanged();
     }
     if (what) {
-        emit placementChanged();
         emit planChanged();
     }
 }

@@ -47,8 +47,7 @@ signals:
     void aboutToChange();
     void solutionsChanged();
     void installationChanged();
-    void placementChanged();
-    // Any change that the plan shows.
+    // Any change that the plan shows (every change: a free position is one too).
     void planChanged();
     void planFileChanged();
     // Moving or printing started or ended: the commands' enabled states follow.

@@ -127,8 +127,8 @@ void TfrmGrund::verbindeAnzeigen() {
     connect(FVorgaben, &VorgabenGruppe::tankartGewaehlt, this, &TfrmGrund::onTankartChanged);
     connect(FLoesung, &LoesungsAnzeige::loesungGewaehlt, this, &TfrmGrund::zeigeLoesung);
     connect(FSitzung, &CoreSession::planFileChanged, this, &TfrmGrund::zeigeTitel);
-    for (auto signal : {&CoreSession::solutionsChanged, &CoreSession::installationChanged,
-                        &CoreSession::modeChanged, &CoreSession::planFileChanged}) {
+    // A search announces its installation change too: one update per change.
+    for (auto signal : {&CoreSession::installationChanged, &CoreSession::modeChanged}) {
         connect(FSitzung, signal, this, &TfrmGrund::befehleAktualisieren);
     }
 }

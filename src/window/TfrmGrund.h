@@ -8,7 +8,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -20,6 +22,7 @@ class QRadioButton;
 
 namespace velmora {
 
+struct AufstellungsArt;
 class CoreSession;
 class HelpWindow;
 class ImpressumAnzeige;
@@ -110,6 +113,10 @@ private:
     void onVarianteLeft();
     void onVarianteRight();
     void onDrehen();
+    // One of "<", ">" and turning: the installation the step leads to, when there is one.
+    using VariantenSchritt = std::optional<std::size_t> (*)(const std::vector<AufstellungsArt>&,
+                                                            std::size_t);
+    void waehleSchritt(VariantenSchritt schritt);
     // Makes installation Index of the shown product current; ignored past the list's end.
     void waehleAufstellung(std::size_t Index);
     void onZubehoer();

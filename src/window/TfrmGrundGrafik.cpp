@@ -1,13 +1,8 @@
 // The plan views: the magnifier, the enlarged view, and free positioning of the battery with
 // the mouse.
 
-#include <QCursor>
-#include <QEvent>
+#include <QAction>
 #include <QGroupBox>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 
 #include "app/TDaten.h"

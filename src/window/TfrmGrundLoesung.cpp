@@ -1,25 +1,11 @@
 // Solutions, the shown installation and its material in the main window.
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPixmap>
 #include <QPushButton>
-#include <QTreeWidget>
-
-#include <algorithm>
 
 #include "app/TDaten.h"
 #include "app/VariantenSchritt.h"
 #include "base/AsciiCase.h"
-#include "base/NumberFormat.h"
-#include "catalogue/AnlagenPreis.h"
-#include "catalogue/TAufstellung.h"
 #include "catalogue/TProdukt.h"
-#include "catalogue/TTempData.h"
 #include "prices/ui/TfrmTankCustomPrice.h"
 #include "window/CoreSession.h"
 #include "window/LoesungsAnzeige.h"
@@ -36,27 +22,20 @@ void TfrmGrund::zeigeLoesung(const std::string& ArtNr) {
 }
 
 void TfrmGrund::onVarianteRight() {
-    if (const TProdukt* produkt = Daten->getAktuellesProdukt()) {
-        if (const auto index =
-                naechsteVariante(aufstellungsArten(*produkt), Daten->getVarianteIndex())) {
-            waehleAufstellung(*index);
-        }
-    }
+    waehleSchritt(naechsteVariante);
 }
 
 void TfrmGrund::onVarianteLeft() {
-    if (const TProdukt* produkt = Daten->getAktuellesProdukt()) {
-        if (const auto index =
-                vorherigeVariante(aufstellungsArten(*produkt), Daten->getVarianteIndex())) {
-            waehleAufstellung(*index);
-        }
-    }
+    waehleSchritt(vorherigeVariante);
 }
 
 void TfrmGrund::onDrehen() {
+    waehleSchritt(gedrehteAufstellung);
+}
+
+void TfrmGrund::waehleSchritt(VariantenSchritt schritt) {
     if (const TProdukt* produkt = Daten->getAktuellesProdukt()) {
-        if (const auto index =
-                gedrehteAufstellung(aufstellungsArten(*produkt), Daten->getVarianteIndex())) {
+        if (const auto index = schritt(aufstellungsArten(*produkt), Daten->getVarianteIndex())) {
             waehleAufstellung(*index);
         }
     }
