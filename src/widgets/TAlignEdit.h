@@ -27,6 +27,9 @@ signals:
     void calculated();
 
 protected:
+    // Undo and redo keys with nothing to undo or redo in the edit go on to the window's
+    // commands, so that they step through the plan after a value was entered.
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -518,6 +518,7 @@ void LoesungsAnzeige::onZubItemChanged(QListWidgetItem* item) {
         zeile.setChecked(item->checkState() == Qt::Checked);
     }
     aktualisiereAnlagenpreis();
+    emit zubehoerGewaehlt();
 }
 
 void LoesungsAnzeige::aktualisiereAnlagenpreis() {

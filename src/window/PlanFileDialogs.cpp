@@ -24,6 +24,10 @@ PlanFileDialogs qtPlanFileDialogs() {
         return QFileDialog::getSaveFileName(parent, QStringLiteral("Materialliste exportieren"),
                                             suggestion, QStringLiteral("CSV-Dateien (*.csv)"));
     };
+    dialogs.exportPdf = [](QWidget* parent, const QString& suggestion) {
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("PDF erstellen"), suggestion,
+                                            QStringLiteral("PDF-Dateien (*.pdf)"));
+    };
     return dialogs;
 }
 

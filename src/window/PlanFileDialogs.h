@@ -16,9 +16,10 @@ struct PlanFileDialogs {
     Ask openFile;
     Ask saveFile;
     Ask exportMaterial;
+    Ask exportPdf;
 };
 
-// Qt's file dialogs with German captions and the plan (*.velmora) or CSV filter.
+// Qt's file dialogs with German captions and the plan (*.velmora), CSV or PDF filter.
 PlanFileDialogs qtPlanFileDialogs();
 
 }  // namespace velmora

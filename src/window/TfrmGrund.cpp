@@ -1,6 +1,7 @@
 #include "window/TfrmGrund.h"
 #include "window/LoesungsAnzeige.h"
 #include "window/VorgabenGruppe.h"
+#include "window/ZuletztGeoeffnet.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -31,6 +32,7 @@
 #include "window/ImpressumAnzeige.h"
 #include "window/PlanFileDialogs.h"
 #include "window/PlanImageView.h"
+#include "window/PlanVerlauf.h"
 #include "window/PlanView.h"
 #include "window/PositionChoice.h"
 #include "window/TankMoveMode.h"
@@ -89,8 +91,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     FLoesung->verbinde(*FSitzung, AppPath);
     FBewegung = new TankMoveMode(*FSitzung, *this, this);
     // Every printout opens a fresh preview window of its own, which goes with the window.
-    Daten->getAusdruck().setDruckvorschau(
-        [this] { return std::make_unique<Tfrm_prnpreview>(this); });
+    Daten->getAusdruck().setDruckvorschau([this] { return neueDruckvorschau(); });
 
     FVorgaben->cboVorgTankart->addItem(QStringLiteral("Alle Tanks"));
     for (std::size_t index = 0; index < Daten->getAnzahlProduktgruppen(); ++index) {
@@ -111,6 +112,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     layout->activate();
     ordneImpressumAn();
     erstellePlanDateiUndHilfe();
+    erstelleVerlauf();
     erstelleBefehle();
     verbindeAnzeigen();
     FLoesung->loescheAnzeige();
@@ -210,6 +212,7 @@ void TfrmGrund::ordneImpressumAn() {
 
 void TfrmGrund::closeEvent(QCloseEvent* event) {
     FBewegung->cancel();
+    FVerlauf->merkeJetzt();
     if (!host().askWarningYesNo(schliessenFrage())) {
         event->ignore();
         return;

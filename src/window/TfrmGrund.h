@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -19,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace velmora {
 
@@ -27,15 +29,19 @@ class CoreSession;
 class HelpWindow;
 class ImpressumAnzeige;
 class LoesungsAnzeige;
+class PlanVerlauf;
 class PlanView;
 class PositionChoice;
 class TankMoveMode;
 class UpdateCheck;
 struct PlanFile;
+struct PlanStand;
 struct PlanFileDialogs;
 class TAlignEdit;
 class VorgabenGruppe;
 class TDaten;
+class Tfrm_prnpreview;
+class ZuletztGeoeffnet;
 
 // The program's main window: the inputs, the search, the solution list, the shown solution
 // with its installation and material, the plan and the imprint. It holds no planning logic;
@@ -60,8 +66,10 @@ public:
     // The file dialogs of the plan commands and the material export; tests put in answers.
     void setPlanFileDialogs(PlanFileDialogs dialogs);
     // Opens a plan file as "Plan öffnen…" does after its dialog, with the same checks and
-    // messages (a plan named at start, a plan dropped on the window).
+    // messages (a plan named at start, a plan dropped on the window, a recent plan).
     void oeffnePlanDatei(const QString& path);
+    // The steps that undo and redo walk through.
+    PlanVerlauf& verlauf() { return *FVerlauf; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,7 +93,7 @@ private:
     // A command on the window, bound to a button when there is one; the shortcut keys act
     // anywhere in the window but in the input fields, where they are typed.
     QAction* befehl(const QString& text, const QList<QKeySequence>& tasten,
-                    std::function<void()> handler, QPushButton* knopf = nullptr);
+                    std::function<void()> handler, QAbstractButton* knopf = nullptr);
     // Every command's enabled state, from the core's state and the window's mode.
     void befehleAktualisieren();
     void waehleNachbarzeile(int schritt);
@@ -97,6 +105,9 @@ private:
     // Shows the solution area in place of the start panel.
     void zeigeLoesungsanzeige();
     void onLoeschen();
+    // The start panel in place of the solution area, the search result gone; setzeVorgaben
+    // puts the inputs it shows.
+    void zeigeStartanzeige(const std::function<void()>& setzeVorgaben);
     void onTankartChanged();
     // The catalogue's defaults in the inputs, no corner, no boiler room.
     void setzeStandardwerte();
@@ -145,19 +156,35 @@ private:
 
     // --- plan files, material export, help, update check (TfrmGrundPlanDatei.cpp) ---
     void erstellePlanDateiUndHilfe();
+    // The menu of the recent plans, built when it opens.
+    void zeigeZuletztGeoeffnet();
+    void oeffneZuletztGeoeffnet(const QString& path);
     void onPlanSpeichern();
     void onPlanOeffnen();
     void onMaterialExportieren();
+    // A preview window of its own for a printout; its PDF goes where the user says.
+    std::unique_ptr<Tfrm_prnpreview> neueDruckvorschau();
     void onHilfe();
     // The plan the window shows: its inputs and the core's choice.
     PlanFile aktuellerPlan() const;
     // Puts a plan's inputs into the controls; returns a note when its type is unknown.
     std::string setzePlanVorgaben(const PlanFile& plan);
+    // Brings a plan back into the window and the core; returns what could not be restored.
+    std::string stellePlanHer(const PlanFile& plan);
     // A solution is shown that differs from the last saved or opened plan.
     bool planUngespeichert() const;
     std::string schliessenFrage() const;
     void merkePlanDatei(const QString& path, PlanFile plan);
+    // The caption: the plan file's name, marked while the plan differs from it.
     void zeigeTitel();
+
+    // --- undo and redo (TfrmGrundVerlauf.cpp) ---
+    void erstelleVerlauf();
+    // The plan as shown, as an undo step compares it.
+    PlanStand angezeigterStand() const;
+    void stelleStandHer(const PlanStand& stand);
+    void onRueckgaengig();
+    void onWiederholen();
     // A file name in the plan's directory named after the project, with the suffix.
     QString vorschlag(const QString& suffix) const;
 
@@ -167,6 +194,8 @@ private:
     std::string VorgRaumBreite, VorgRaumLaenge, VorgRaumHoehe, VorgSollVolumen, VorgEinbringHoehe,
         VorgEinbringBreite, VorgEckeBreite, VorgEckeLaenge, VorgheizraumBreite, VorgHeizraumLaenge;
     bool loesungVorhanden = false;
+    // The inputs and positions as the last search left them, without a choice.
+    std::unique_ptr<PlanFile> FGesuchterPlan;
 
     // Logo strip.
     QLabel* imgLogo = nullptr;
@@ -208,7 +237,13 @@ private:
     QAction* aVorherigeZeile = nullptr;
     QAction* aGrafikGross = nullptr;
     QAction* aGrafikKlein = nullptr;
+    QAction* aRueckgaengig = nullptr;
+    QAction* aWiederholen = nullptr;
     QList<QAction*> aEckTasten;
+
+    PlanVerlauf* FVerlauf = nullptr;
+    QToolButton* bbnRueckgaengig = nullptr;
+    QToolButton* bbnWiederholen = nullptr;
 
     // Plan files, help and update check.
     std::unique_ptr<PlanFileDialogs> FDateiDialoge;
@@ -216,6 +251,8 @@ private:
     HelpWindow* FHilfe = nullptr;
     UpdateCheck* FUpdateCheck = nullptr;
     QPushButton* bbnPlanOeffnen = nullptr;
+    QToolButton* bbnZuletztGeoeffnet = nullptr;
+    std::unique_ptr<ZuletztGeoeffnet> FZuletzt;
     QPushButton* bbnPlanSpeichern = nullptr;
     QPushButton* bbnHilfe = nullptr;
     QPushButton* bbnZubExport = nullptr;

@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 #include <functional>
 
@@ -24,6 +26,7 @@
 #include "window/CoreSession.h"
 #include "window/ImpressumAnzeige.h"
 #include "window/LoesungsAnzeige.h"
+#include "window/PlanVerlauf.h"
 #include "window/PositionChoice.h"
 #include "window/TankMoveMode.h"
 #include "window/TfrmGrund.h"
@@ -40,7 +43,7 @@ QKeySequence nummernblock(int key, Qt::KeyboardModifiers modifiers = {}) {
 }  // namespace
 
 QAction* TfrmGrund::befehl(const QString& text, const QList<QKeySequence>& tasten,
-                           std::function<void()> handler, QPushButton* knopf) {
+                           std::function<void()> handler, QAbstractButton* knopf) {
     auto* action = new QAction(text, this);
     action->setShortcuts(tasten);
     action->setShortcutContext(Qt::WindowShortcut);
@@ -52,8 +55,8 @@ QAction* TfrmGrund::befehl(const QString& text, const QList<QKeySequence>& taste
         befehleAktualisieren();
     });
     if (knopf != nullptr) {
-        connect(knopf, &QPushButton::clicked, action, &QAction::trigger);
-        connect(action, &QAction::enabledChanged, knopf, &QPushButton::setEnabled);
+        connect(knopf, &QAbstractButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, knopf, &QAbstractButton::setEnabled);
     }
     return action;
 }
@@ -77,6 +80,12 @@ void TfrmGrund::erstelleBefehle() {
                           nur(&TfrmGrund::onPlanOeffnen), bbnPlanOeffnen);
     aPlanSpeichern = befehl(QStringLiteral("Plan speichern…"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
                             nur(&TfrmGrund::onPlanSpeichern), bbnPlanSpeichern);
+    aRueckgaengig = befehl(QStringLiteral("Rückgängig"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                           nur(&TfrmGrund::onRueckgaengig), bbnRueckgaengig);
+    aWiederholen =
+        befehl(QStringLiteral("Wiederholen"),
+               {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+               nur(&TfrmGrund::onWiederholen), bbnWiederholen);
     aHilfe = befehl(QStringLiteral("Anleitung"), {QKeySequence(Qt::Key_F1)},
                     nur(&TfrmGrund::onHilfe), bbnHilfe);
     aDrucken = befehl(QStringLiteral("Drucken"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
@@ -139,6 +148,7 @@ void TfrmGrund::befehleAktualisieren() {
                             aMaterialOK, aNaechsteZeile, aVorherigeZeile}) {
         action->setEnabled(frei);
     }
+    bbnZuletztGeoeffnet->setEnabled(frei);
     for (QAction* action : aEckTasten) {
         action->setEnabled(frei);
     }
@@ -152,6 +162,15 @@ void TfrmGrund::befehleAktualisieren() {
     aDrehen->setEnabled(varianten.drehen);
     aGrafikGross->setEnabled(frei && !isGrafikGrossOpen() && FLoesung->isLoesungsanzeigeSichtbar());
     aGrafikKlein->setEnabled(frei && isGrafikGrossOpen());
+    const QUndoStack& schritte = FVerlauf->stack();
+    aRueckgaengig->setEnabled(frei && schritte.canUndo());
+    aWiederholen->setEnabled(frei && schritte.canRedo());
+    bbnRueckgaengig->setToolTip(
+        schritte.canUndo() ? QStringLiteral("Rückgängig: %1 (Strg+Z)").arg(schritte.undoText())
+                           : QStringLiteral("Rückgängig (Strg+Z)"));
+    bbnWiederholen->setToolTip(
+        schritte.canRedo() ? QStringLiteral("Wiederholen: %1 (Strg+Y)").arg(schritte.redoText())
+                           : QStringLiteral("Wiederholen (Strg+Y)"));
     FLoesung->spbTankPositioning->setEnabled(loesungGezeigt() && !FSitzung->isPrinting());
     // Controls without a command of their own (inputs, list, ticks, positions) wait too.
     const bool eingaben = !FSitzung->isPrinting();

@@ -9,27 +9,33 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLayout>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
+#include <QToolButton>
 #include <QUrl>
 
 #include "app/MaterialCsv.h"
 #include "app/PlanFile.h"
 #include "app/PlanRestore.h"
 #include "app/TDaten.h"
+#include "base/FileName.h"
 #include "base/Host.h"
 #include "platform/qt/UpdateCheck.h"
+#include "printing/ui/Tfrm_prnpreview.h"
 #include "widgets/TAlignEdit.h"
+#include "window/Benutzereinstellungen.h"
 #include "window/CoreSession.h"
 #include "window/HelpWindow.h"
 #include "window/LoesungsAnzeige.h"
 #include "window/PlanFileDialogs.h"
+#include "window/PlanVerlauf.h"
 #include "window/PositionChoice.h"
 #include "window/TankMoveMode.h"
 #include "window/TfrmGrund.h"
 #include "window/VorgabenGruppe.h"
+#include "window/ZuletztGeoeffnet.h"
 
 namespace velmora {
 
@@ -48,12 +54,20 @@ QString mitEndung(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
 }
 
-// The settings file of the user, where the owner of an installation may set the update
-// address (~/.config/HalvexVelmora/Velmora.ini).
-QUrl konfigurierteUpdateAdresse() {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
-                             QStringLiteral("HalvexVelmora"), QStringLiteral("Velmora"));
-    return updateAddress(settings);
+QToolButton* kleinerKnopf(const char* name, const QString& text, QWidget* parent) {
+    auto* knopf = new QToolButton(parent);
+    knopf->setObjectName(QString::fromLatin1(name));
+    knopf->setText(text);
+    knopf->setFocusPolicy(Qt::TabFocus);
+    knopf->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    return knopf;
+}
+
+QHBoxLayout* zeile(QVBoxLayout* spalte) {
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(2);
+    spalte->addLayout(layout);
+    return layout;
 }
 
 }  // namespace
@@ -65,16 +79,37 @@ void TfrmGrund::erstellePlanDateiUndHilfe() {
     bbnPlanOeffnen = new QPushButton(QStringLiteral("Plan öffnen…"), pnlDatei);
     bbnPlanOeffnen->setObjectName(QStringLiteral("bbnPlanOeffnen"));
     bbnPlanOeffnen->setToolTip(QStringLiteral("Einen gespeicherten Plan öffnen (Strg+O)"));
+    bbnZuletztGeoeffnet = kleinerKnopf("bbnZuletztGeoeffnet", QString(), pnlDatei);
+    bbnZuletztGeoeffnet->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    bbnZuletztGeoeffnet->setToolTip(QStringLiteral("Zuletzt geöffnete Pläne"));
+    bbnZuletztGeoeffnet->setPopupMode(QToolButton::InstantPopup);
+    bbnZuletztGeoeffnet->setArrowType(Qt::DownArrow);
+    auto* zuletzt = new QMenu(bbnZuletztGeoeffnet);
+    zuletzt->setObjectName(QStringLiteral("mnuZuletztGeoeffnet"));
+    bbnZuletztGeoeffnet->setMenu(zuletzt);
+    connect(zuletzt, &QMenu::aboutToShow, this, &TfrmGrund::zeigeZuletztGeoeffnet);
     bbnPlanSpeichern = new QPushButton(QStringLiteral("Plan speichern…"), pnlDatei);
     bbnPlanSpeichern->setObjectName(QStringLiteral("bbnPlanSpeichern"));
     bbnPlanSpeichern->setToolTip(QStringLiteral("Den angezeigten Plan speichern (Strg+S)"));
+    bbnRueckgaengig = kleinerKnopf("bbnRueckgaengig", QStringLiteral("↶"), pnlDatei);
+    bbnWiederholen = kleinerKnopf("bbnWiederholen", QStringLiteral("↷"), pnlDatei);
     bbnHilfe = new QPushButton(QStringLiteral("?"), pnlDatei);
     bbnHilfe->setObjectName(QStringLiteral("bbnHilfe"));
     bbnHilfe->setToolTip(QStringLiteral("Anleitung (F1)"));
     for (QPushButton* befehl : {bbnPlanOeffnen, bbnPlanSpeichern, bbnHilfe}) {
         befehl->setFocusPolicy(Qt::TabFocus);
-        pnlDatei->layout()->addWidget(befehl);
     }
+    auto* spalte = static_cast<QVBoxLayout*>(pnlDatei->layout());
+    QHBoxLayout* oeffnen = zeile(spalte);
+    oeffnen->addWidget(bbnPlanOeffnen, 1);
+    oeffnen->addWidget(bbnZuletztGeoeffnet);
+    spalte->addWidget(bbnPlanSpeichern);
+    QHBoxLayout* schritte = zeile(spalte);
+    for (QWidget* knopf :
+         std::initializer_list<QWidget*>{bbnRueckgaengig, bbnWiederholen, bbnHilfe}) {
+        schritte->addWidget(knopf, 1);
+    }
+    FZuletzt = std::make_unique<ZuletztGeoeffnet>();
 
     bbnZubExport =
         new QPushButton(QStringLiteral("Materialliste exportieren…"), FLoesung->gboZubehoer);
@@ -83,7 +118,7 @@ void TfrmGrund::erstellePlanDateiUndHilfe() {
         ->addWidget(bbnZubExport, 1, 0, Qt::AlignLeft);
 
     FUpdateCheck = new UpdateCheck(qt(TDaten::getAktuelleVersion()), this);
-    FUpdateCheck->start(konfigurierteUpdateAdresse());
+    FUpdateCheck->start(updateAddress(benutzerEinstellungen()));
 }
 
 void TfrmGrund::setPlanFileDialogs(PlanFileDialogs dialogs) {
@@ -155,21 +190,32 @@ bool TfrmGrund::planUngespeichert() const {
 
 std::string TfrmGrund::schliessenFrage() const {
     const std::string frage = "Möchten Sie HALVEX Velmora wirklich schließen?";
-    return planUngespeichert()
-               ? "Der angezeigte Plan ist nicht gespeichert; seine Änderungen gehen verloren.\r\n" +
-                     frage
-               : frage;
+    if (!planUngespeichert()) {
+        return frage;
+    }
+    const std::string aenderungen = FVerlauf->ungespeicherteAenderungen();
+    return (aenderungen.empty()
+                ? "Der angezeigte Plan ist nicht gespeichert; seine Änderungen gehen verloren."
+                : "Der angezeigte Plan ist nicht gespeichert; diese Änderungen gehen verloren: " +
+                      aenderungen + ".") +
+           "\r\n" + frage;
 }
 
 void TfrmGrund::merkePlanDatei(const QString& path, PlanFile plan) {
     FGespeicherterPlan = std::make_unique<PlanFile>(std::move(plan));
+    FVerlauf->setzeGespeichert();
+    FZuletzt->nimmAuf(path);
     FSitzung->setPlanFile(path);
+    zeigeTitel();
 }
 
 void TfrmGrund::zeigeTitel() {
     const QString& datei = FSitzung->planFile();
-    setWindowTitle(datei.isEmpty() ? QStringLiteral("Velmora")
-                                   : QStringLiteral("Velmora – ") + QFileInfo(datei).fileName());
+    // Qt puts the mark where "[*]" stands, while the window is modified.
+    setWindowTitle((datei.isEmpty() ? QStringLiteral("Velmora")
+                                    : QStringLiteral("Velmora – ") + QFileInfo(datei).fileName()) +
+                   QStringLiteral("[*]"));
+    setWindowModified(planUngespeichert());
 }
 
 QString TfrmGrund::vorschlag(const QString& suffix) const {
@@ -222,27 +268,63 @@ void TfrmGrund::oeffnePlanDatei(const QString& path) {
         return;
     }
     closeGrafikGross();
-    // The inputs are set without the automatic re-search of a single change.
-    loesungVorhanden = false;
-    const std::string gruppenHinweis = setzePlanVorgaben(*read.plan);
-    PlanRestoreReport report;
-    // The restored choice, variant and free position reach every view at once.
-    FSitzung->change(CoreSession::Solutions, [&] {
-        report = restorePlan(*Daten, *read.plan, [this] { sucheLoesung(false); });
-    });
-    loesungVorhanden = true;
-    zeigeLoesungsanzeige();
-    FLoesung->zeigeAktuelleLoesungErneut();
+    FVerlauf->benenneNaechstenSchritt("Plan geöffnet");
+    const std::string meldung = stellePlanHer(*read.plan);
     merkePlanDatei(path, aktuellerPlan());
-
-    std::string meldung = report.message();
-    if (!gruppenHinweis.empty()) {
-        meldung = gruppenHinweis + (meldung.empty() ? "" : "\r\n" + meldung);
-    }
     if (!meldung.empty()) {
         host().showInformation(meldung);
     }
     befehleAktualisieren();
+}
+
+std::string TfrmGrund::stellePlanHer(const PlanFile& plan) {
+    // The inputs are set without the automatic re-search of a single change.
+    loesungVorhanden = false;
+    const std::string gruppenHinweis = setzePlanVorgaben(plan);
+    PlanRestoreReport report;
+    // The restored choice, variant and free position reach every view at once.
+    FSitzung->change(CoreSession::Solutions,
+                     [&] { report = restorePlan(*Daten, plan, [this] { sucheLoesung(false); }); });
+    loesungVorhanden = true;
+    zeigeLoesungsanzeige();
+    FLoesung->zeigeAktuelleLoesungErneut();
+    const std::string meldung = report.message();
+    if (gruppenHinweis.empty()) {
+        return meldung;
+    }
+    return gruppenHinweis + (meldung.empty() ? "" : "\r\n" + meldung);
+}
+
+void TfrmGrund::zeigeZuletztGeoeffnet() {
+    QMenu* menu = bbnZuletztGeoeffnet->menu();
+    menu->clear();
+    const QStringList dateien = FZuletzt->dateien();
+    for (int index = 0; index < dateien.size(); ++index) {
+        const QString& path = dateien[index];
+        QAction* eintrag = menu->addAction(
+            QStringLiteral("&%1 %2").arg(index + 1).arg(QFileInfo(path).fileName()));
+        eintrag->setToolTip(path);
+        eintrag->setStatusTip(path);
+        connect(eintrag, &QAction::triggered, this, [this, path] { oeffneZuletztGeoeffnet(path); });
+    }
+    if (dateien.isEmpty()) {
+        menu->addAction(QStringLiteral("Noch kein Plan geöffnet oder gespeichert"))
+            ->setEnabled(false);
+    }
+    menu->setToolTipsVisible(true);
+}
+
+void TfrmGrund::oeffneZuletztGeoeffnet(const QString& path) {
+    if (!aPlanOeffnen->isEnabled()) {
+        return;
+    }
+    if (!QFileInfo::exists(path)) {
+        FZuletzt->entferne(path);
+        host().showError("Die Datei " + quotedFileName(path.toStdString()) +
+                         " gibt es nicht mehr; sie wird aus der Liste genommen.");
+        return;
+    }
+    oeffnePlanDatei(path);
 }
 
 namespace {
@@ -287,6 +369,15 @@ void TfrmGrund::onMaterialExportieren() {
                           error)) {
         host().showError(error);
     }
+}
+
+std::unique_ptr<Tfrm_prnpreview> TfrmGrund::neueDruckvorschau() {
+    auto vorschau = std::make_unique<Tfrm_prnpreview>(this);
+    vorschau->setPdfFile([this](QWidget* parent) {
+        const QString gewaehlt = FDateiDialoge->exportPdf(parent, vorschlag(QStringLiteral("pdf")));
+        return gewaehlt.isEmpty() ? gewaehlt : mitEndung(gewaehlt, QStringLiteral("pdf"));
+    });
+    return vorschau;
 }
 
 void TfrmGrund::onHilfe() {

@@ -48,22 +48,27 @@ void TfrmGrund::zeigeLoesungsanzeige() {
 }
 
 void TfrmGrund::onLoeschen() {
-    FLoesung->zeigeLoesungsanzeige(false);
-    FLoesung->zeigeZeichnungsebene();
-    imgHeader->hide();
-    setzeStandardwerte();
-
-    loesungVorhanden = false;
-    Tankposition->press("OL");
-    FLoesung->setzeAuswahlZurueck();
-    Eckenposition->setEnabled(false);
-    Tankposition->setAllVisible();
-    Kesselposition->setEnabled(false);
-    Kesselposition->setAllVisible();
-    FSitzung->change(CoreSession::Solutions, [this] { Daten->setzeLoesungZurueck(); });
+    zeigeStartanzeige([this] {
+        setzeStandardwerte();
+        Tankposition->press("OL");
+        Tankposition->setAllVisible();
+        Eckenposition->setEnabled(false);
+        Kesselposition->setEnabled(false);
+        Kesselposition->setAllVisible();
+    });
     // The shown plan is no longer the opened file's.
     FGespeicherterPlan.reset();
     FSitzung->setPlanFile(QString());
+}
+
+void TfrmGrund::zeigeStartanzeige(const std::function<void()>& setzeVorgaben) {
+    FLoesung->zeigeLoesungsanzeige(false);
+    FLoesung->zeigeZeichnungsebene();
+    imgHeader->hide();
+    loesungVorhanden = false;
+    setzeVorgaben();
+    FLoesung->setzeAuswahlZurueck();
+    FSitzung->change(CoreSession::Solutions, [this] { Daten->setzeLoesungZurueck(); });
 }
 
 void TfrmGrund::setzeStandardwerte() {
@@ -218,6 +223,9 @@ void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
     if (tempData.loesung) {
         imgHeader->show();
     }
+    FGesuchterPlan = std::make_unique<PlanFile>(aktuellerPlan());
+    FGesuchterPlan->projectName.clear();
+    FGesuchterPlan->selection.reset();
 }
 
 void TfrmGrund::automatischeSuche() {

@@ -2,97 +2,21 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QTemporaryDir>
-#include <QTreeWidget>
 #include <QUrl>
 
-#include <string>
-#include <vector>
-
-#include "WindowFixture.h"
+#include "PlanDateiFixture.h"
 #include "app/MaterialCsv.h"
 #include "app/TDaten.h"
 #include "drawing/TGrafik.h"
-#include "widgets/TAlignEdit.h"
 #include "window/HelpWindow.h"
-#include "window/PlanFileDialogs.h"
 #include "window/PlanImageView.h"
 
 namespace velmora::testing {
 namespace {
 
-// What a user sees of a plan: inputs, the chosen solution, its installation and material.
-struct Ansicht {
-    std::vector<std::string> texte;
-    std::vector<bool> haken;
-
-    friend bool operator==(const Ansicht&, const Ansicht&) = default;
-};
-
-Ansicht ansicht(TfrmGrund& window) {
-    Ansicht a;
-    for (const char* name : {"edtVorgRaumBreite", "edtVorgRaumLaenge", "edtVorgSollVolumen",
-                             "edtVorgHeizraumBreite", "edtVorgEckeBreite"}) {
-        a.texte.push_back(window.findChild<QLineEdit*>(name)->text().toStdString());
-    }
-    for (const char* name : {"lblLoesTankart", "pnlVariante", "lblLoesTankmasse"}) {
-        a.texte.push_back(window.findChild<QLabel*>(name)->text().toStdString());
-    }
-    a.texte.push_back(window.findChild<QLineEdit*>("edtZubAnlagenpreis")->text().toStdString());
-    const auto* material = window.findChild<QListWidget*>("clbZubAuswahl");
-    for (int row = 0; row < material->count(); ++row) {
-        a.haken.push_back(material->item(row)->checkState() == Qt::Checked);
-    }
-    return a;
-}
-
-class PlanDateiTest : public WindowFixture {
-protected:
-    void SetUp() override {
-        WindowFixture::SetUp();
-        window->setPlanFileDialogs(dialoge());
-    }
-
-    PlanFileDialogs dialoge() {
-        const auto antwort = [this](QWidget*, const QString&) { return antwortDatei; };
-        return {antwort, antwort, antwort};
-    }
-
-    // A search, the second solution, its next installation and one ticked accessory.
-    void planeKeller() {
-        find<QLineEdit>("edtVorgRaumBreite")->setText(QStringLiteral("3,5"));
-        find<QLineEdit>("edtVorgSollVolumen")->setText(QStringLiteral("5000"));
-        find<QAbstractButton>("chkVorgHeizraum")->click();
-        find<QAbstractButton>("bbnVorgLoesungen")->click();
-        auto* liste = find<QTreeWidget>("lviLoesungsanzeige");
-        ASSERT_GT(liste->topLevelItemCount(), 1);
-        liste->setCurrentItem(liste->topLevelItem(1));
-        if (auto* weiter = find<QAbstractButton>("bbnVarianteRight"); weiter->isEnabled()) {
-            weiter->click();
-        }
-        find<QAbstractButton>("btnZubehoer")->click();
-        auto* material = find<QListWidget>("clbZubAuswahl");
-        for (int row = 0; row < material->count(); ++row) {
-            QListWidgetItem* zeile = material->item(row);
-            if (zeile->flags().testFlag(Qt::ItemIsEnabled) &&
-                zeile->checkState() == Qt::Unchecked) {
-                zeile->setCheckState(Qt::Checked);
-                return;
-            }
-        }
-        FAIL() << "no optional accessory";
-    }
-
-    void strg(Qt::Key key, TfrmGrund& ziel) { QTest::keyClick(&ziel, key, Qt::ControlModifier); }
-
-    QTemporaryDir dir;
-    QString antwortDatei;
-};
+using PlanDateiTest = PlanDateiFixture;
 
 TEST_F(PlanDateiTest, SavedPlanReopensInAFreshWindow) {
     planeKeller();
@@ -100,7 +24,7 @@ TEST_F(PlanDateiTest, SavedPlanReopensInAFreshWindow) {
     antwortDatei = dir.filePath(QStringLiteral("keller"));
     strg(Qt::Key_S, *window);
     ASSERT_TRUE(QFile::exists(dir.filePath(QStringLiteral("keller.velmora"))));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora – keller.velmora"));
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora"));
     EXPECT_TRUE(host.errors.empty());
 
     TfrmGrund zweites(std::getenv("VELMORA_BIN"));
@@ -111,7 +35,7 @@ TEST_F(PlanDateiTest, SavedPlanReopensInAFreshWindow) {
     antwortDatei = dir.filePath(QStringLiteral("keller.velmora"));
     strg(Qt::Key_O, zweites);
     EXPECT_EQ(ansicht(zweites), geplant);
-    EXPECT_EQ(zweites.windowTitle(), QStringLiteral("Velmora – keller.velmora"));
+    EXPECT_EQ(caption(zweites), QStringLiteral("Velmora – keller.velmora"));
     EXPECT_TRUE(host.informations.empty());
     EXPECT_TRUE(host.errors.empty());
 }
@@ -138,11 +62,11 @@ TEST_F(PlanDateiTest, AFreePositionIsDrawnAfterReopeningAndResetForgetsTheFile) 
     antwortDatei = dir.filePath(QStringLiteral("frei.velmora"));
     strg(Qt::Key_S, *window);
     find<QAbstractButton>("bbnVorgLoeschen")->click();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora"));
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora"));
     EXPECT_NE(plan->image(), verschoben);
 
     strg(Qt::Key_O, *window);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora – frei.velmora"));
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora – frei.velmora"));
     EXPECT_EQ(plan->image(), verschoben) << "the main plan shows the restored position";
     EXPECT_TRUE(host.errors.empty());
 }
@@ -172,7 +96,7 @@ TEST_F(PlanDateiTest, ADroppedPlanFileOpens) {
     EXPECT_TRUE(find<QWidget>("pnlStartanzeige")->isVisible());
     EXPECT_TRUE(ziehe(antwortDatei));
     EXPECT_EQ(ansicht(*window), geplant);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora – keller.velmora"));
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora"));
     EXPECT_TRUE(host.errors.empty());
 }
 
@@ -189,24 +113,37 @@ TEST_F(PlanDateiTest, UnreadableFileChangesNothingAndSaysSoOnce) {
                                                     "\" kann nicht geöffnet werden: der Eintrag "
                                                     "\"inputs\" ist kein Objekt."});
     EXPECT_EQ(ansicht(*window), vorher);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora"));
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora*"));
 }
 
-TEST_F(PlanDateiTest, CloseQuestionWarnsAboutAnUnsavedPlan) {
+// The caption marks a plan that differs from its file, and the close question names the
+// steps that would be lost.
+TEST_F(PlanDateiTest, UnsavedChangesAreMarkedAndNamed) {
     const std::string frage = "Möchten Sie HALVEX Velmora wirklich schließen?";
     window->close();
     planeKeller();
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora*"));
     window->close();
     antwortDatei = dir.filePath(QStringLiteral("keller.velmora"));
     strg(Qt::Key_S, *window);
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora"));
     window->close();
-    EXPECT_EQ(host.questions,
-              (std::vector<std::string>{
-                  frage,
-                  "Der angezeigte Plan ist nicht gespeichert; seine Änderungen gehen "
-                  "verloren.\r\n" +
-                      frage,
-                  frage}));
+    key(Qt::Key_3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora*"));
+    window->close();
+    strg(Qt::Key_Z, *window);
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora"));
+    window->close();
+    const std::string verloren =
+        "Der angezeigte Plan ist nicht gespeichert; diese Änderungen gehen verloren: ";
+    EXPECT_EQ(
+        host.questions,
+        (std::vector<std::string>{
+            frage,
+            verloren + "Vorgaben geändert, Lösungen gesucht, Lösung gewählt, Zubehör gewählt.\r\n" +
+                frage,
+            frage, verloren + "Tankposition geändert.\r\n" + frage, frage}));
     EXPECT_TRUE(window->isVisible());
 }
 

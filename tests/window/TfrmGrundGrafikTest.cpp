@@ -290,7 +290,7 @@ TEST_F(PlanViewTest, CommandsWaitWhileTheBatteryIsCarried) {
         ++dialoge;
         return QString();
     };
-    window->setPlanFileDialogs(PlanFileDialogs{zaehle, zaehle, zaehle});
+    window->setPlanFileDialogs(PlanFileDialogs{zaehle, zaehle, zaehle, zaehle});
     const TPoints placed = aufstellung()->getTankPosition();
     pickUpAndMoveTo(pixel(1500, 2000));
 

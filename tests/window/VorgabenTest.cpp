@@ -13,7 +13,7 @@ namespace {
 using VorgabenTest = WindowFixture;
 
 TEST_F(VorgabenTest, StartsWithTheCatalogueDefaultsAndTheTypeList) {
-    EXPECT_EQ(window->windowTitle().toStdString(), "Velmora");
+    EXPECT_EQ(caption(*window).toStdString(), "Velmora");
     EXPECT_EQ(window->size(), QSize(978, 732));
     EXPECT_EQ(text("edtVorgRaumBreite"), "3,00");
     EXPECT_EQ(text("edtVorgSollVolumen"), "3000,00");
@@ -151,8 +151,8 @@ TEST_F(VorgabenTest, AnsweringNoToTheCloseQuestionKeepsEverything) {
     ASSERT_EQ(host.questions.size(), 1U);
     // The shown plan was never saved: the question warns about that first.
     EXPECT_EQ(host.questions.front(),
-              "Der angezeigte Plan ist nicht gespeichert; seine Änderungen gehen verloren.\r\n"
-              "Möchten Sie HALVEX Velmora wirklich schließen?");
+              "Der angezeigte Plan ist nicht gespeichert; diese Änderungen gehen verloren: "
+              "Lösungen gesucht.\r\nMöchten Sie HALVEX Velmora wirklich schließen?");
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(text("edtVorgRaumHoehe"), "2,5");
     EXPECT_EQ(text("lblLoesTankart"), "HALVEX Batterietank PE 1000 l");

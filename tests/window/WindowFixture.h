@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdlib>
 #include <memory>
@@ -60,6 +61,8 @@ protected:
         find<QWidget>("cboVorgTankart")->setFocus(Qt::TabFocusReason);
     }
     void click(const char* name) { find<QAbstractButton>(name)->click(); }
+    // The caption as the window system shows it, with the mark of unsaved changes.
+    static QString caption(const QWidget& fenster) { return fenster.windowHandle()->title(); }
     // A key pressed and released while a button (not an input field) has the focus.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::KeypadModifier) {
         QWidget* target = find<QWidget>("bbnVorgLoesungen");

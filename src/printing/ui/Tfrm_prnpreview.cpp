@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/Host.h"
 #include "platform/qt/QtPagePrinting.h"
 #include "printing/ui/PageView.h"
 
@@ -66,7 +67,6 @@ Tfrm_prnpreview::Tfrm_prnpreview(QWidget* parent)
 
     setZoomState(ZoomState::WholePage);
     setWindowTitle(QString::fromStdString(printJobTitle_));
-    spbSaverPDF_->setEnabled(false);
     updatePrintButton();
 }
 
@@ -286,6 +286,7 @@ QFrame* Tfrm_prnpreview::buildDirectPrintPanel() {
         speEndPage_->setEnabled(selected);
     });
     connect(printButton_, &QPushButton::clicked, this, [this] { PrintButtonClick(); });
+    connect(spbSaverPDF_, &QPushButton::clicked, this, [this] { SavePdfClick(); });
     return pnlDPrint_;
 }
 
@@ -353,7 +354,14 @@ void Tfrm_prnpreview::PrintPreviewChange() {
 
 void Tfrm_prnpreview::updatePrintButton() {
     // The print dialog always offers its PDF printer, so a printer is always installed.
-    printButton_->setEnabled(!is_printing_ && document_.pageCount() > 0);
+    const bool recorded = !is_printing_ && document_.pageCount() > 0;
+    printButton_->setEnabled(recorded);
+    spbSaverPDF_->setEnabled(recorded && pdfFile_);
+}
+
+void Tfrm_prnpreview::setPdfFile(PdfFile ask) {
+    pdfFile_ = std::move(ask);
+    updatePrintButton();
 }
 
 void Tfrm_prnpreview::updateThumbnails() {
@@ -483,6 +491,17 @@ void Tfrm_prnpreview::PrintButtonClick() {
                        pagesToPrint(selectedRange(), document_.pageCount(), currentPage(),
                                     speStartPage_->value(), speEndPage_->value()));
     updatePrintButton();
+}
+
+void Tfrm_prnpreview::SavePdfClick() {
+    if (!spbSaverPDF_->isEnabled()) {
+        return;
+    }
+    const QString file = pdfFile_(this);
+    std::string error;
+    if (!file.isEmpty() && !writePdfAtomically(document_, file.toStdString(), error)) {
+        host().showError(error);
+    }
 }
 
 void Tfrm_prnpreview::closeEvent(QCloseEvent* event) {

@@ -45,6 +45,11 @@ public:
     using PrinterSetup = std::function<bool(QPrinter&)>;
     void setPrinterSetup(PrinterSetup setup) { printerSetup_ = std::move(setup); }
 
+    // Where "PDF erstellen" writes: asks for the file (empty cancels). Without it the button
+    // stays disabled.
+    using PdfFile = std::function<QString(QWidget* parent)>;
+    void setPdfFile(PdfFile ask);
+
     const QtRecordedDocument& document() const { return document_; }
     const std::string& PrintJobTitle() const { return printJobTitle_; }
     bool isPrinting() const { return is_printing_; }
@@ -58,6 +63,8 @@ public:
 
     // Shows the setup step, then prints the pages the direct-print panel selects.
     void PrintButtonClick();
+    // Asks for the file and writes every page into it as a PDF.
+    void SavePdfClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +81,7 @@ private:
     void PrintPreviewZoomChange();
     void applyZoom();
     void updateThumbnails();
+    // The print and PDF buttons, usable once the recording is done.
     void updatePrintButton();
     PrintRange selectedRange() const;
 
@@ -83,6 +91,7 @@ private:
     int zoom_ = 100;
     ZoomState zoomState_ = ZoomState::WholePage;
     PrinterSetup printerSetup_;
+    PdfFile pdfFile_;
 
     QComboBox* zoomComboBox_ = nullptr;
     QToolButton* spbDirectPrint_ = nullptr;

@@ -1,0 +1,105 @@
+#include "window/PlanVerlauf.h"
+
+#include <QTimer>
+#include <QUndoCommand>
+
+#include <algorithm>
+#include <vector>
+
+namespace velmora {
+
+// One recorded step: the plan before and after it. Pushing it does not redo it, the window
+// shows the result already.
+class PlanSchritt : public QUndoCommand {
+public:
+    PlanSchritt(PlanVerlauf& verlauf, PlanStand vorher, PlanStand nachher, const std::string& name)
+        : QUndoCommand(QString::fromStdString(name)),
+          verlauf_(verlauf),
+          vorher_(std::move(vorher)),
+          nachher_(std::move(nachher)) {}
+
+    void undo() override { verlauf_.stelleHer(vorher_); }
+    void redo() override {
+        if (gepusht_) {
+            verlauf_.stelleHer(nachher_);
+        }
+        gepusht_ = true;
+    }
+
+private:
+    PlanVerlauf& verlauf_;
+    PlanStand vorher_;
+    PlanStand nachher_;
+    bool gepusht_ = false;
+};
+
+namespace {
+
+// Steps kept; a step holds two small plans.
+constexpr int kSchritte = 200;
+
+}  // namespace
+
+PlanVerlauf::PlanVerlauf(Lesen lesen, Herstellen herstellen, QObject* parent)
+    : QObject(parent), lesen_(std::move(lesen)), herstellen_(std::move(herstellen)) {
+    stack_.setUndoLimit(kSchritte);
+    stand_ = lesen_();
+}
+
+void PlanVerlauf::vormerken() {
+    if (herstellend_ || vorgemerkt_) {
+        return;
+    }
+    vorgemerkt_ = true;
+    QTimer::singleShot(0, this, &PlanVerlauf::merkeJetzt);
+}
+
+void PlanVerlauf::vorAenderung() {
+    if (!herstellend_ && !vorgemerkt_) {
+        merkeJetzt();
+    }
+}
+
+void PlanVerlauf::merkeJetzt() {
+    vorgemerkt_ = false;
+    PlanStand neu = lesen_();
+    if (neu == stand_) {
+        return;
+    }
+    const std::string name =
+        naechsterName_.empty() ? planAenderung(stand_, neu) : std::move(naechsterName_);
+    naechsterName_.clear();
+    PlanStand vorher = std::exchange(stand_, std::move(neu));
+    stack_.push(new PlanSchritt(*this, std::move(vorher), stand_, name));
+    emit verzeichnet();
+}
+
+void PlanVerlauf::setzeGespeichert() {
+    merkeJetzt();
+    stack_.setClean();
+}
+
+std::string PlanVerlauf::ungespeicherteAenderungen() const {
+    const int index = stack_.index();
+    // Without a reachable saved state every step counts.
+    const int gespeichert = stack_.cleanIndex() < 0 ? 0 : stack_.cleanIndex();
+    std::vector<std::string> namen;
+    for (int schritt = std::min(index, gespeichert); schritt < std::max(index, gespeichert);
+         ++schritt) {
+        namen.push_back(stack_.text(schritt).toStdString());
+    }
+    return aenderungsListe(namen);
+}
+
+void PlanVerlauf::stelleHer(const PlanStand& stand) {
+    herstellend_ = true;
+    herstellen_(stand);
+    herstellend_ = false;
+    vorgemerkt_ = false;
+    naechsterName_.clear();
+    // What the window shows now, which a later step starts from.
+    stand_ = lesen_();
+    emit verzeichnet();
+}
+
+}  // namespace velmora
