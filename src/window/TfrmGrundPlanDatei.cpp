@@ -84,6 +84,9 @@ void TfrmGrund::erstellePlanDateiUndHilfe() {
     bbnZuletztGeoeffnet->setToolTip(QStringLiteral("Zuletzt geöffnete Pläne"));
     bbnZuletztGeoeffnet->setPopupMode(QToolButton::InstantPopup);
     bbnZuletztGeoeffnet->setArrowType(Qt::DownArrow);
+    // The arrow says it all; a second, smaller menu mark beside it would crowd the button.
+    bbnZuletztGeoeffnet->setStyleSheet(
+        QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
     auto* zuletzt = new QMenu(bbnZuletztGeoeffnet);
     zuletzt->setObjectName(QStringLiteral("mnuZuletztGeoeffnet"));
     bbnZuletztGeoeffnet->setMenu(zuletzt);

@@ -2,8 +2,8 @@
 # The real program driven as a user drives it, on a virtual X display with keys, clicks and a
 # drag, no test doubles: a search, a solution picked from the list, the battery dragged with
 # Ctrl to a new place while the file and help keys must wait, put down with a slipping click,
-# the planning sheet printed into its preview, and the window closed with its question, after
-# which the program (preview included) has ended.
+# the move undone and redone, the planning sheet printed into its preview, and the window
+# closed with its question, after which the program (preview included) has ended.
 #   drive-test.sh <program directory>
 set -euo pipefail
 bin=$(cd "$1" && pwd)
@@ -40,6 +40,8 @@ shot 2-chosen
 battery_before=$(pixel 428 439)
 shown=$(windows)
 
+[[ $(xdotool getwindowname "$window") == "Velmora*" ]] || fail "the caption does not mark the unsaved plan"
+
 # Ctrl, press on the battery and drag: the drag picks it up; the pointer carries it.
 at 428 439; xdotool keydown ctrl mousedown 1; settle 0.2
 at 450 460; settle 0.1; at 470 480; xdotool mouseup 1 keyup ctrl; settle 0.2
@@ -51,7 +53,14 @@ now=$(windows); [[ $now == "$shown" ]] || fail "a command ran while the battery 
 # A click that slips a few pixels puts it down.
 xdotool mousedown 1; settle 0.1; at 442 565; xdotool mouseup 1; settle
 shot 5-put-down
-[[ $(pixel 428 439) != "$battery_before" ]] || fail "the battery did not move"
+battery_moved=$(pixel 428 439)
+[[ $battery_moved != "$battery_before" ]] || fail "the battery did not move"
+# Undo puts the battery back, redo moves it again.
+xdotool key ctrl+z; settle
+shot 5a-undone
+[[ $(pixel 428 439) == "$battery_before" ]] || fail "undo did not put the battery back"
+xdotool key ctrl+y; settle
+[[ $(pixel 428 439) == "$battery_moved" ]] || fail "redo did not move the battery again"
 
 xdotool key ctrl+p; settle 1; xdotool key Return; settle 2   # project name: as suggested
 timeout 10 xdotool search --sync --onlyvisible --name '^Druck Velmora$' >/dev/null ||
@@ -66,4 +75,4 @@ for _ in $(seq 50); do
 done
 ! kill -0 "$pid" 2>/dev/null || fail "the program still runs after its window was closed"
 wait "$pid" || fail "the program ended with status $?"
-echo "drive: searched, dragged, printed and closed"
+echo "drive: searched, dragged, undone, redone, printed and closed"
