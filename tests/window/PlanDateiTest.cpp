@@ -71,8 +71,8 @@ TEST_F(PlanDateiTest, AFreePositionIsDrawnAfterReopeningAndResetForgetsTheFile) 
     EXPECT_TRUE(host.errors.empty());
 }
 
-// A plan file dropped onto the window opens as through "Plan öffnen…"; other drops are
-// refused before they land.
+// A plan file dropped onto the window opens as through "Plan öffnen…", as one step of the
+// plan; other drops are refused before they land.
 TEST_F(PlanDateiTest, ADroppedPlanFileOpens) {
     planeKeller();
     const Ansicht geplant = ansicht(*window);
@@ -98,6 +98,13 @@ TEST_F(PlanDateiTest, ADroppedPlanFileOpens) {
     EXPECT_EQ(ansicht(*window), geplant);
     EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora"));
     EXPECT_TRUE(host.errors.empty());
+
+    // Opening is one step: undo goes back to the start panel the drop replaced.
+    QCoreApplication::processEvents();
+    strg(Qt::Key_Z, *window);
+    EXPECT_TRUE(find<QWidget>("pnlStartanzeige")->isVisible());
+    strg(Qt::Key_Y, *window);
+    EXPECT_EQ(ansicht(*window), geplant);
 }
 
 TEST_F(PlanDateiTest, UnreadableFileChangesNothingAndSaysSoOnce) {
