@@ -5,13 +5,15 @@ set(CPACK_PACKAGE_VENDOR "HALVEX Tanksysteme GmbH")
 set(CPACK_PACKAGE_CONTACT "HALVEX Tanksysteme GmbH <info@halvex.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Planning of heating-oil tank batteries (HALVEX)")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Velmora lays out batteries of HALVEX heating-oil storage tanks in a cellar or boiler\n"
-    "room: from the room, the wanted storage volume and the bring-in opening it finds every\n"
-    "tank and arrangement of the HALVEX catalogue that fits, draws the plan, lists the\n"
-    "material with its price and prints a planning sheet. The user interface is German.\n"
+    "Velmora lays out batteries of HALVEX heating-oil storage tanks in a cellar\n"
+    "or boiler room: from the room, the wanted storage volume and the bring-in\n"
+    "opening it finds every tank and arrangement of the HALVEX catalogue that\n"
+    "fits, draws the plan, lists the material with its price and prints a\n"
+    "planning sheet. The user interface is German.\n"
     "\n"
-    "The package holds the program, the headless planner velmora-plan, the DATANORM and\n"
-    "price tools, the demo catalogue with its pictures and the German user guide.")
+    "The package holds the program, the headless planner velmora-plan, the\n"
+    "DATANORM and price tools, the demo catalogue with its pictures and the\n"
+    "German user guide.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

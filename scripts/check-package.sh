@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/package
 version=$(sed -n 's/^project(Velmora VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-deb=$build/velmora_${version}_amd64.deb
+deb=$PWD/$build/velmora_${version}_amd64.deb
 
 # CPack would first build everything, tests included; the package needs far less.
 cmake --preset release -B "$build" -DVELMORA_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
@@ -36,7 +36,7 @@ mkdir -p "$work/mime/packages"
 cp "$share"/mime/packages/*.xml "$work/mime/packages/"
 update-mime-database "$work/mime" 2>/dev/null
 type=$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$share/applications/velmora.desktop")
-grep -qx "$type:\*\.velmora" "$work/mime/globs2" ||
+grep -q ":$type:\*\.velmora$" "$work/mime/globs2" ||
   { echo "*.velmora is not of the desktop entry's type '$type'"; exit 1; }
 grep -q "<mediatype>$type</mediatype>" "$share"/metainfo/*.metainfo.xml ||
   { echo "the metainfo does not list the type $type"; exit 1; }
