@@ -41,6 +41,10 @@ grep -q ":$type:\*\.velmora$" "$work/mime/globs2" ||
 grep -q "<mediatype>$type</mediatype>" "$share"/metainfo/*.metainfo.xml ||
   { echo "the metainfo does not list the type $type"; exit 1; }
 
+# The program finds a missing catalogue file itself (below); the guide it opens only on demand.
+for file in velmora-hilfe.html bilder/fenster.png bilder/material.png; do
+  [[ -s $root/usr/lib/velmora/hilfe/$file ]] || { echo "the guide lacks $file"; exit 1; }
+done
 for size in 16 32 48 64 128 256; do
   icon=$share/icons/hicolor/${size}x${size}/apps/velmora.png
   file "$icon" | grep -q "PNG image data, $size x $size," || { echo "no ${size}px icon"; exit 1; }
