@@ -71,8 +71,8 @@ as_user() {
 cd "$work/home"
 as_user "$root/usr/bin/velmora-plan" --room-width 3,5 --volume 5000 \
   --select 951100 --save "$work/home/keller.velmora" >/dev/null
-# The quit timer ends the program as its close button would, without the close question;
-# a missing catalogue file ends it early with status 1.
+# The quit timer ends the program as its close button would, without the close question; a
+# missing catalogue file stops it at its message, which the timeout turns into a failure.
 errors=$(as_user timeout 60 "$root/usr/bin/velmora" "$work/home/keller.velmora" 2>&1 >/dev/null) ||
   { echo "the unpacked program failed (status $?): $errors"; exit 1; }
 [[ -z $errors ]] || { echo "the unpacked program wrote errors: $errors"; exit 1; }
