@@ -10,6 +10,7 @@ packages=(
   libpugixml-dev libssl-dev zlib1g-dev
   fonts-liberation
   xvfb xauth xdotool imagemagick poppler-utils locales
+  dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

@@ -1,0 +1,22 @@
+# The newest entry of the change log names the release: its version must be the project's,
+# and its date is the release date that software centres show (VELMORA_RELEASE_DATE).
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog)
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog entry_lines REGEX "^velmora \\(|^ -- ")
+list(GET entry_lines 0 entry_heading)
+list(GET entry_lines 1 entry_signature)
+if(NOT entry_heading MATCHES "^velmora \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog: the newest entry must be version ${PROJECT_VERSION}, "
+                      "the project's; it reads: ${entry_heading}")
+endif()
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+if(entry_signature MATCHES ", ([0-9]?[0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+  list(FIND months ${CMAKE_MATCH_2} month_index)
+endif()
+if(NOT DEFINED month_index OR month_index LESS 0)
+  message(FATAL_ERROR "packaging/changelog: no date in: ${entry_signature}")
+endif()
+math(EXPR month "${month_index} + 101")
+math(EXPR day "${CMAKE_MATCH_1} + 100")
+string(SUBSTRING ${month} 1 2 month)
+string(SUBSTRING ${day} 1 2 day)
+set(VELMORA_RELEASE_DATE ${CMAKE_MATCH_3}-${month}-${day})
