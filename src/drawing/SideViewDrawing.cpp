@@ -196,7 +196,8 @@ void SideView::draw(const TTempData& TempData, const TProdukt* Produkt) {
         raumLinks + rand + (Produkt ? 3 * rand + 2 * tick + ketteBreite : 0) +
         (oeffnung ? rand + 2 * tick + rand / 2 + c_.textWidth(oeffnungText) + rand : 0) + rand;
     const double masseBreite = breite + (oeffnung ? oeffnungBreite : 0);
-    const double masseHoehe = std::max({raumHoehe, static_cast<double>(gesamtHoehe), oeffnungHoehe});
+    const double masseHoehe =
+        std::max({raumHoehe, static_cast<double>(gesamtHoehe), oeffnungHoehe});
     const int hoeheFrei = height_ - 2 * (rand + band);
     const int breiteFrei = width_ - festBreite;
     if (hoeheFrei <= 0 || breiteFrei <= 0) {
@@ -224,16 +225,16 @@ void SideView::draw(const TTempData& TempData, const TProdukt* Produkt) {
     for (const int h : {y(raumHoehe), floorY_}) {
         line(TPoint{raumX - tick, h}, TPoint{raumX + tick + 1, h});
     }
-    text(raumX - tick - rand / 2 - c_.textWidth(raumText), (y(raumHoehe) + floorY_ - textHeight_) / 2,
-         raumText);
+    text(raumX - tick - rand / 2 - c_.textWidth(raumText),
+         (y(raumHoehe) + floorY_ - textHeight_) / 2, raumText);
 
     if (Produkt) {
         const std::vector<Reihe> r = reihen(*Produkt);
         if (gesamtHoehe > tankHoehe) {
             c_.setBrush(Brush{zusatzFarbe, BrushStyle::CrossHatch});
             setPen(zusatzFarbe);
-            c_.rectangle(TRect{batterieX, y(gesamtHoehe), batterieX + px(breite) + 1,
-                               y(tankHoehe) + 1});
+            c_.rectangle(
+                TRect{batterieX, y(gesamtHoehe), batterieX + px(breite) + 1, y(tankHoehe) + 1});
         }
         for (std::size_t i = r.size(); i-- > 0;) {
             drawRow(batterieX, r[i], tankHoehe, i == 0 ? tankFarbe : hintereReiheFarbe);
@@ -246,8 +247,7 @@ void SideView::draw(const TTempData& TempData, const TProdukt* Produkt) {
         c_.setBrush(Brush{colors::white, BrushStyle::Solid});
         const int oeffnungRechts = oeffnungX + px(oeffnungBreite);
         c_.rectangle(TRect{oeffnungX, y(oeffnungHoehe), oeffnungRechts + 1, floorY_ + 1});
-        drawChain(oeffnungRechts + rand + tick, tick,
-                  {Mass{0, oeffnungHoehe, oeffnungText}});
+        drawChain(oeffnungRechts + rand + tick, tick, {Mass{0, oeffnungHoehe, oeffnungText}});
     }
 }
 
@@ -255,7 +255,14 @@ void SideView::draw(const TTempData& TempData, const TProdukt* Produkt) {
 
 void drawSideView(Canvas& canvas, int width, int height, const TTempData& TempData,
                   const TProdukt* Produkt, bool printout) {
+    // The canvas may be shared with a plan surface, which relies on its own state.
+    const Brush brush = canvas.brush();
+    const Pen pen = canvas.pen();
+    const Font font = canvas.font();
     SideView(canvas, width, height, printout).draw(TempData, Produkt);
+    canvas.setBrush(brush);
+    canvas.setPen(pen);
+    canvas.setFont(font);
 }
 
 }  // namespace velmora

@@ -12,7 +12,8 @@ class TTempData;
 // row behind the first in grey) with the additional installation height above them, the
 // chain tank height / additional height / free height up to the ceiling, and beside it the
 // bring-in opening with its height. Without a room height only the background is drawn;
-// without a product only the room. Printout: a surface of 0.1 mm per pixel.
+// without a product only the room. Printout: a surface of 0.1 mm per pixel. The canvas's
+// brush, pen and font are left as they were.
 void drawSideView(Canvas& canvas, int width, int height, const TTempData& TempData,
                   const TProdukt* Produkt, bool printout);
 

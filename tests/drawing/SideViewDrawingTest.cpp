@@ -98,9 +98,9 @@ TEST_F(SideViewDrawingTest, TanksOfBothRowsWithTheAdditionalHeightOfTheirCount) 
         EXPECT_TRUE(text("Raum 2,500 m"));
         EXPECT_TRUE(text("Öffnung 1,900 m"));
         EXPECT_TRUE(text(c.frei));
-        EXPECT_EQ(c.zusatz != nullptr, !zeilen("rectangle").empty() &&
-                                           zeilen("rectangle").front().find("brush cross") !=
-                                               std::string::npos);
+        EXPECT_EQ(c.zusatz != nullptr,
+                  !zeilen("rectangle").empty() &&
+                      zeilen("rectangle").front().find("brush cross") != std::string::npos);
         if (c.zusatz) {
             EXPECT_TRUE(text(c.zusatz));
         }

@@ -106,8 +106,7 @@ protected:
 TEST_F(TAusdruckTest, PlanningSheetPlacesItsBlocksAndMovesPlanAndSideViewToPagesTwoAndThree) {
     hakeAn(3);
     const RecordingPrintTarget ziel = loesung();
-    EXPECT_EQ(ziel.calls,
-              (std::vector<std::string>{"begin Druck Velmora", "page", "page", "end"}));
+    EXPECT_EQ(ziel.calls, (std::vector<std::string>{"begin Druck Velmora", "page", "page", "end"}));
     ASSERT_EQ(ziel.pages.size(), 3u);
 
     const auto& seite1 = ziel.log(1);

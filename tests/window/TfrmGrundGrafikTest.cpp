@@ -251,6 +251,40 @@ TEST_F(PlanViewTest, EnlargedPositionButtonsActThroughTheMainOnesAndRedraw) {
     EXPECT_NE(bild->image(), vorher) << "the enlarged plan is redrawn";
 }
 
+TEST_F(PlanViewTest, EnlargedViewSwitchesToTheSideViewAndBack) {
+    const auto tankPixels = [](const PlanImageView& image) {
+        int count = 0;
+        const QImage& pixels = image.image();
+        for (int y = 0; y < pixels.height(); ++y) {
+            for (int x = 0; x < pixels.width(); ++x) {
+                count += pixels.pixelColor(x, y) == QColor(240, 228, 176) ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    clickAt(plan, QPoint(10, 10));
+    auto* bild = find<PlanImageView>("imgGrafikGross");
+    auto* ansicht = find<QAbstractButton>("bbnSeitenansichtGross");
+    EXPECT_EQ(ansicht->text().toStdString(), "Seitenansicht");
+    EXPECT_FALSE(ansicht->geometry().intersects(find<QWidget>("gboDarstGross")->geometry()));
+    EXPECT_FALSE(ansicht->geometry().intersects(find<QWidget>("bbnGrafikGross")->geometry()));
+    // The plan's tank pictures hold a few such pixels at most.
+    EXPECT_LT(tankPixels(*bild), 100);
+
+    ansicht->click();
+    EXPECT_EQ(ansicht->text().toStdString(), "Draufsicht");
+    const int seitenansicht = tankPixels(*bild);
+    EXPECT_GT(seitenansicht, 1000);
+    savePicture(*window, "5-enlarged-side-view");
+    // A new corner keeps the side view, which does not depend on it.
+    find<QAbstractButton>("spbDarstPositionGrossUR")->click();
+    EXPECT_EQ(tankPixels(*bild), seitenansicht);
+
+    ansicht->click();
+    EXPECT_EQ(ansicht->text().toStdString(), "Seitenansicht");
+    EXPECT_LT(tankPixels(*bild), 100);
+}
+
 TEST_F(PlanViewTest, MoveOnTheEnlargedViewRedrawsBothViews) {
     const QImage hauptVorher = plan->image().copy();
     clickAt(plan, QPoint(10, 10));

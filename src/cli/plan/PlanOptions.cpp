@@ -123,8 +123,8 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         const bool takesValue = texts.count(option) != 0 || positions.count(option) != 0 ||
                                 optionalTexts.count(option) != 0 || option == "--decimals" ||
                                 option == "--select" || option == "--installation" ||
-                                option == "--format" || option == "--size" || option == "--move-to" ||
-                                option == "--view";
+                                option == "--format" || option == "--size" ||
+                                option == "--move-to" || option == "--view";
         if (!takesValue) {
             throw PlanUsageError("unknown option \"" + option + "\"");
         }
