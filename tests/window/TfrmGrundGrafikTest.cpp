@@ -69,12 +69,13 @@ protected:
         hover(plan, to);
     }
 
-    static int redPixels(const PlanImageView& image) {
+    static int redPixels(const PlanImageView& image) { return pixelsOf(image, QColor(255, 0, 0)); }
+    static int pixelsOf(const PlanImageView& image, QColor colour) {
         int count = 0;
         const QImage& pixels = image.image();
         for (int y = 0; y < pixels.height(); ++y) {
             for (int x = 0; x < pixels.width(); ++x) {
-                count += pixels.pixelColor(x, y) == QColor(255, 0, 0) ? 1 : 0;
+                count += pixels.pixelColor(x, y) == colour ? 1 : 0;
             }
         }
         return count;
@@ -252,15 +253,9 @@ TEST_F(PlanViewTest, EnlargedPositionButtonsActThroughTheMainOnesAndRedraw) {
 }
 
 TEST_F(PlanViewTest, EnlargedViewSwitchesToTheSideViewAndBack) {
+    // The side view's front tanks.
     const auto tankPixels = [](const PlanImageView& image) {
-        int count = 0;
-        const QImage& pixels = image.image();
-        for (int y = 0; y < pixels.height(); ++y) {
-            for (int x = 0; x < pixels.width(); ++x) {
-                count += pixels.pixelColor(x, y) == QColor(240, 228, 176) ? 1 : 0;
-            }
-        }
-        return count;
+        return pixelsOf(image, QColor(240, 228, 176));
     };
     clickAt(plan, QPoint(10, 10));
     auto* bild = find<PlanImageView>("imgGrafikGross");
