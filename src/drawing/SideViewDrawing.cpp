@@ -1,6 +1,7 @@
 #include "drawing/SideViewDrawing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -156,17 +157,22 @@ void SideView::drawChain(int x, int tick, const std::vector<Mass>& masse) {
 void SideView::draw(const TTempData& TempData, const TProdukt* Produkt) {
     fill(TRect{0, 0, width_, height_}, colors::white);
     const double raumHoehe = parseLenient(TempData.loesRaumHoehe);
-    if (raumHoehe <= 0) {
+    if (!std::isfinite(raumHoehe) || raumHoehe <= 0) {
         return;
     }
     c_.setFont(planLabelFont(c_, printout_));
     textHeight_ = c_.textHeight("0");
     lineWidth_ = printout_ ? 3 : 1;
-    const int rand = std::max(textHeight_ / 2, 2);
-    const int band = rand;
+    const int luft = std::max(textHeight_ / 2, 2);
+    const int band = luft;
 
-    const double oeffnungHoehe = std::max(parseLenient(TempData.einbringHoehe), 0.0);
-    const double oeffnungBreite = oeffnungHoehe > 0 ? parseLenient(TempData.einbringBreite) : 0;
+    // An opening that is not a finite size is left out rather than drawn.
+    const auto masz = [](const std::string& mm) {
+        const double wert = parseLenient(mm);
+        return std::isfinite(wert) && wert > 0 ? wert : 0.0;
+    };
+    const double oeffnungHoehe = masz(TempData.einbringHoehe);
+    const double oeffnungBreite = oeffnungHoehe > 0 ? masz(TempData.einbringBreite) : 0;
     const bool oeffnung = oeffnungBreite > 0;
     const int tankHoehe = Produkt ? Produkt->getHoehe() : 0;
     const int gesamtHoehe = Produkt ? Produkt->getGesamtHoehe() : 0;
@@ -188,17 +194,17 @@ void SideView::draw(const TTempData& TempData, const TProdukt* Produkt) {
     for (const Mass& m : kette) {
         ketteBreite = std::max(ketteBreite, c_.textWidth(m.Text));
     }
-    const int tick = rand;
+    const int tick = luft;
 
     // Left to right: room height, battery, its chain, the opening and its height.
-    const int raumLinks = c_.textWidth(raumText) + 2 * tick + rand;
+    const int raumLinks = c_.textWidth(raumText) + 2 * tick + luft;
     const int festBreite =
-        raumLinks + rand + (Produkt ? 3 * rand + 2 * tick + ketteBreite : 0) +
-        (oeffnung ? rand + 2 * tick + rand / 2 + c_.textWidth(oeffnungText) + rand : 0) + rand;
+        raumLinks + luft + (Produkt ? 3 * luft + 2 * tick + ketteBreite : 0) +
+        (oeffnung ? luft + 2 * tick + luft / 2 + c_.textWidth(oeffnungText) + luft : 0) + luft;
     const double masseBreite = breite + (oeffnung ? oeffnungBreite : 0);
     const double masseHoehe =
         std::max({raumHoehe, static_cast<double>(gesamtHoehe), oeffnungHoehe});
-    const int hoeheFrei = height_ - 2 * (rand + band);
+    const int hoeheFrei = height_ - 2 * (luft + band);
     const int breiteFrei = width_ - festBreite;
     if (hoeheFrei <= 0 || breiteFrei <= 0) {
         return;
@@ -207,14 +213,14 @@ void SideView::draw(const TTempData& TempData, const TProdukt* Produkt) {
     if (masseBreite > 0) {
         scale_ = std::min(scale_, breiteFrei / masseBreite);
     }
-    floorY_ = height_ - rand - band - (hoeheFrei - px(masseHoehe)) / 2;
+    floorY_ = height_ - luft - band - (hoeheFrei - px(masseHoehe)) / 2;
     const int links = (breiteFrei - px(masseBreite)) / 2;
 
     const int raumX = links + raumLinks - tick;
-    const int batterieX = raumX + tick + rand;
-    const int ketteX = batterieX + px(breite) + rand + tick;
-    const int oeffnungX = Produkt ? ketteX + tick + ketteBreite + 2 * rand : batterieX;
-    const int rechts = oeffnung ? oeffnungX + px(oeffnungBreite) + rand : ketteX + tick + rand;
+    const int batterieX = raumX + tick + luft;
+    const int ketteX = batterieX + px(breite) + luft + tick;
+    const int oeffnungX = Produkt ? ketteX + tick + ketteBreite + 2 * luft : batterieX;
+    const int rechts = oeffnung ? oeffnungX + px(oeffnungBreite) + luft : ketteX + tick + luft;
 
     // The room between floor and ceiling, the two as solid bands.
     fill(TRect{raumX, y(raumHoehe), rechts, floorY_}, colors::silver);
@@ -225,7 +231,7 @@ void SideView::draw(const TTempData& TempData, const TProdukt* Produkt) {
     for (const int h : {y(raumHoehe), floorY_}) {
         line(TPoint{raumX - tick, h}, TPoint{raumX + tick + 1, h});
     }
-    text(raumX - tick - rand / 2 - c_.textWidth(raumText),
+    text(raumX - tick - luft / 2 - c_.textWidth(raumText),
          (y(raumHoehe) + floorY_ - textHeight_) / 2, raumText);
 
     if (Produkt) {
@@ -247,7 +253,7 @@ void SideView::draw(const TTempData& TempData, const TProdukt* Produkt) {
         c_.setBrush(Brush{colors::white, BrushStyle::Solid});
         const int oeffnungRechts = oeffnungX + px(oeffnungBreite);
         c_.rectangle(TRect{oeffnungX, y(oeffnungHoehe), oeffnungRechts + 1, floorY_ + 1});
-        drawChain(oeffnungRechts + rand + tick, tick, {Mass{0, oeffnungHoehe, oeffnungText}});
+        drawChain(oeffnungRechts + luft + tick, tick, {Mass{0, oeffnungHoehe, oeffnungText}});
     }
 }
 

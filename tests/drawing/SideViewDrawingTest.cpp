@@ -169,9 +169,17 @@ TEST_F(SideViewDrawingTest, WithoutProductOnlyTheRoomAndWithoutSearchNothing) {
     EXPECT_FALSE(text("Tank 1,500 m"));
 
     canvas.clearLog();
-    tempData.loesRaumHoehe.clear();
+    tempData.einbringHoehe = "nan";
     drawSideView(canvas, 600, 300, tempData, nullptr, false);
-    EXPECT_TRUE(testing::sameLog({"fillRect 0,0,600,300 brush solid FFFFFF"}, canvas.log()));
+    EXPECT_TRUE(text("Raum 2,500 m"));
+    EXPECT_TRUE(zeilen("rectangle").empty()) << "no opening";
+
+    for (const char* raumHoehe : {"", "1e400", "-2500"}) {
+        canvas.clearLog();
+        tempData.loesRaumHoehe = raumHoehe;
+        drawSideView(canvas, 600, 300, tempData, nullptr, false);
+        EXPECT_TRUE(testing::sameLog({"fillRect 0,0,600,300 brush solid FFFFFF"}, canvas.log()));
+    }
 
     canvas.clearLog();
     tempData.loesRaumHoehe = "2500";
