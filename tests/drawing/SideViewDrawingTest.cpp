@@ -28,9 +28,10 @@ protected:
     TProdukt& gesucht(const testing::VarianteDef& variante,
                       std::vector<std::pair<int, int>> zusHoehen) {
         TProdukt& p = produkt({.zusHoehen = std::move(zusHoehen)});
-        std::vector<std::unique_ptr<TAufstellvariante>> varianten;
-        varianten.push_back(testing::makeVariante(variante));
-        EXPECT_TRUE(suche(p, varianten, testing::sucheImRaum(10000, 10000)));
+        // The product refers to its variants; they live as long as the test.
+        varianten.push_back({});
+        varianten.back().push_back(testing::makeVariante(variante));
+        EXPECT_TRUE(suche(p, varianten.back(), testing::sucheImRaum(10000, 10000)));
         return p;
     }
 
@@ -50,6 +51,7 @@ protected:
     }
 
     RecordingCanvas canvas{600, 300};
+    std::vector<std::vector<std::unique_ptr<TAufstellvariante>>> varianten;
 };
 
 // The four numbers after the first word of a log line: "roundRect 1,2,3,4 ...".
