@@ -6,6 +6,7 @@
 #include "base/Rounding.h"
 #include "catalogue/TAufstellung.h"
 #include "catalogue/TProdukt.h"
+#include "drawing/PlanFont.h"
 #include "drawing/PlanPosition.h"
 #include "printing/printcontrols.h"
 
@@ -13,8 +14,6 @@ namespace velmora {
 
 namespace {
 
-constexpr int screenFontPoints = 10;
-constexpr int printFontPoints = 30;
 constexpr int dashLength = 5;
 
 using plan::meterText;
@@ -32,12 +31,7 @@ TGrafik::TGrafik(std::string AppPath, Canvas& ACanvas, int Breite, int Laenge, b
       FBackgroundColor(Hintergrund) {
     FCanvas->setBrush(Brush{Hintergrund, BrushStyle::Solid});
     FCanvas->setPen(Pen{Stift, 1});
-    Font font = FCanvas->font();
-    font.name = "Arial";
-    font.height = fontHeightForPoints(Ausdruck ? printFontPoints : screenFontPoints,
-                                      FCanvas->pixelsPerInch());
-    font.escapement = 0;
-    FCanvas->setFont(font);
+    FCanvas->setFont(planLabelFont(*FCanvas, Ausdruck));
 }
 
 void TGrafik::beginneZeichnung(double RaumBreite, double RaumLaenge) {

@@ -19,7 +19,7 @@ class TGrafik {
 public:
     // AppPath: the program directory with a trailing separator; pictures are looked up below
     // it. The canvas is not owned and must outlive the surface. Ausdruck: a printout surface
-    // (larger font, corner labels moved instead of left out).
+    // of 0.1 mm per pixel (labels sized for paper, corner labels moved instead of left out).
     TGrafik(std::string AppPath, Canvas& ACanvas, int Breite, int Laenge, bool Ausdruck,
             Color Hintergrund, Color Stift);
     TGrafik(const TGrafik&) = delete;

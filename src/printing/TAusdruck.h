@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,9 +16,10 @@ class TProdukt;
 class TTempData;
 
 // Builds the two printouts of the current solution as print items, page by page: the
-// planning sheet (inputs, installation, tank, accessories, prices, plan, wall distances)
-// and the DATANORM article list with the article texts. Both share one page frame: header
-// with logo, page number and project, footer with the maker's addresses and the date.
+// planning sheet (inputs, installation, tank, accessories, prices, plan, side view, wall
+// distances) and the DATANORM article list with the article texts. Both share one page
+// frame: header with logo, page number and project, footer with the maker's addresses and
+// the date.
 // Page units are 0.1 mm on A4.
 class TAusdruck {
 public:
@@ -86,8 +88,10 @@ private:
     void druckeLoesungsblatt(PrintTarget& Ziel, const std::string& ProjektName,
                              double OptZubehoerPreis, const TProdukt& Produkt,
                              const TTempData& TempData);
-    void zeichneRaumGrafik(PrintTarget& Ziel, int y, const TProdukt& Produkt,
-                           const TTempData& TempData);
+    // A picture across the content width and Hoehe units high at y: Zeichnung draws it
+    // onto an off-screen image of one pixel per page unit (0.1 mm).
+    void zeichneBild(PrintTarget& Ziel, int y, int Hoehe,
+                     const std::function<void(Canvas&)>& Zeichnung);
     void druckeAbstaendeUndHinweis(int y, const TProdukt& Produkt);
 
     // The DATANORM printout (TAusdruckDatanorm.cpp).

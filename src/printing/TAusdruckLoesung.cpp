@@ -8,6 +8,7 @@
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
 #include "drawing/PlacementDrawing.h"
+#include "drawing/SideViewDrawing.h"
 #include "drawing/TGrafik.h"
 #include "printing/TAusdruck.h"
 
@@ -23,6 +24,7 @@ constexpr int fussnoteHoehe = 32;  // 40 - 8
 constexpr int bildtextHoehe = 27;  // 80 / 3
 constexpr int seitenGrenze = 2720;
 constexpr int seitenGrenzeKnapp = 2710;
+constexpr int seitenansichtHoehe = 700;
 
 // Millimetres as a text of the placement state, shown in metres with three decimals.
 std::string meter(const std::string& mm) {
@@ -222,8 +224,21 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
     y = passeSeiteAn(Ziel, ProjektName, unten + 120, unten + 120 + 53 + 10 + W, seitenGrenze);
     balken(y, R, "Grafik");
     const int grafikTop = y + 53 + 10;
-    zeichneRaumGrafik(Ziel, grafikTop, Produkt, T);
+    zeichneBild(Ziel, grafikTop, W, [&](Canvas& bild) {
+        TGrafik grafik(AppPath, bild, W, W, true, colors::white, colors::black);
+        drawPlacement(grafik, T, &Produkt, false, true);
+    });
     unten = grafikTop + W;
+
+    // Side view.
+    y = passeSeiteAn(Ziel, ProjektName, unten + 60, unten + 60 + 53 + 10 + seitenansichtHoehe,
+                     seitenGrenze);
+    balken(y, R, "Seitenansicht");
+    const int seitenTop = y + 53 + 10;
+    zeichneBild(Ziel, seitenTop, seitenansichtHoehe, [&](Canvas& bild) {
+        drawSideView(bild, W, seitenansichtHoehe, T, &Produkt, true);
+    });
+    unten = seitenTop + seitenansichtHoehe;
 
     // Distances and note.
     y = passeSeiteAn(Ziel, ProjektName, unten + 50, unten + 50 + 280, seitenGrenzeKnapp);
@@ -233,17 +248,14 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
     FSeite = Seite{};
 }
 
-void TAusdruck::zeichneRaumGrafik(PrintTarget& Ziel, int y, const TProdukt& Produkt,
-                                  const TTempData& TempData) {
+void TAusdruck::zeichneBild(PrintTarget& Ziel, int y, int Hoehe,
+                            const std::function<void(Canvas&)>& Zeichnung) {
     const int W = Ende.X - Start.X;
     zeichneNeueElemente();
     Canvas& seite = Ziel.canvas();
-    const auto bild = seite.createRasterImage(W, W);
-    {
-        TGrafik grafik(AppPath, bild->canvas(), W, W, true, colors::white, colors::black);
-        drawPlacement(grafik, TempData, &Produkt, false, true);
-    }
-    seite.copyRect(TRect{Start.X, y, Ende.X, y + W}, *bild);
+    const auto bild = seite.createRasterImage(W, Hoehe);
+    Zeichnung(bild->canvas());
+    seite.copyRect(TRect{Start.X, y, Ende.X, y + Hoehe}, *bild);
 }
 
 void TAusdruck::druckeAbstaendeUndHinweis(int y, const TProdukt& Produkt) {

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/TDaten.h"
+#include "drawing/SideViewDrawing.h"
 #include "drawing/TGrafik.h"
 #include "window/CoreSession.h"
 #include "window/PlanImageView.h"
@@ -27,6 +28,7 @@ constexpr int kCloseWidth = 50;
 constexpr int kCloseHeight = 35;
 constexpr int kCloseMargin = 10;
 constexpr int kPositionsMargin = 5;
+constexpr int kViewToggleWidth = 110;
 
 constexpr int kMagnifierSize = 28;
 
@@ -166,6 +168,15 @@ void PlanView::buildEnlarged(QSize imageSize) {
     closeButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     closeButton_->setToolTip(QStringLiteral("Schließen"));
     closeButton_->setFixedSize(kCloseWidth, kCloseHeight);
+    viewToggle_ = new QPushButton(QStringLiteral("Seitenansicht"), this);
+    viewToggle_->setObjectName(QStringLiteral("bbnSeitenansichtGross"));
+    viewToggle_->setCheckable(true);
+    viewToggle_->setToolTip(QStringLiteral("Zwischen Draufsicht und Seitenansicht wechseln"));
+    viewToggle_->setFixedSize(kViewToggleWidth, kCloseHeight);
+    connect(viewToggle_, &QPushButton::toggled, this, [this](bool side) {
+        viewToggle_->setText(side ? QStringLiteral("Draufsicht") : QStringLiteral("Seitenansicht"));
+        draw();
+    });
 }
 
 QSize PlanView::enlargedImageSize(QSize size, QPoint imageOffset, QSize positionsSize) {
@@ -177,6 +188,7 @@ QSize PlanView::enlargedImageSize(QSize size, QPoint imageOffset, QSize position
 void PlanView::arrangeEnlarged(QPoint imageOffset, QSize positionsSize) {
     closeButton_->move(width() - kCloseMargin - kCloseWidth,
                        height() - kCloseMargin - kCloseHeight);
+    viewToggle_->move(closeButton_->x() - kCloseMargin - kViewToggleWidth, closeButton_->y());
     positions_->setGeometry((closeButton_->x() - positionsSize.width()) / 2,
                             height() - kPositionsMargin - positionsSize.height(),
                             positionsSize.width(), positionsSize.height());
@@ -202,10 +214,22 @@ void PlanView::attach(CoreSession& session, const std::string& appPath) {
 }
 
 void PlanView::draw(bool moving, bool valid) {
-    if (session_ != nullptr) {
-        session_->daten().erstelleGrafik(surface_, moving, valid);
-        image_->update();
+    if (session_ == nullptr) {
+        return;
     }
+    // A move needs the plan to be seen and hit.
+    if (showsSideView() && !moving) {
+        TDaten& daten = session_->daten();
+        drawSideView(image_->canvas(), image_->width(), image_->height(), daten.getTempData(),
+                     daten.getAktuellesProdukt(), false);
+    } else {
+        session_->daten().erstelleGrafik(surface_, moving, valid);
+    }
+    image_->update();
+}
+
+bool PlanView::showsSideView() const {
+    return viewToggle_ != nullptr && viewToggle_->isChecked();
 }
 
 void PlanView::showEvent(QShowEvent* event) {

@@ -17,9 +17,9 @@ class PositionChoice;
 class TGrafik;
 
 // A view of the plan with its three position choices: the main view (positions over the plan
-// in "Grafik: ") and the enlarged view (plan over positions, with a close button). Both show
-// the same choices and redraw themselves whenever the core's plan changes; a move draws its
-// steps through draw().
+// in "Grafik: ") and the enlarged view (plan or side view over positions, with a switch
+// between the two and a close button). Both show the same choices and redraw themselves
+// whenever the core's plan changes; a move draws its steps through draw().
 class PlanView : public QWidget {
     Q_OBJECT
 
@@ -36,6 +36,9 @@ public:
     QGroupBox& positions() { return *positions_; }
     // The enlarged view's close button; null in the main view.
     QPushButton* closeButton() { return closeButton_; }
+    // The enlarged view's switch between plan and side view; null in the main view.
+    QPushButton* viewToggle() { return viewToggle_; }
+    bool showsSideView() const;
     // The enlarged view within its size: the close button in the bottom-right corner, the
     // positions (of positionsSize) centred left of it, the plan at imageOffset above them.
     static QSize enlargedImageSize(QSize size, QPoint imageOffset, QSize positionsSize);
@@ -46,7 +49,8 @@ public:
     void attach(CoreSession& session, const std::string& appPath);
     // The surface the plan is drawn on; null before attach().
     TGrafik* surface() const { return surface_; }
-    // The plan as the core has it; during a move its moving outlines, hatched where invalid.
+    // The plan as the core has it, or the side view when switched to it; during a move the
+    // plan with its moving outlines, hatched where invalid.
     void draw(bool moving = false, bool valid = true);
     // The main view's magnifier in the plan's corner, whose click is a click on the plan.
     void setMagnifierVisible(bool visible);
@@ -74,6 +78,7 @@ private:
     PlanImageView* image_ = nullptr;
     QGroupBox* positions_ = nullptr;
     QPushButton* closeButton_ = nullptr;
+    QPushButton* viewToggle_ = nullptr;
     QLabel* magnifier_ = nullptr;
     std::unique_ptr<TGrafik> ownSurface_;
     TGrafik* surface_ = nullptr;

@@ -103,11 +103,11 @@ protected:
     TProdukt* produkt_ = nullptr;
 };
 
-TEST_F(TAusdruckTest, PlanningSheetPlacesItsBlocksAndMovesThePlanToPageTwo) {
+TEST_F(TAusdruckTest, PlanningSheetPlacesItsBlocksAndMovesPlanAndSideViewToPagesTwoAndThree) {
     hakeAn(3);
     const RecordingPrintTarget ziel = loesung();
-    EXPECT_EQ(ziel.calls, (std::vector<std::string>{"begin Druck Velmora", "page", "end"}));
-    ASSERT_EQ(ziel.pages.size(), 2u);
+    EXPECT_EQ(ziel.calls, (std::vector<std::string>{"begin Druck Velmora", "page", "page", "end"}));
+    ASSERT_EQ(ziel.pages.size(), 3u);
 
     const auto& seite1 = ziel.log(1);
     EXPECT_EQ(clipOf(seite1, "Ihre Vorgaben"), "200,330,1970,390");
@@ -134,8 +134,32 @@ TEST_F(TAusdruckTest, PlanningSheetPlacesItsBlocksAndMovesThePlanToPageTwo) {
     EXPECT_TRUE(logged(seite2, "roundRect 200,330,1970,383 "));
     EXPECT_EQ(clipOf(seite2, "Grafik"), "200,330,1970,383");
     EXPECT_TRUE(logged(seite2, "copyRect 200,393,1970,2163 raster 1770x1770"));
-    EXPECT_EQ(clipOf(seite2, "Mindestabstand zu den Wänden:"), "200,2213,950,2253");
     EXPECT_EQ(clipOf(seite2, "Seite 2"), "1124,230,1970,270");
+
+    const auto& seite3 = ziel.log(3);
+    EXPECT_EQ(clipOf(seite3, "Seitenansicht"), "200,330,1970,383");
+    EXPECT_TRUE(logged(seite3, "copyRect 200,393,1970,1093 raster 1770x700"));
+    EXPECT_TRUE(logged(seite3, "  roundRect "));
+    EXPECT_EQ(clipOf(seite3, "Mindestabstand zu den Wänden:"), "200,1143,950,1183");
+}
+
+TEST_F(TAusdruckTest, PlanAndSideViewLabelsAreLegibleOnPaper) {
+    // The pictures are drawn one pixel per 0.1 mm; a cap height of 0.7 em must reach 2 mm,
+    // whatever resolution the page reports.
+    const RecordingPrintTarget ziel = loesung();
+    int labels = 0;
+    for (int seite = 2; seite <= 3; ++seite) {
+        for (const std::string& line : ziel.log(seite)) {
+            if (line.rfind("  text ", 0) != 0) {
+                continue;
+            }
+            ++labels;
+            const std::size_t font = line.find(" font Arial -") + 13;
+            const int em = std::stoi(line.substr(font));
+            EXPECT_GE(em * 0.1 * 0.7, 2.0) << line;
+        }
+    }
+    EXPECT_GE(labels, 6);
 }
 
 TEST_F(TAusdruckTest, EveryPageHasHeaderAndFooterCells) {
@@ -237,11 +261,11 @@ TEST_F(TAusdruckTest, BoilerSideOfTheWallDistancesIsMarked) {
     }
     ASSERT_FALSE(produkt().getAktuelleAufstellVariante()->getHorizontal());
     const RecordingPrintTarget ziel = loesung();
-    const auto& log = ziel.log(2);
+    const auto& log = ziel.log(3);
     EXPECT_NE(clipOf(log, "45,0 cm   (Heizkessel)"), "");
-    EXPECT_EQ(clipOf(log, "Oben:"), "200,2273,350,2313");
-    EXPECT_EQ(clipOf(log, "45,0 cm   (Heizkessel)"), "350,2273,950,2313");
-    EXPECT_EQ(clipOf(log, "Links:"), "200,2453,350,2493");
+    EXPECT_EQ(clipOf(log, "Oben:"), "200,1203,350,1243");
+    EXPECT_EQ(clipOf(log, "45,0 cm   (Heizkessel)"), "350,1203,950,1243");
+    EXPECT_EQ(clipOf(log, "Links:"), "200,1383,350,1423");
 }
 
 TEST_F(TAusdruckTest, DatanormPrintoutGivesEveryTickedAccessoryItsOwnPage) {

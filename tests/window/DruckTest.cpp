@@ -26,7 +26,7 @@ TEST_F(DruckTest, PrintButtonsShowTheShownSolutionInThePreview) {
     ASSERT_NE(blatt, nullptr);
     EXPECT_TRUE(blatt->isVisible());
     EXPECT_EQ(blatt->windowTitle().toStdString(), "Druck Velmora");
-    EXPECT_EQ(blatt->document().pageCount(), 2);
+    EXPECT_EQ(blatt->document().pageCount(), 3);
     EXPECT_EQ(window->daten().getAktuellerProjektName(), "Neubau Meier");
 
     // Cancelling the project name leaves the preview as it is.
@@ -54,7 +54,7 @@ TEST_F(DruckTest, PrintCommandsWaitWhileAPrintoutIsRecorded) {
     click("bbnDrucken");
     ASSERT_TRUE(geprueft) << "the preview pumps events while it records";
     EXPECT_EQ(host.inputPrompts.size(), 1u);
-    EXPECT_EQ(vorschau(window->daten())->document().pageCount(), 2);
+    EXPECT_EQ(vorschau(window->daten())->document().pageCount(), 3);
     EXPECT_TRUE(find<QWidget>("bbnDrucken")->isEnabled()) << "back after the recording";
 }
 

@@ -69,12 +69,13 @@ protected:
         hover(plan, to);
     }
 
-    static int redPixels(const PlanImageView& image) {
+    static int redPixels(const PlanImageView& image) { return pixelsOf(image, QColor(255, 0, 0)); }
+    static int pixelsOf(const PlanImageView& image, QColor colour) {
         int count = 0;
         const QImage& pixels = image.image();
         for (int y = 0; y < pixels.height(); ++y) {
             for (int x = 0; x < pixels.width(); ++x) {
-                count += pixels.pixelColor(x, y) == QColor(255, 0, 0) ? 1 : 0;
+                count += pixels.pixelColor(x, y) == colour ? 1 : 0;
             }
         }
         return count;
@@ -249,6 +250,34 @@ TEST_F(PlanViewTest, EnlargedPositionButtonsActThroughTheMainOnesAndRedraw) {
     EXPECT_TRUE(find<QAbstractButton>("spbDarstPositionGrossUR")->isChecked());
     EXPECT_EQ(window->daten().getTempData().TankPosition, "UR");
     EXPECT_NE(bild->image(), vorher) << "the enlarged plan is redrawn";
+}
+
+TEST_F(PlanViewTest, EnlargedViewSwitchesToTheSideViewAndBack) {
+    // The side view's front tanks.
+    const auto tankPixels = [](const PlanImageView& image) {
+        return pixelsOf(image, QColor(240, 228, 176));
+    };
+    clickAt(plan, QPoint(10, 10));
+    auto* bild = find<PlanImageView>("imgGrafikGross");
+    auto* ansicht = find<QAbstractButton>("bbnSeitenansichtGross");
+    EXPECT_EQ(ansicht->text().toStdString(), "Seitenansicht");
+    EXPECT_FALSE(ansicht->geometry().intersects(find<QWidget>("gboDarstGross")->geometry()));
+    EXPECT_FALSE(ansicht->geometry().intersects(find<QWidget>("bbnGrafikGross")->geometry()));
+    // The plan's tank pictures hold a few such pixels at most.
+    EXPECT_LT(tankPixels(*bild), 100);
+
+    ansicht->click();
+    EXPECT_EQ(ansicht->text().toStdString(), "Draufsicht");
+    const int seitenansicht = tankPixels(*bild);
+    EXPECT_GT(seitenansicht, 1000);
+    savePicture(*window, "5-enlarged-side-view");
+    // A new corner keeps the side view, which does not depend on it.
+    find<QAbstractButton>("spbDarstPositionGrossUR")->click();
+    EXPECT_EQ(tankPixels(*bild), seitenansicht);
+
+    ansicht->click();
+    EXPECT_EQ(ansicht->text().toStdString(), "Seitenansicht");
+    EXPECT_LT(tankPixels(*bild), 100);
 }
 
 TEST_F(PlanViewTest, MoveOnTheEnlargedViewRedrawsBothViews) {

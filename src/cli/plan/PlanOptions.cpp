@@ -123,7 +123,8 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
         const bool takesValue = texts.count(option) != 0 || positions.count(option) != 0 ||
                                 optionalTexts.count(option) != 0 || option == "--decimals" ||
                                 option == "--select" || option == "--installation" ||
-                                option == "--format" || option == "--size" || option == "--move-to";
+                                option == "--format" || option == "--size" ||
+                                option == "--move-to" || option == "--view";
         if (!takesValue) {
             throw PlanUsageError("unknown option \"" + option + "\"");
         }
@@ -156,6 +157,11 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
                 throw PlanUsageError("--format: expected json or text, got \"" + value + "\"");
             }
             options.format = value == "json" ? PlanFormat::Json : PlanFormat::Text;
+        } else if (option == "--view") {
+            if (value != "plan" && value != "side") {
+                throw PlanUsageError("--view: expected plan or side, got \"" + value + "\"");
+            }
+            options.pngView = value == "plan" ? PngView::Plan : PngView::Side;
         } else if (option == "--move-to") {
             options.moveTo = parseMoveTo(value);
         } else {

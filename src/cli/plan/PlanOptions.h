@@ -19,6 +19,9 @@ public:
 
 enum class PlanFormat { Json, Text };
 
+// What --png draws: the plan or the side view of the current installation.
+enum class PngView { Plan, Side };
+
 // What the command line asks of velmora-plan.
 struct PlanOptions {
     // Directory of "Datanorm.500", the ".dta" files and "images/".
@@ -50,6 +53,7 @@ struct PlanOptions {
     std::optional<std::string> pngFile;
     int pngWidth = 800;
     int pngHeight = 600;
+    PngView pngView = PngView::Plan;
 
     // The planning sheet and the DATANORM printout as PDF; both need select.
     std::optional<std::string> pdfFile;

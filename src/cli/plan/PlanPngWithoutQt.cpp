@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-bool writePlanPng(TDaten&, const std::string&, int, int, std::string& error) {
+bool writePlanPng(TDaten&, const std::string&, int, int, PngView, std::string& error) {
     error = "PNG-Ausgabe nicht verfügbar: ohne Qt gebaut.";
     return false;
 }

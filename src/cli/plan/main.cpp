@@ -46,6 +46,7 @@ constexpr const char* kUsage =
     "  --dump-catalogue          print the loaded catalogue\n"
     "  --format json|text        output format\n"
     "  --png FILE, --size WxH    draw the plan into a PNG file\n"
+    "  --view plan|side          what --png draws: the plan (default) or the side view\n"
     "  --pdf FILE, --datanorm-pdf FILE, --project NAME   planning sheet / DATANORM printout\n"
     "  --material-csv FILE       material list of the current installation\n"
     "  --help                    this text\n";
@@ -141,7 +142,8 @@ int run(PlanOptions& options) {
     const std::size_t varianteIndex = daten.getVarianteIndex();
     if (options.pngFile) {
         std::string error;
-        if (!writePlanPng(daten, *options.pngFile, options.pngWidth, options.pngHeight, error)) {
+        if (!writePlanPng(daten, *options.pngFile, options.pngWidth, options.pngHeight,
+                          options.pngView, error)) {
             std::cerr << "velmora-plan: " << error << '\n';
             return 1;
         }

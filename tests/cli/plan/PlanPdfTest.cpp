@@ -50,12 +50,13 @@ TEST(PlanPdf, PlanningSheetAndDatanormPrintoutAreWrittenAsA4Pdf) {
         plan("--project 'Neubau Meier' --pdf '" + blatt + "' --datanorm-pdf '" + datanorm + "'");
     ASSERT_EQ(run.status, 0) << run.err;
 
-    EXPECT_EQ(pageCount(blatt), 2);
+    // The side view below the plan takes a third page.
+    EXPECT_EQ(pageCount(blatt), 3);
     EXPECT_NE(poppler("pdfinfo", blatt).find("pts (A4)"), std::string::npos);
     const std::string text = poppler("pdftotext -layout", blatt);
     for (const char* expected :
          {"Projekt: Neubau Meier", "Seite 1", "Seite 2", "Ihre Vorgaben", "Unser Vorschlag",
-          "3,500 x 4,000 x 2,200 m", "Brutto (incl. MwSt):", "Grafik",
+          "3,500 x 4,000 x 2,200 m", "Brutto (incl. MwSt):", "Grafik", "Seitenansicht",
           "Mindestabstand zu den Wänden:", "Bitte Prüfzeugnisse und Zulassungen aufbewahren."}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     }

@@ -172,6 +172,7 @@ TEST(PlanRun, UsageErrorsExitWithTwo) {
                                         "--format xml",
                                         "--png out.png --size 800",
                                         "--png out.png --size 0x600",
+                                        "--png out.png --view top",
                                         "--select 951100 --installation 999",
                                         "--move-to 10,10",
                                         "--select 951100 --move-to 10",
@@ -214,8 +215,8 @@ TEST(PlanRun, HelpListsTheOptionsAndSucceeds) {
     const auto run = testing::runPlan("--help");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    for (const char* option :
-         {"--catalogue", "--tank-position", "--select", "--move-to", "--png", "--pdf", "--open"}) {
+    for (const char* option : {"--catalogue", "--tank-position", "--select", "--move-to", "--png",
+                               "--view", "--pdf", "--open"}) {
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
 }

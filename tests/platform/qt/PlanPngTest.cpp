@@ -62,5 +62,44 @@ TEST(PlanPng, SelectedSolutionIsDrawnWhereThePlanPutsIt) {
     EXPECT_NE(pixel(2000, 4000), kFloor);
 }
 
+TEST(PlanPng, SideViewShowsTheTanksUnderTheCeilingInProportion) {
+    testing::TempDirectory dir;
+    const std::string png = (dir.path() / "seite.png").string();
+    const auto run = testing::runPlan(
+        "--room-width 5 --room-length 6 --room-height 2,5 --volume 6000 --select 951100 "
+        "--view side --size 800x400 --png '" +
+        png + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QImage image(QString::fromStdString(png));
+    ASSERT_FALSE(image.isNull());
+    const QColor tank(240, 228, 176);
+    const QColor band(96, 96, 96);
+    // The first column through a tank, then from the top: ceiling band, tank, floor band.
+    int x = 0;
+    while (x < image.width() && image.pixelColor(x, image.height() / 2 + 40) != tank) {
+        ++x;
+    }
+    ASSERT_LT(x, image.width());
+    x += 5;
+    int ceiling = -1;
+    int tankTop = -1;
+    int floor = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const QColor c = image.pixelColor(x, y);
+        if (c == band && tankTop < 0) {
+            ceiling = y + 1;
+        } else if (c == tank && tankTop < 0) {
+            tankTop = y;
+        } else if (c == band && tankTop >= 0 && floor < 0) {
+            floor = y;
+        }
+    }
+    ASSERT_GT(ceiling, 0);
+    ASSERT_GT(tankTop, ceiling);
+    ASSERT_GT(floor, tankTop);
+    // The demo tank is 1.52 m high in a room of 2.5 m.
+    EXPECT_NEAR(static_cast<double>(floor - tankTop) / (floor - ceiling), 1520.0 / 2500.0, 0.02);
+}
+
 }  // namespace
 }  // namespace velmora
