@@ -241,7 +241,7 @@ TEST_F(VerlaufTest, PdfFromThePreviewIsThePlannersPdf) {
     ASSERT_TRUE(planer.waitForFinished(60000));
     ASSERT_EQ(planer.exitCode(), 0) << planer.readAllStandardError().toStdString();
     const std::vector<QImage> blatt = seiten(dir.filePath(QStringLiteral("blatt.pdf")));
-    EXPECT_EQ(blatt.size(), 2u);
+    EXPECT_EQ(blatt.size(), 3u);
     EXPECT_TRUE(blatt == seiten(dir.filePath(QStringLiteral("planer.pdf"))));
 }
 

@@ -222,9 +222,9 @@ TEST(PreviewTest, PlanningSheetOfTheCoreComesOutInTheNewestPreview) {
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(preview->isVisible());
     EXPECT_EQ(preview->windowTitle().toStdString(), "Druck Velmora");
-    EXPECT_EQ(tabs(*preview), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(tabs(*preview), (std::vector<std::string>{"1", "2", "3"}));
     const QByteArray pdf = printToPdf(*preview);
-    EXPECT_EQ(pdfPages(pdf), 2);
+    EXPECT_EQ(pdfPages(pdf), 3);
 
     // The next printout replaces the window.
     const QPointer<QWidget> first(preview);
