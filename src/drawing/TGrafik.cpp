@@ -143,7 +143,8 @@ void TGrafik::zeichneLinie(TPoint A, TPoint B, bool Gestrichelt) {
 
 void TGrafik::setzeTankAusrichtung(const TProdukt& Produkt) {
     const TAufstellung* aufstellung = Produkt.getAktuelleAufstellVariante();
-    TankAusrichtung = aufstellung && aufstellung->getHorizontal() ? "h" : "v";
+    // A character, not a literal: gcc 12 warns falsely (-Wrestrict) on the literal's copy.
+    TankAusrichtung.assign(1, aufstellung && aufstellung->getHorizontal() ? 'h' : 'v');
 }
 
 bool TGrafik::istFuellUhr(const std::string& Position, bool Horizontal) {
