@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/TDaten.h"
 #include "LargeCatalogue.h"
+#include "app/TDaten.h"
 
 namespace {
 
