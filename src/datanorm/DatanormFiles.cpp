@@ -7,6 +7,7 @@
 #include "base/FileName.h"
 #include "base/RegularFile.h"
 #include "datanorm/DatanormErrors.h"
+#include "datanorm/DatanormFields.h"
 #include "datanorm/TextCase.h"
 
 namespace velmora::datanorm {
@@ -60,7 +61,8 @@ void visitLines(const std::string& path,
         const std::string_view data(block.data(), static_cast<std::size_t>(got));
         std::size_t start = 0;
         while (start < data.size()) {
-            const std::size_t end = data.find_first_of("\r\n", start);
+            const std::size_t gefunden = zeilenende(data, start);
+            const std::size_t end = gefunden == data.size() ? std::string_view::npos : gefunden;
             const std::string_view piece =
                 data.substr(start, end == std::string_view::npos ? end : end - start);
             if (pending.size() + piece.size() > kMaxDatanormLineBytes) {
@@ -122,17 +124,6 @@ std::string readFirstLine(const std::string& path) {
         return false;
     });
     return first;
-}
-
-std::string readLineAt(std::ifstream& file, std::uint64_t offset) {
-    file.clear();
-    file.seekg(static_cast<std::streamoff>(offset));
-    std::string line;
-    char c = 0;
-    while (line.size() < kMaxDatanormLineBytes && file.get(c) && c != '\r' && c != '\n') {
-        line.push_back(c);
-    }
-    return line;
 }
 
 std::string begleitdatei(const std::string& artikeldatei, std::size_t cut,

@@ -1,6 +1,7 @@
 // The planner's JSON for a few searches on the demo catalogue, byte for byte against stored
 // answers: a change meant to make the search faster must not change any of them. With
-// VELMORA_WRITE_GOLDEN set the answers are written instead (after a deliberate change).
+// VELMORA_WRITE_GOLDEN set the answers are written instead (after a deliberate change),
+// into data/plan-golden beside this file.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
