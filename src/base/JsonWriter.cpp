@@ -9,6 +9,19 @@
 
 namespace velmora {
 
+namespace {
+
+// The bytes a JSON string takes as they are.
+constexpr std::array<bool, 256> kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x7F; ++c) {
+        plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+    }
+    return plain;
+}();
+
+}  // namespace
+
 std::string jsonQuote(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 2);
@@ -21,8 +34,7 @@ void appendJsonQuoted(std::string& out, std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         // Printable ASCII other than the quote and the backslash goes out as a whole run.
         std::size_t run = i;
-        while (run < text.size() && text[run] >= 0x20 && text[run] < 0x7F && text[run] != '"' &&
-               text[run] != '\\') {
+        while (run < text.size() && kPlain[static_cast<unsigned char>(text[run])]) {
             ++run;
         }
         if (run > i) {

@@ -1,6 +1,7 @@
 #include "datanorm/DatanormFiles.h"
 
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "base/FileBytes.h"
@@ -43,12 +44,13 @@ RegularFile openForReading(const std::string& path) {
 void visitLines(const std::string& path,
                 const std::function<bool(std::uint64_t offset, std::string_view line)>& visit) {
     RegularFile file = openForReading(path);
-    std::vector<char> block(kBlockSize);
+    // Not zeroed: each read overwrites what it uses.
+    const auto block = std::make_unique_for_overwrite<char[]>(kBlockSize);
     std::string pending;  // an unfinished line carried over from the previous block
     std::uint64_t pendingOffset = 0;
     std::uint64_t blockOffset = 0;
     while (true) {
-        const long got = file.read(block.data(), block.size());
+        const long got = file.read(block.get(), kBlockSize);
         if (got < 0) {
             FileReadResult result;
             result.failure = FileReadFailure::Unreadable;
@@ -58,7 +60,7 @@ void visitLines(const std::string& path,
         if (got == 0) {
             break;
         }
-        const std::string_view data(block.data(), static_cast<std::size_t>(got));
+        const std::string_view data(block.get(), static_cast<std::size_t>(got));
         std::size_t start = 0;
         while (start < data.size()) {
             const std::size_t gefunden = zeilenende(data, start);

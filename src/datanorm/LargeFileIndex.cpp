@@ -33,18 +33,19 @@ void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
     if (anzahl < 3) {
         return;
     }
-    const std::string nummer = toUtf8(felder[2], CodePage::Cp850);
+    // Decoded only for the kinds kept: other lines (such as B) are as many as the articles.
+    const auto nummer = [&] { return toUtf8(felder[2], CodePage::Cp850); };
     if (istNeuerArtikel(std::span(felder.data(), anzahl))) {
         auto [eintrag, neu] =
-            FArtikel.try_emplace(normalisiereArtikelnummer(nummer), offset, offset);
+            FArtikel.try_emplace(normalisiereArtikelnummer(nummer()), offset, offset);
         if (!neu) {
             eintrag->second.second = offset;
         }
         FArtikelnummern.push_back(&*eintrag);
     } else if (felder[0] == "T") {
-        FTexte[toLowerText(nummer)].push_back(offset);
+        FTexte[toLowerText(nummer())].push_back(offset);
     } else if (felder[0] == "D") {
-        FDimensionen[normalisiereArtikelnummer(nummer)].push_back(offset);
+        FDimensionen[normalisiereArtikelnummer(nummer())].push_back(offset);
     }
 }
 
@@ -98,7 +99,8 @@ std::optional<LargeFileIndex::Fund> LargeFileIndex::finde(const std::string& Art
         return std::nullopt;
     }
     LineWindow fenster(FPath);
-    return lies(artikel->first, artikel->second, fenster);
+    FieldRow puffer;
+    return lies(artikel->first, artikel->second, fenster, puffer);
 }
 
 void LargeFileIndex::fuerJedenArtikel(const std::function<void(const Fund&)>& visit) {
@@ -108,8 +110,10 @@ void LargeFileIndex::fuerJedenArtikel(const std::function<void(const Fund&)>& vi
     // Articles in file order, each with the texts that follow it: the window walks the
     // file about once.
     LineWindow fenster(FPath);
+    FieldRow puffer;
     for (const Artikel* artikel : FArtikelnummern) {
-        if (const std::optional<Fund> fund = lies(artikel->first, artikel->second, fenster)) {
+        if (const std::optional<Fund> fund =
+                lies(artikel->first, artikel->second, fenster, puffer)) {
             visit(*fund);
         }
     }
@@ -117,12 +121,14 @@ void LargeFileIndex::fuerJedenArtikel(const std::function<void(const Fund&)>& vi
 
 std::optional<LargeFileIndex::Fund> LargeFileIndex::lies(const std::string& nummer,
                                                          const ArtikelOffsets& offsets,
-                                                         LineWindow& fenster) const {
+                                                         LineWindow& fenster,
+                                                         FieldRow& puffer) const {
     if (!fenster.isOpen()) {
         return std::nullopt;
     }
-    auto zeile = [&](std::uint64_t offset) {
-        return splitConverted(fenster.zeileAb(offset), kMaxArtikelFelder);
+    auto zeile = [&](std::uint64_t offset) -> FieldRow&& {
+        splitConvertedInto(fenster.zeileAb(offset), kMaxArtikelFelder, puffer);
+        return std::move(puffer);
     };
     Fund fund;
     fund.erster = parseArtikelsatz(zeile(offsets.first), FVersion, FParent);

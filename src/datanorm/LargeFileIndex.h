@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
 #include "datanorm/LineWindow.h"
 
@@ -58,8 +59,9 @@ private:
     bool istAktuell() const;
     // Scans the file again when it changed; false when it can no longer be read.
     bool aktualisiere();
+    // puffer: the split line, its storage reused from line to line.
     std::optional<Fund> lies(const std::string& nummer, const ArtikelOffsets& offsets,
-                             LineWindow& fenster) const;
+                             LineWindow& fenster, FieldRow& puffer) const;
 
     std::string FPath;
     int FVersion;
