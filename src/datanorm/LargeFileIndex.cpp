@@ -14,8 +14,20 @@ namespace velmora::datanorm {
 
 namespace fs = std::filesystem;
 
-LargeFileIndex::LargeFileIndex(std::string path, int version, const TDatanorm* parent)
-    : FPath(std::move(path)), FVersion(version), FParent(parent) {}
+namespace {
+
+// An article record with the records that belong to it rarely takes fewer bytes.
+constexpr std::uint64_t kMinBytesJeArtikel = 128;
+
+}  // namespace
+
+LargeFileIndex::LargeFileIndex(std::string path, int version, const TDatanorm* parent,
+                               std::uint64_t dateigroesse)
+    : FPath(std::move(path)), FVersion(version), FParent(parent) {
+    const auto artikel = static_cast<std::size_t>(dateigroesse / kMinBytesJeArtikel);
+    FArtikel.reserve(artikel);
+    FArtikelnummern.reserve(artikel);
+}
 
 void LargeFileIndex::clear() {
     FArtikelnummern.clear();

@@ -32,7 +32,9 @@ public:
         std::vector<std::unique_ptr<TDimensionssatz>> dimensionstext;
     };
 
-    LargeFileIndex(std::string path, int version, const TDatanorm* parent);
+    // dateigroesse (bytes) sizes the index ahead, so that it does not grow step by step.
+    LargeFileIndex(std::string path, int version, const TDatanorm* parent,
+                   std::uint64_t dateigroesse);
 
     // Feeds one non-empty line of a scan of the whole file.
     void addLine(std::uint64_t offset, std::string_view line);

@@ -205,7 +205,7 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
     parseVorlaufsatz(splitKopfzeile(kopfzeile, Version), Version, true, Vorlaufsatz);
 
     ArticleIndexCache cache(Datei, Vorlaufsatz.Datum, ArtikelSaetzeA.sorted);
-    FIndex = std::make_unique<LargeFileIndex>(Datei, Version, this);
+    FIndex = std::make_unique<LargeFileIndex>(Datei, Version, this, fileSize(Datei));
     const std::size_t gruppenFeld = Version == 5 ? 11 : 12;
     EindeutigeWerte warengruppen(true);
     EventPump pumpe;
