@@ -8,7 +8,6 @@
 #include "base/AtomicFile.h"
 #include "base/FileName.h"
 #include "catalogue/AnlagenPreis.h"
-#include "catalogue/VariantFittings.h"
 
 namespace velmora {
 
@@ -66,7 +65,7 @@ std::string materialCsv(const TProdukt& Produkt, double OptZubehoerPreis) {
         std::string gesamt = kImAnlagenpreis;
         if (zeile.isEnabled()) {
             gesamt = euro(zubehoer.getPreis());
-        } else if (fittingKindOf(zubehoer.getArtNr())) {
+        } else if (zubehoer.getFittingKind()) {
             gesamt = euro(zeile.getAnzahl() * zubehoer.getPreis());
         }
         row(out, {zubehoer.getArtNr(), zubehoer.getBezeichnung(), std::to_string(zeile.getAnzahl()),

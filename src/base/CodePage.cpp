@@ -74,18 +74,27 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t i) {
 }  // namespace
 
 std::string toUtf8(std::string_view bytes, CodePage codePage) {
-    const CodePageTable& table = tableFor(codePage);
     std::string result;
     result.reserve(bytes.size());
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            result.push_back(c);
-        } else {
-            result += table.toUtf8[b];
-        }
-    }
+    appendUtf8(result, bytes, codePage);
     return result;
+}
+
+void appendUtf8(std::string& text, std::string_view bytes, CodePage codePage) {
+    const CodePageTable& table = tableFor(codePage);
+    for (std::size_t i = 0; i < bytes.size();) {
+        // ASCII is the same in every table: copied a run at a time.
+        std::size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) {
+            ++run;
+        }
+        text.append(bytes.substr(i, run - i));
+        if (run < bytes.size()) {
+            text += table.toUtf8[static_cast<unsigned char>(bytes[run])];
+            ++run;
+        }
+        i = run;
+    }
 }
 
 std::string fromUtf8(std::string_view text, CodePage codePage) {

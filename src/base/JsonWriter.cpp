@@ -9,11 +9,39 @@
 
 namespace velmora {
 
+namespace {
+
+// The bytes a JSON string takes as they are.
+constexpr std::array<bool, 256> kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x7F; ++c) {
+        plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+    }
+    return plain;
+}();
+
+}  // namespace
+
 std::string jsonQuote(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 2);
+    appendJsonQuoted(out, text);
+    return out;
+}
+
+void appendJsonQuoted(std::string& out, std::string_view text) {
     out.push_back('"');
     for (std::size_t i = 0; i < text.size();) {
+        // Printable ASCII other than the quote and the backslash goes out as a whole run.
+        std::size_t run = i;
+        while (run < text.size() && kPlain[static_cast<unsigned char>(text[run])]) {
+            ++run;
+        }
+        if (run > i) {
+            out.append(text.substr(i, run - i));
+            i = run;
+            continue;
+        }
         const char c = text[i];
         const auto u = static_cast<unsigned char>(c);
         if (u >= 0x80) {
@@ -62,7 +90,6 @@ std::string jsonQuote(std::string_view text) {
         ++i;
     }
     out.push_back('"');
-    return out;
 }
 
 void JsonWriter::newline() {
@@ -104,7 +131,7 @@ JsonWriter& JsonWriter::key(std::string_view name) {
     }
     level.empty = false;
     newline();
-    out_ += jsonQuote(name);
+    appendJsonQuoted(out_, name);
     out_ += indent_ > 0 ? ": " : ":";
     afterKey_ = true;
     return *this;
@@ -152,7 +179,7 @@ JsonWriter& JsonWriter::endArray() {
 
 JsonWriter& JsonWriter::value(std::string_view text) {
     beforeValue();
-    out_ += jsonQuote(text);
+    appendJsonQuoted(out_, text);
     return *this;
 }
 

@@ -53,5 +53,7 @@ private:
 
 // The text as a quoted JSON string.
 std::string jsonQuote(std::string_view text);
+// The same, appended to out.
+void appendJsonQuoted(std::string& out, std::string_view text);
 
 }  // namespace velmora

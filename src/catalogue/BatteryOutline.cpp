@@ -1,7 +1,8 @@
 #include "catalogue/BatteryOutline.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
+#include <initializer_list>
 
 #include "base/AsciiCase.h"
 #include "base/Rounding.h"
@@ -17,7 +18,26 @@ struct Point {
     double x = 0;
     double y = 0;
 };
-using Outline = std::vector<Point>;
+
+// At most six corners (a stepped battery), kept on the stack: the search places an outline
+// for every variant it tries.
+class Outline {
+public:
+    Outline(std::initializer_list<Point> points) : FSize(std::min(points.size(), kMax)) {
+        std::copy_n(points.begin(), FSize, FPoints.begin());
+    }
+    Point* begin() { return FPoints.data(); }
+    Point* end() { return FPoints.data() + FSize; }
+    const Point* begin() const { return FPoints.data(); }
+    const Point* end() const { return FPoints.data() + FSize; }
+    const Point& front() const { return FPoints.front(); }
+    std::size_t size() const { return FSize; }
+
+private:
+    static constexpr std::size_t kMax = 6;
+    std::array<Point, kMax> FPoints{};
+    std::size_t FSize;
+};
 
 struct Box {
     double minX = 0;
@@ -100,13 +120,11 @@ void move(Outline& outline, double dx, double dy) {
     }
 }
 
-TPoints toPoints(const Outline& outline) {
-    TPoints points;
-    points.reserve(outline.size());
+void setPoints(const Outline& outline, TPoints& points) {
+    points.clear();
     for (const Point& p : outline) {
         points.push_back({roundHalfAwayFromZero(p.x), roundHalfAwayFromZero(p.y)});
     }
-    return points;
 }
 
 // Tank outline and clearance outline in the variant's own frame: origin at the upper-left
@@ -217,7 +235,7 @@ void pushAwayFromBoiler(Point& c, const OutlineRequest& r, const Corner& corner,
 
 }  // namespace
 
-PlacedOutline berechneUmriss(const OutlineRequest& request, const TPoints& room) {
+void berechneUmriss(const OutlineRequest& request, const TPoints& room, PlacedOutline& result) {
     const Corner corner = cornerOf(request.tankPosition);
     const bool mirrored =
         corner.links() != corner.oben() ? request.horizontal : !request.horizontal;
@@ -234,7 +252,6 @@ PlacedOutline berechneUmriss(const OutlineRequest& request, const TPoints& room)
         move(*outline, ankerX - box.minX, ankerY - box.maxY);
     }
 
-    PlacedOutline result;
     result.gapReal = realGaps(request.gapOut, corner, request.horizontal);
     move(outlines.tanks, result.gapReal.Left, -static_cast<double>(result.gapReal.Top));
 
@@ -247,8 +264,10 @@ PlacedOutline berechneUmriss(const OutlineRequest& request, const TPoints& room)
     move(outlines.tanks, c.x - eckeX, c.y - eckeY);
     move(outlines.gaps, c.x - eckeX, c.y - eckeY);
 
-    result.tanks = toPoints(outlines.tanks);
-    result.gaps = toPoints(outlines.gaps);
+    setPoints(outlines.tanks, result.tanks);
+    setPoints(outlines.gaps, result.gaps);
+    result.abstandWaagerecht = 0;
+    result.abstandSenkrecht = 0;
     if (!room.empty()) {
         const Box raum = boundingBox(room);
         const Box placed = boundingBox(result.gaps);
@@ -257,7 +276,6 @@ PlacedOutline berechneUmriss(const OutlineRequest& request, const TPoints& room)
         result.abstandSenkrecht =
             static_cast<double>(corner.oben() ? raum.maxY - placed.maxY : placed.minY - raum.minY);
     }
-    return result;
 }
 
 }  // namespace velmora

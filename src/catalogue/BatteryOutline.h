@@ -37,7 +37,8 @@ struct PlacedOutline {
 
 // Builds the stepped or rectangular outline, turns it for the corner and orientation, puts
 // the clearance outline's corner onto the corner of the room polygon (pushed away from a
-// boiler at the same corner). Does not test whether it fits.
-PlacedOutline berechneUmriss(const OutlineRequest& request, const TPoints& room);
+// boiler at the same corner). Does not test whether it fits. Refills result, keeping the
+// storage of its lists: a search places one outline per variant and orientation it tries.
+void berechneUmriss(const OutlineRequest& request, const TPoints& room, PlacedOutline& result);
 
 }  // namespace velmora

@@ -15,7 +15,7 @@ bool istPunktImPolygon(const TPoints& Polygon, TPoint Punkt) {
     int rechts = 0;
     for (std::size_t i = 0; i < edges; ++i) {
         const TPoint a = Polygon[i];
-        const TPoint b = Polygon[(i + 1) % n];
+        const TPoint b = i + 1 < n ? Polygon[i + 1] : Polygon[0];
         if (a.Y == Punkt.Y && b.Y == Punkt.Y && std::min(a.X, b.X) <= Punkt.X &&
             Punkt.X <= std::max(a.X, b.X)) {
             // The crossing count cannot see a horizontal edge and would take a point on a
@@ -39,8 +39,16 @@ bool istPunktImPolygon(const TPoints& Polygon, TPoint Punkt) {
 }
 
 bool liegtPolygonImPolygon(const TPoints& Punkte, const TPoints& Polygon) {
-    return std::ranges::all_of(Punkte,
-                               [&Polygon](TPoint p) { return istPunktImPolygon(Polygon, p); });
+    if (Polygon.empty()) {
+        return Punkte.empty();
+    }
+    // A point beyond the polygon's box crosses no edge on one side: outside, without the count.
+    auto [minX, maxX] = std::ranges::minmax(Polygon, {}, &TPoint::X);
+    auto [minY, maxY] = std::ranges::minmax(Polygon, {}, &TPoint::Y);
+    return std::ranges::all_of(Punkte, [&](TPoint p) {
+        return p.X >= minX.X && p.X <= maxX.X && p.Y >= minY.Y && p.Y <= maxY.Y &&
+               istPunktImPolygon(Polygon, p);
+    });
 }
 
 }  // namespace velmora

@@ -124,7 +124,7 @@ std::vector<TZubehoer*> TProdukt::getZubehoerFuerAufstellung() const {
         MoeglicheAufstellVariante != nullptr ? MoeglicheAufstellVariante->getVariante() : nullptr;
     std::vector<TZubehoer*> result;
     for (TZubehoer* zubehoer : tempZubehoer) {
-        const auto kind = fittingKindOf(zubehoer->getArtNr());
+        const auto kind = zubehoer->getFittingKind();
         const bool gebraucht = !kind || (Aufstellvariationen && variante != nullptr &&
                                          fittingCount(*variante, *kind) != 0);
         if (gebraucht) {

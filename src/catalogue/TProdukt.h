@@ -7,6 +7,7 @@
 
 #include "base/GeometryTypes.h"
 #include "catalogue/BatteryMeasures.h"
+#include "catalogue/BatteryOutline.h"
 #include "catalogue/CustomPriceLink.h"
 #include "catalogue/TAufstellung.h"
 #include "catalogue/TAufstellvariante.h"
@@ -177,18 +178,21 @@ private:
                                                      bool Gedreht, bool IgnoreNorm) const;
     BatteryMeasures getMasse(const TAufstellvariante& Variante) const;
     double getGesamtInhaltVariante(const TAufstellvariante& Variante) const;
-    int getZusAufstellHoehe(const TAufstellung& Aufstellung) const;
-    int getGesamtHoeheAufstellung(const TAufstellung& Aufstellung) const;
+    int getZusAufstellHoehe(const TAufstellvariante& Variante, bool IgnoreNorm) const;
+    int getGesamtHoeheAufstellung(const TAufstellvariante& Variante, bool IgnoreNorm) const;
     int getKleinsteAbmessung() const;
     int getZweitkleinsteAbmessung() const;
-    static bool istNormIgnoriert(const TAufstellung& Aufstellung);
     bool passtDurchEinbringung(double AEinbringHoehe, double AEinbringBreite) const;
-    bool addMoeglicheAufstellung(std::unique_ptr<TAufstellung> Aufstellung);
+    bool hatAufstellung(const TAufstellvariante& Variante, bool Horizontal, bool Gedreht) const;
     void sortiereMoeglicheAufstellungen();
     void loescheMoeglicheAufstellung(std::size_t Index);
     void entferneKleinereAufstellungen(double AMinInhalt);
-    bool pruefeVariante(TAufstellvariante& Variante, bool ANormIgnore, const SearchInput& in);
-    bool platziereAufstellung(std::unique_ptr<TAufstellung> Aufstellung, const SearchInput& in);
+    // umriss: working storage for the outlines placed, reused from variant to variant.
+    bool pruefeVariante(TAufstellvariante& Variante, bool ANormIgnore, const SearchInput& in,
+                        PlacedOutline& umriss);
+    // Places the variant in one orientation and keeps the arrangement when it fits and is new.
+    bool platziereAufstellung(TAufstellvariante& Variante, bool Horizontal, bool NormIgnore,
+                              const SearchInput& in, PlacedOutline& umriss);
 
     std::string Bezeichnung;
     std::string Bezeichnung_kt2;

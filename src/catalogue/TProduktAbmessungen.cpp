@@ -32,7 +32,8 @@ int TProdukt::getGesamtHoehe() const {
     if (!Aufstellvariationen || MoeglicheAufstellVariante == nullptr) {
         return Hoehe;
     }
-    return getGesamtHoeheAufstellung(*MoeglicheAufstellVariante);
+    return getGesamtHoeheAufstellung(*MoeglicheAufstellVariante->getVariante(),
+                                     MoeglicheAufstellVariante->getIgnoreNorm());
 }
 
 double TProdukt::getGesamtInhalt() const {
@@ -46,14 +47,10 @@ double TProdukt::getGesamtInhaltVariante(const TAufstellvariante& Variante) cons
     return Aufstellvariationen ? Inhalt * Variante.getAnzahlTanks() : Inhalt;
 }
 
-bool TProdukt::istNormIgnoriert(const TAufstellung& Aufstellung) {
-    return !Aufstellung.getVariante()->isNormrelevant() || Aufstellung.getIgnoreNorm();
-}
-
-int TProdukt::getZusAufstellHoehe(const TAufstellung& Aufstellung) const {
+int TProdukt::getZusAufstellHoehe(const TAufstellvariante& Variante, bool IgnoreNorm) const {
     // Key 0 is the height the norm prescribes; otherwise the height for the tank count.
-    const int anzahl =
-        istNormIgnoriert(Aufstellung) ? Aufstellung.getVariante()->getAnzahlTanks() : 0;
+    const bool normIgnoriert = !Variante.isNormrelevant() || IgnoreNorm;
+    const int anzahl = normIgnoriert ? Variante.getAnzahlTanks() : 0;
     for (const auto& hoehe : FZusAufstellhoehen) {
         if (hoehe->getAnzahl() == anzahl) {
             return hoehe->getHoehe();
@@ -62,11 +59,11 @@ int TProdukt::getZusAufstellHoehe(const TAufstellung& Aufstellung) const {
     return 0;
 }
 
-int TProdukt::getGesamtHoeheAufstellung(const TAufstellung& Aufstellung) const {
+int TProdukt::getGesamtHoeheAufstellung(const TAufstellvariante& Variante, bool IgnoreNorm) const {
     if (!Aufstellvariationen) {
         return Hoehe;
     }
-    return clampToInt(static_cast<long long>(Hoehe) + getZusAufstellHoehe(Aufstellung));
+    return clampToInt(static_cast<long long>(Hoehe) + getZusAufstellHoehe(Variante, IgnoreNorm));
 }
 
 namespace {

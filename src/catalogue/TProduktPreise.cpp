@@ -48,7 +48,7 @@ double TProdukt::getVariantenZubehoerPreis(const TAufstellvariante* Variante) co
     for (const FittingKind kind : kFittingKinds) {
         // Of two articles of one kind, the first in the working list sets the price.
         for (const TZubehoer* zubehoer : tempZubehoer) {
-            if (fittingKindOf(zubehoer->getArtNr()) == kind) {
+            if (zubehoer->getFittingKind() == kind) {
                 summe += fittingCount(*Variante, kind) * zubehoer->getPreis();
                 break;
             }

@@ -1,5 +1,6 @@
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "catalogue/BatteryOutline.h"
 #include "catalogue/PolygonContainment.h"
@@ -47,12 +48,13 @@ bool TProdukt::istVarianteMoeglich2(double AMinInhalt, double /*ABreite*/, doubl
                          AHzRoom,
                          TopLeft};
     MoeglicheAufstellVariante = nullptr;
+    PlacedOutline umriss;
     bool gefunden = false;
     for (TAufstellvariante* variante : tempAufstellvariantenListe) {
-        if (pruefeVariante(*variante, false, in)) {
+        if (pruefeVariante(*variante, false, in, umriss)) {
             gefunden = true;
         } else if (variante->isNormrelevant() && variante->HasNormAlternative() &&
-                   pruefeVariante(*variante, true, in)) {
+                   pruefeVariante(*variante, true, in, umriss)) {
             gefunden = true;
         }
     }
@@ -70,8 +72,8 @@ std::unique_ptr<TAufstellung> TProdukt::erzeugeAufstellung(TAufstellvariante* Va
     return std::make_unique<TAufstellung>(Variante, Horizontal, Gedreht, IgnoreNorm);
 }
 
-bool TProdukt::pruefeVariante(TAufstellvariante& Variante, bool ANormIgnore,
-                              const SearchInput& in) {
+bool TProdukt::pruefeVariante(TAufstellvariante& Variante, bool ANormIgnore, const SearchInput& in,
+                              PlacedOutline& umriss) {
     const double volumen = getGesamtInhaltVariante(Variante);
     if (volumen < in.AMinInhalt - in.AVolumenVarianz ||
         volumen > in.AMinInhalt + in.AVolumenVarianz) {
@@ -80,65 +82,57 @@ bool TProdukt::pruefeVariante(TAufstellvariante& Variante, bool ANormIgnore,
     if (in.AHeizraum && volumen > in.AMaxVolumenBeiHeizraum) {
         return false;
     }
-    auto waagerecht = erzeugeAufstellung(&Variante, true, in.AGedreht, ANormIgnore);
-    if (getGesamtHoeheAufstellung(*waagerecht) > in.AHoehe) {
+    if (getGesamtHoeheAufstellung(Variante, ANormIgnore) > in.AHoehe) {
         return false;
     }
     if (!passtDurchEinbringung(in.AEinbringHoehe, in.AEinbringBreite)) {
         return false;
     }
-    const bool waagerechtPasst = platziereAufstellung(std::move(waagerecht), in);
-    const bool senkrechtPasst =
-        platziereAufstellung(erzeugeAufstellung(&Variante, false, in.AGedreht, ANormIgnore), in);
+    const bool waagerechtPasst = platziereAufstellung(Variante, true, ANormIgnore, in, umriss);
+    const bool senkrechtPasst = platziereAufstellung(Variante, false, ANormIgnore, in, umriss);
     return waagerechtPasst || senkrechtPasst;
 }
 
-bool TProdukt::platziereAufstellung(std::unique_ptr<TAufstellung> Aufstellung,
-                                    const SearchInput& in) {
-    TAufstellung* aufstellung = Aufstellung.get();
-    if (!addMoeglicheAufstellung(std::move(Aufstellung))) {
+bool TProdukt::platziereAufstellung(TAufstellvariante& Variante, bool Horizontal, bool NormIgnore,
+                                    const SearchInput& in, PlacedOutline& umriss) {
+    if (hatAufstellung(Variante, Horizontal, in.AGedreht)) {
         return false;
     }
-    MoeglicheAufstellVariante = aufstellung;
-
-    const TAufstellvariante& variante = *aufstellung->getVariante();
-    const bool normIgnore = aufstellung->getIgnoreNorm();
     OutlineRequest request;
-    request.masse = getMasse(variante);
-    request.Reihe1 = variante.getReihe1();
-    request.Reihe2 = variante.getReihe2();
-    request.ZwReihWaag = variante.getZwReihWaag();
-    request.gapOut = variante.getGapOut(normIgnore);
-    request.gapIn = variante.getGapIn(normIgnore);
-    request.horizontal = aufstellung->getHorizontal();
+    request.masse = getMasse(Variante);
+    request.Reihe1 = Variante.getReihe1();
+    request.Reihe2 = Variante.getReihe2();
+    request.ZwReihWaag = Variante.getZwReihWaag();
+    request.gapOut = Variante.getGapOut(NormIgnore);
+    request.gapIn = Variante.getGapIn(NormIgnore);
+    request.horizontal = Horizontal;
     request.tankPosition = in.ATankPosition;
     request.topLeft = in.TopLeft;
     request.heizraum = in.AHeizraum;
     request.heizraumPosition = in.AHeizraumPosition;
     request.heizraumAbstand = in.AHeizraumAbstand;
-    PlacedOutline umriss = berechneUmriss(request, in.ARoom);
-
-    if (liegtPolygonImPolygon(umriss.gaps, in.ARoom) &&
-        liegtPolygonImPolygon(umriss.tanks, in.AHzRoom)) {
-        aufstellung->setzePositionen(std::move(umriss.tanks), std::move(umriss.gaps),
-                                     umriss.gapReal, umriss.abstandWaagerecht,
-                                     umriss.abstandSenkrecht);
-        return true;
+    berechneUmriss(request, in.ARoom, umriss);
+    if (!liegtPolygonImPolygon(umriss.gaps, in.ARoom) ||
+        !liegtPolygonImPolygon(umriss.tanks, in.AHzRoom)) {
+        return false;
     }
-    loescheMoeglicheAufstellung(MoeglicheAufstellVarianten.size() - 1);
-    return false;
+    // Only an arrangement that fits is created: most of those tried do not.
+    auto aufstellung = erzeugeAufstellung(&Variante, Horizontal, in.AGedreht, NormIgnore);
+    aufstellung->setzePositionen(umriss.tanks, umriss.gaps, umriss.gapReal,
+                                 umriss.abstandWaagerecht, umriss.abstandSenkrecht);
+    MoeglicheAufstellVarianten.push_back(std::move(aufstellung));
+    return true;
 }
 
-bool TProdukt::addMoeglicheAufstellung(std::unique_ptr<TAufstellung> Aufstellung) {
+bool TProdukt::hatAufstellung(const TAufstellvariante& Variante, bool Horizontal,
+                              bool Gedreht) const {
     for (const auto& vorhanden : MoeglicheAufstellVarianten) {
-        if (vorhanden->getVariante() == Aufstellung->getVariante() &&
-            vorhanden->getHorizontal() == Aufstellung->getHorizontal() &&
-            vorhanden->getGedreht() == Aufstellung->getGedreht()) {
-            return false;
+        if (vorhanden->getVariante() == &Variante && vorhanden->getHorizontal() == Horizontal &&
+            vorhanden->getGedreht() == Gedreht) {
+            return true;
         }
     }
-    MoeglicheAufstellVarianten.push_back(std::move(Aufstellung));
-    return true;
+    return false;
 }
 
 void TProdukt::loescheMoeglicheAufstellung(std::size_t Index) {
@@ -152,32 +146,57 @@ void TProdukt::loescheMoeglicheAufstellung(std::size_t Index) {
 void TProdukt::sortiereMoeglicheAufstellungen() {
     // Fewest tanks first, then the cheapest fittings, then the second row's count as text;
     // the horizontal arrangement of a variant before its vertical one. The bubble sort and
-    // its swap on equal texts decide the order of otherwise equal variants.
-    const auto tauschen = [this](const TAufstellung& a, const TAufstellung& b) {
-        const TAufstellvariante* va = a.getVariante();
-        const TAufstellvariante* vb = b.getVariante();
-        if (va == vb) {
-            return b.getHorizontal() && !a.getHorizontal();
-        }
-        if (vb->getAnzahlTanks() != va->getAnzahlTanks()) {
-            return vb->getAnzahlTanks() < va->getAnzahlTanks();
-        }
-        const double preisA = getVariantenZubehoerPreis(va);
-        const double preisB = getVariantenZubehoerPreis(vb);
-        if (preisA != preisB) {
-            return preisA > preisB;
-        }
-        return std::to_string(va->getReihe2()) >= std::to_string(vb->getReihe2());
+    // its swap on equal texts decide the order of otherwise equal variants. The keys are
+    // taken once: the sort compares each arrangement many times.
+    struct Schluessel {
+        const TAufstellvariante* variante;
+        bool horizontal;
+        int tanks;
+        double fittingsPreis;
+        std::string reihe2;
     };
-    auto& liste = MoeglicheAufstellVarianten;
-    const std::size_t n = liste.size();
-    for (std::size_t p = 0; p < n; ++p) {
+    const std::size_t n = MoeglicheAufstellVarianten.size();
+    std::vector<Schluessel> schluessel;
+    schluessel.reserve(n);
+    for (const auto& aufstellung : MoeglicheAufstellVarianten) {
+        const TAufstellvariante* variante = aufstellung->getVariante();
+        schluessel.push_back({variante, aufstellung->getHorizontal(), variante->getAnzahlTanks(),
+                              getVariantenZubehoerPreis(variante),
+                              std::to_string(variante->getReihe2())});
+    }
+    const auto tauschen = [](const Schluessel& a, const Schluessel& b) {
+        if (a.variante == b.variante) {
+            return b.horizontal && !a.horizontal;
+        }
+        if (b.tanks != a.tanks) {
+            return b.tanks < a.tanks;
+        }
+        if (a.fittingsPreis != b.fittingsPreis) {
+            return a.fittingsPreis > b.fittingsPreis;
+        }
+        return a.reihe2 >= b.reihe2;
+    };
+    std::vector<std::size_t> reihenfolge(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        reihenfolge[i] = i;
+    }
+    // A pass without a swap leaves nothing for the later passes, which compare less.
+    bool getauscht = true;
+    for (std::size_t p = 0; p < n && getauscht; ++p) {
+        getauscht = false;
         for (std::size_t k = 0; k + p + 1 < n; ++k) {
-            if (tauschen(*liste[k], *liste[k + 1])) {
-                std::swap(liste[k], liste[k + 1]);
+            if (tauschen(schluessel[reihenfolge[k]], schluessel[reihenfolge[k + 1]])) {
+                std::swap(reihenfolge[k], reihenfolge[k + 1]);
+                getauscht = true;
             }
         }
     }
+    std::vector<std::unique_ptr<TAufstellung>> sortiert;
+    sortiert.reserve(n);
+    for (std::size_t i : reihenfolge) {
+        sortiert.push_back(std::move(MoeglicheAufstellVarianten[i]));
+    }
+    MoeglicheAufstellVarianten = std::move(sortiert);
 }
 
 void TProdukt::entferneKleinereAufstellungen(double AMinInhalt) {

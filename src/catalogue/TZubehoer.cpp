@@ -9,6 +9,7 @@ TZubehoer::TZubehoer(std::string Bezeichnung, std::string ArtNr, double Preis, b
                      TTankCustomPrices* ACustomPricesReference)
     : Bezeichnung(std::move(Bezeichnung)),
       ArtNr(std::move(ArtNr)),
+      FFittingKind(fittingKindOf(this->ArtNr)),
       Preis(Preis),
       Optional(Optional),
       Produktbeschreibung(std::move(Produktbeschreibung)),

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "catalogue/Artikeltext.h"
 #include "catalogue/CustomPriceLink.h"
+#include "catalogue/VariantFittings.h"
 
 namespace velmora {
 
@@ -21,6 +23,8 @@ public:
               TTankCustomPrices* ACustomPricesReference);
 
     const std::string& getArtNr() const { return ArtNr; }
+    // The fitting kind the article number stands for, or none for an ordinary accessory.
+    std::optional<FittingKind> getFittingKind() const { return FFittingKind; }
     const std::string& getBezeichnung() const { return Bezeichnung; }
     bool getOptional() const { return Optional; }
     const Artikeltext& getProduktbeschreibung() const { return Produktbeschreibung; }
@@ -36,6 +40,8 @@ public:
 private:
     std::string Bezeichnung;
     std::string ArtNr;
+    // Decided once: the search prices the fittings of every variant it tries.
+    std::optional<FittingKind> FFittingKind;
     double Preis;
     bool Optional;
     Artikeltext Produktbeschreibung;

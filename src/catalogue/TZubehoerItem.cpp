@@ -9,7 +9,7 @@ int TZubehoerItem::getAnzahl() const {
     if (Variante == nullptr) {
         return 1;
     }
-    const auto kind = fittingKindOf(Zubehoer->getArtNr());
+    const auto kind = Zubehoer->getFittingKind();
     return kind ? fittingCount(*Variante, *kind) : 1;
 }
 

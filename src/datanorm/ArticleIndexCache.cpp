@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::size_t kCacheCut = 4;
 constexpr std::string_view kCacheSuffix = ".EDA";
+constexpr std::size_t kPufferBytes = 1 << 20;
 
 }  // namespace
 
@@ -50,14 +51,20 @@ bool ArticleIndexCache::istAktuell(double kopfdatum) const {
 }
 
 void ArticleIndexCache::addArtikelzeile(std::string_view line) {
-    FWriter->write(fromUtf8(toUtf8(line, CodePage::Cp850), CodePage::Windows1252));
-    FWriter->write("\r\n");
+    FPuffer += fromUtf8(toUtf8(line, CodePage::Cp850), CodePage::Windows1252);
+    FPuffer += "\r\n";
+    if (FPuffer.size() >= kPufferBytes) {
+        FWriter->write(FPuffer);
+        FPuffer.clear();
+    }
 }
 
 bool ArticleIndexCache::abschliessen() {
     if (FWriter == nullptr) {
         return false;
     }
+    FWriter->write(FPuffer);
+    FPuffer.clear();
     const bool geschrieben = static_cast<bool>(FWriter->commit());
     FWriter.reset();
     return geschrieben;

@@ -32,6 +32,8 @@ private:
 
     std::string FDateiname;
     std::unique_ptr<AtomicFileWriter> FWriter;
+    // Lines not yet written: one write per line would cost a system call per article.
+    std::string FPuffer;
 };
 
 }  // namespace velmora::datanorm

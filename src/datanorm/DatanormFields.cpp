@@ -1,5 +1,6 @@
 #include "datanorm/DatanormFields.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 
@@ -28,10 +29,7 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
+        const std::size_t end = zeilenende(text, start);
         if (end > start) {
             lines.push_back(text.substr(start, end - start));
         }
@@ -43,28 +41,31 @@ std::vector<std::string_view> splitLines(std::string_view text) {
 std::vector<std::string_view> splitFields(std::string_view line, std::size_t maxFields,
                                           std::size_t* fieldCount) {
     std::vector<std::string_view> fields;
-    std::size_t count = 0;
-    std::size_t start = 0;
-    for (std::size_t pos = line.find(';'); pos != std::string_view::npos;
-         pos = line.find(';', start)) {
-        if (count < maxFields) {
-            fields.push_back(line.substr(start, pos - start));
-        }
-        ++count;
-        start = pos + 1;
-    }
+    forEachField(line, maxFields, [&](std::string_view field) { fields.push_back(field); });
     if (fieldCount != nullptr) {
-        *fieldCount = count;
+        *fieldCount = static_cast<std::size_t>(std::ranges::count(line, ';'));
     }
     return fields;
 }
 
 FieldRow splitConverted(std::string_view line, std::size_t maxFields) {
     FieldRow row;
-    for (std::string_view field : splitFields(line, maxFields)) {
-        row.push_back(decode(field));
-    }
+    splitConvertedInto(line, maxFields, row);
     return row;
+}
+
+void splitConvertedInto(std::string_view line, std::size_t maxFields, FieldRow& row) {
+    std::size_t n = 0;
+    forEachField(line, maxFields, [&](std::string_view field) {
+        if (n < row.size()) {
+            row[n].clear();
+            appendUtf8(row[n], field, CodePage::Cp850);
+        } else {
+            row.push_back(decode(field));
+        }
+        ++n;
+    });
+    row.resize(n);
 }
 
 FieldRow splitFixedHeader(std::string_view line) {
@@ -83,6 +84,10 @@ const std::string& feld(const FieldRow& row, std::size_t n) {
     return n >= 1 && n <= row.size() ? row[n - 1] : empty;
 }
 
+std::string nimm(FieldRow& row, std::size_t n) {
+    return n >= 1 && n <= row.size() ? std::move(row[n - 1]) : std::string();
+}
+
 int erkenneVersion(std::string_view ersteZeile, const std::string& dateiname) {
     if (ersteZeile.size() >= 2 && ersteZeile[1] == ';') {
         return 5;
@@ -99,7 +104,7 @@ FieldRow splitKopfzeile(std::string_view ersteZeile, int version) {
                         : splitFixedHeader(ersteZeile);
 }
 
-bool istNeuerArtikel(const std::vector<std::string_view>& rohfelder) {
+bool istNeuerArtikel(std::span<const std::string_view> rohfelder) {
     return rohfelder.size() >= 2 && rohfelder[0] == "A" && rohfelder[1] == "N";
 }
 

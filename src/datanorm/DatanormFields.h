@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,30 @@ inline constexpr std::size_t kMaxSeitendateiFelder = 255;
 // The non-empty lines of a text; lines end with CR LF, CR or LF.
 std::vector<std::string_view> splitLines(std::string_view text);
 
+// Position of the first CR or LF at or after start; text.size() when there is none.
+inline std::size_t zeilenende(std::string_view text, std::size_t start) {
+    // A plain loop: find_first_of searches the set of two characters once per byte.
+    while (start < text.size() && text[start] != '\r' && text[start] != '\n') {
+        ++start;
+    }
+    return start;
+}
+
+// Calls visit(field) for each of the first maxFields fields of a line as splitFields cuts
+// them, reading no further; returns how many it visited. Allocates nothing.
+template <typename Visit>
+std::size_t forEachField(std::string_view line, std::size_t maxFields, Visit&& visit) {
+    std::size_t count = 0;
+    std::size_t start = 0;
+    for (std::size_t pos = line.find(';'); pos != std::string_view::npos && count < maxFields;
+         pos = line.find(';', start)) {
+        visit(line.substr(start, pos - start));
+        ++count;
+        start = pos + 1;
+    }
+    return count;
+}
+
 // Cuts a line at ";": a field counts only when a ";" follows it, so text after the last
 // ";" is ignored. At most maxFields fields are returned; fieldCount (when given) receives
 // the number the line holds.
@@ -26,6 +51,8 @@ std::vector<std::string_view> splitFields(std::string_view line, std::size_t max
 
 // splitFields with every field decoded from code page 850.
 FieldRow splitConverted(std::string_view line, std::size_t maxFields);
+// The same into row, whose storage is kept: a load splits every line of the file.
+void splitConvertedInto(std::string_view line, std::size_t maxFields, FieldRow& row);
 
 // The fixed columns of a DATANORM 4 header line (1, 3-8, 9-48, 49-88, 89-123, 124-125,
 // 126-128), each decoded from code page 850.
@@ -33,6 +60,8 @@ FieldRow splitFixedHeader(std::string_view line);
 
 // Field n (from 1) of a row; empty when the row is shorter.
 const std::string& feld(const FieldRow& row, std::size_t n);
+// Field n moved out of the row (which keeps an empty text there), for a field read once.
+std::string nimm(FieldRow& row, std::size_t n);
 
 // The DATANORM version of an article file from its first line and its name: 5 when the
 // second character is ";", else 4 when the name has an extension. Throws
@@ -43,6 +72,6 @@ int erkenneVersion(std::string_view ersteZeile, const std::string& dateiname);
 FieldRow splitKopfzeile(std::string_view ersteZeile, int version);
 
 // True when a raw line is a new-article record: kind "A", processing flag "N".
-bool istNeuerArtikel(const std::vector<std::string_view>& rohfelder);
+bool istNeuerArtikel(std::span<const std::string_view> rohfelder);
 
 }  // namespace velmora::datanorm

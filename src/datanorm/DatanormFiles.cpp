@@ -1,12 +1,14 @@
 #include "datanorm/DatanormFiles.h"
 
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "base/FileBytes.h"
 #include "base/FileName.h"
 #include "base/RegularFile.h"
 #include "datanorm/DatanormErrors.h"
+#include "datanorm/DatanormFields.h"
 #include "datanorm/TextCase.h"
 
 namespace velmora::datanorm {
@@ -42,12 +44,13 @@ RegularFile openForReading(const std::string& path) {
 void visitLines(const std::string& path,
                 const std::function<bool(std::uint64_t offset, std::string_view line)>& visit) {
     RegularFile file = openForReading(path);
-    std::vector<char> block(kBlockSize);
+    // Not zeroed: each read overwrites what it uses.
+    const auto block = std::make_unique_for_overwrite<char[]>(kBlockSize);
     std::string pending;  // an unfinished line carried over from the previous block
     std::uint64_t pendingOffset = 0;
     std::uint64_t blockOffset = 0;
     while (true) {
-        const long got = file.read(block.data(), block.size());
+        const long got = file.read(block.get(), kBlockSize);
         if (got < 0) {
             FileReadResult result;
             result.failure = FileReadFailure::Unreadable;
@@ -57,10 +60,11 @@ void visitLines(const std::string& path,
         if (got == 0) {
             break;
         }
-        const std::string_view data(block.data(), static_cast<std::size_t>(got));
+        const std::string_view data(block.get(), static_cast<std::size_t>(got));
         std::size_t start = 0;
         while (start < data.size()) {
-            const std::size_t end = data.find_first_of("\r\n", start);
+            const std::size_t gefunden = zeilenende(data, start);
+            const std::size_t end = gefunden == data.size() ? std::string_view::npos : gefunden;
             const std::string_view piece =
                 data.substr(start, end == std::string_view::npos ? end : end - start);
             if (pending.size() + piece.size() > kMaxDatanormLineBytes) {
@@ -122,17 +126,6 @@ std::string readFirstLine(const std::string& path) {
         return false;
     });
     return first;
-}
-
-std::string readLineAt(std::ifstream& file, std::uint64_t offset) {
-    file.clear();
-    file.seekg(static_cast<std::streamoff>(offset));
-    std::string line;
-    char c = 0;
-    while (line.size() < kMaxDatanormLineBytes && file.get(c) && c != '\r' && c != '\n') {
-        line.push_back(c);
-    }
-    return line;
 }
 
 std::string begleitdatei(const std::string& artikeldatei, std::size_t cut,

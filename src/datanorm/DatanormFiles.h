@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -34,10 +33,6 @@ void scanLines(const std::string& path,
 
 // The first non-empty line of a file; as scanLines, but reads no further.
 std::string readFirstLine(const std::string& path);
-
-// The line starting at a byte offset of an open file (up to CR, LF or the end), at most
-// kMaxDatanormLineBytes of it.
-std::string readLineAt(std::ifstream& file, std::uint64_t offset);
 
 // A file beside the article file: the article file's name with its last `cut` characters
 // (at most the whole file name, so the file stays in the same directory) replaced by

@@ -14,6 +14,7 @@ public:
 
 private:
     std::chrono::milliseconds FInterval;
+    unsigned FTicks = 0;
     std::chrono::steady_clock::time_point FLetzterLauf;
 };
 

@@ -1,6 +1,6 @@
 #include "datanorm/LargeFileIndex.h"
 
-#include <fstream>
+#include <array>
 
 #include "base/CodePage.h"
 #include "datanorm/DatanormErrors.h"
@@ -14,8 +14,20 @@ namespace velmora::datanorm {
 
 namespace fs = std::filesystem;
 
-LargeFileIndex::LargeFileIndex(std::string path, int version, const TDatanorm* parent)
-    : FPath(std::move(path)), FVersion(version), FParent(parent) {}
+namespace {
+
+// An article record with the records that belong to it rarely takes fewer bytes.
+constexpr std::uint64_t kMinBytesJeArtikel = 128;
+
+}  // namespace
+
+LargeFileIndex::LargeFileIndex(std::string path, int version, const TDatanorm* parent,
+                               std::uint64_t dateigroesse)
+    : FPath(std::move(path)), FVersion(version), FParent(parent) {
+    const auto artikel = static_cast<std::size_t>(dateigroesse / kMinBytesJeArtikel);
+    FArtikel.reserve(artikel);
+    FArtikelnummern.reserve(artikel);
+}
 
 void LargeFileIndex::clear() {
     FArtikelnummern.clear();
@@ -26,23 +38,36 @@ void LargeFileIndex::clear() {
 
 void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
     // Only the kind, the flag and the number are needed to place a line.
-    const std::vector<std::string_view> felder = splitFields(line, 3);
-    if (felder.size() < 3) {
+    std::array<std::string_view, 3> felder;
+    const std::size_t anzahl = forEachField(
+        line, felder.size(),
+        [&, i = std::size_t{0}](std::string_view feld) mutable { felder[i++] = feld; });
+    if (anzahl < 3) {
         return;
     }
-    const std::string nummer = toUtf8(felder[2], CodePage::Cp850);
-    if (istNeuerArtikel(felder)) {
-        std::string schluessel = normalisiereArtikelnummer(nummer);
-        auto [eintrag, neu] = FArtikel.try_emplace(schluessel, offset, offset);
+    // Decoded only for the kinds kept: other lines (such as B) are as many as the articles.
+    const auto nummer = [&] { return toUtf8(felder[2], CodePage::Cp850); };
+    if (istNeuerArtikel(std::span(felder.data(), anzahl))) {
+        auto [eintrag, neu] =
+            FArtikel.try_emplace(normalisiereArtikelnummer(nummer()), offset, offset);
         if (!neu) {
             eintrag->second.second = offset;
         }
-        FArtikelnummern.push_back(std::move(schluessel));
+        FArtikelnummern.push_back(&*eintrag);
     } else if (felder[0] == "T") {
-        FTexte[toLowerText(nummer)].push_back(offset);
+        FTexte[toLowerText(nummer())].push_back(offset);
     } else if (felder[0] == "D") {
-        FDimensionen[normalisiereArtikelnummer(nummer)].push_back(offset);
+        FDimensionen[normalisiereArtikelnummer(nummer())].push_back(offset);
     }
+}
+
+std::vector<std::string> LargeFileIndex::artikelnummern() const {
+    std::vector<std::string> nummern;
+    nummern.reserve(FArtikelnummern.size());
+    for (const Artikel* artikel : FArtikelnummern) {
+        nummern.push_back(artikel->first);
+    }
+    return nummern;
 }
 
 void LargeFileIndex::scanBeendet() {
@@ -61,7 +86,7 @@ bool LargeFileIndex::istAktuell() const {
     return !error && groesse == FGroesse && zeit == FZeit;
 }
 
-std::optional<LargeFileIndex::Fund> LargeFileIndex::finde(const std::string& Artikelnummer) {
+bool LargeFileIndex::aktualisiere() {
     try {
         if (!istAktuell()) {
             clear();
@@ -72,24 +97,58 @@ std::optional<LargeFileIndex::Fund> LargeFileIndex::finde(const std::string& Art
         }
     } catch (const EDatanormFileError&) {
         clear();
+        return false;
+    }
+    return true;
+}
+
+std::optional<LargeFileIndex::Fund> LargeFileIndex::finde(const std::string& Artikelnummer) {
+    if (!aktualisiere()) {
         return std::nullopt;
     }
     const auto artikel = FArtikel.find(normalisiereArtikelnummer(Artikelnummer));
     if (artikel == FArtikel.end()) {
         return std::nullopt;
     }
-    std::ifstream file(FPath, std::ios::binary);
-    if (!file) {
+    LineWindow fenster(FPath);
+    FieldRow puffer;
+    return lies(artikel->first, artikel->second, fenster, puffer);
+}
+
+void LargeFileIndex::fuerJedenArtikel(const std::function<void(const Fund&)>& visit) {
+    if (!aktualisiere()) {
+        return;
+    }
+    // Articles in file order, each with the texts that follow it: the window walks the
+    // file about once.
+    LineWindow fenster(FPath);
+    FieldRow puffer;
+    for (const Artikel* artikel : FArtikelnummern) {
+        if (const std::optional<Fund> fund =
+                lies(artikel->first, artikel->second, fenster, puffer)) {
+            visit(*fund);
+        }
+    }
+}
+
+std::optional<LargeFileIndex::Fund> LargeFileIndex::lies(const std::string& nummer,
+                                                         const ArtikelOffsets& offsets,
+                                                         LineWindow& fenster,
+                                                         FieldRow& puffer) const {
+    if (!fenster.isOpen()) {
         return std::nullopt;
     }
-    auto zeile = [&](std::uint64_t offset) {
-        return splitConverted(readLineAt(file, offset), kMaxArtikelFelder);
+    auto zeile = [&](std::uint64_t offset) -> FieldRow&& {
+        splitConvertedInto(fenster.zeileAb(offset), kMaxArtikelFelder, puffer);
+        return std::move(puffer);
     };
     Fund fund;
-    fund.erster = parseArtikelsatz(zeile(artikel->second.first), FVersion, FParent);
-    fund.letzter = parseArtikelsatz(zeile(artikel->second.second), FVersion, FParent);
-    if (fund.erster->Artikelnummer != artikel->first ||
-        fund.letzter->Artikelnummer != artikel->first) {
+    fund.erster = parseArtikelsatz(zeile(offsets.first), FVersion, FParent);
+    if (offsets.second != offsets.first) {
+        fund.letzter = parseArtikelsatz(zeile(offsets.second), FVersion, FParent);
+    }
+    if (fund.erster->Artikelnummer != nummer ||
+        (fund.letzter && fund.letzter->Artikelnummer != nummer)) {
         return std::nullopt;  // the file changed while it was read
     }
     if (hatLangtext(fund.erster->Langtextnummer)) {
@@ -100,8 +159,7 @@ std::optional<LargeFileIndex::Fund> LargeFileIndex::finde(const std::string& Art
             }
         }
     }
-    if (const auto dimensionen = FDimensionen.find(artikel->first);
-        dimensionen != FDimensionen.end()) {
+    if (const auto dimensionen = FDimensionen.find(nummer); dimensionen != FDimensionen.end()) {
         for (std::uint64_t offset : dimensionen->second) {
             fund.dimensionstext.push_back(parseDimensionssatz(zeile(offset), FVersion, FParent));
         }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,7 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
+#include "datanorm/LineWindow.h"
 
 namespace velmora::datanorm {
 
@@ -23,12 +26,15 @@ public:
     // The records of one article as read from the file.
     struct Fund {
         std::unique_ptr<TArtikelsatzA> erster;
+        // Null when the article is named once: the first record is also the last.
         std::unique_ptr<TArtikelsatzA> letzter;
         std::vector<std::unique_ptr<TTextsatz>> langtext;
         std::vector<std::unique_ptr<TDimensionssatz>> dimensionstext;
     };
 
-    LargeFileIndex(std::string path, int version, const TDatanorm* parent);
+    // dateigroesse (bytes) sizes the index ahead, so that it does not grow step by step.
+    LargeFileIndex(std::string path, int version, const TDatanorm* parent,
+                   std::uint64_t dateigroesse);
 
     // Feeds one non-empty line of a scan of the whole file.
     void addLine(std::uint64_t offset, std::string_view line);
@@ -39,19 +45,33 @@ public:
     // value when the file has no such article or can no longer be read.
     std::optional<Fund> finde(const std::string& Artikelnummer);
 
+    // The records of every new-article line in file order (an article named twice, twice),
+    // each as finde answers for its number; one that can no longer be read is left out.
+    void fuerJedenArtikel(const std::function<void(const Fund&)>& visit);
+
     // Numbers of the new-article lines in file order, duplicates included.
-    const std::vector<std::string>& artikelnummern() const { return FArtikelnummern; }
+    std::vector<std::string> artikelnummern() const;
+    std::size_t artikelanzahl() const { return FArtikelnummern.size(); }
 
 private:
+    using ArtikelOffsets = std::pair<std::uint64_t, std::uint64_t>;
+    using Artikel = std::pair<const std::string, ArtikelOffsets>;
+
     void clear();
     bool istAktuell() const;
+    // Scans the file again when it changed; false when it can no longer be read.
+    bool aktualisiere();
+    // puffer: the split line, its storage reused from line to line.
+    std::optional<Fund> lies(const std::string& nummer, const ArtikelOffsets& offsets,
+                             LineWindow& fenster, FieldRow& puffer) const;
 
     std::string FPath;
     int FVersion;
     const TDatanorm* FParent;
-    std::vector<std::string> FArtikelnummern;
     // Normalised number -> offsets of its first and last article line.
-    std::unordered_map<std::string, std::pair<std::uint64_t, std::uint64_t>> FArtikel;
+    std::unordered_map<std::string, ArtikelOffsets> FArtikel;
+    // The new-article lines in file order, as entries of FArtikel (whose nodes stay put).
+    std::vector<const Artikel*> FArtikelnummern;
     // Lower-cased text number -> offsets of its long-text lines.
     std::unordered_map<std::string, std::vector<std::uint64_t>> FTexte;
     // Normalised article number -> offsets of its dimension-text lines.

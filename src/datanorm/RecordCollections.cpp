@@ -15,6 +15,42 @@ void TArtikelSaetzeA::add(std::unique_ptr<TArtikelsatzA> satz) {
     ArtikelsaetzeA.push_back(std::move(satz));
 }
 
+void PositionChains::add(std::string key, std::size_t position) {
+    if (FNaechste.size() <= position) {
+        FNaechste.resize(position + 1, kEnde);
+    }
+    auto [kette, neu] = FKetten.try_emplace(std::move(key), position, position);
+    if (!neu) {
+        FNaechste[kette->second.second] = position;
+        kette->second.second = position;
+    }
+}
+
+void PositionChains::reserve(std::size_t records) {
+    FKetten.reserve(records);
+    FNaechste.reserve(records);
+}
+
+void PositionChains::clear() {
+    FKetten.clear();
+    FNaechste.clear();
+}
+
+std::vector<std::size_t> PositionChains::positions(const std::string& key) const {
+    std::vector<std::size_t> result;
+    if (const auto kette = FKetten.find(key); kette != FKetten.end()) {
+        for (std::size_t p = kette->second.first; p != kEnde; p = FNaechste[p]) {
+            result.push_back(p);
+        }
+    }
+    return result;
+}
+
+void TArtikelSaetzeA::reserve(std::size_t anzahl) {
+    ArtikelsaetzeA.reserve(anzahl);
+    FPositionen.reserve(anzahl);
+}
+
 void TArtikelSaetzeA::clear() {
     ArtikelsaetzeA.clear();
     FPositionen.clear();
@@ -78,8 +114,13 @@ double TArtikelSaetzeA::get_preis(const std::string& Artikelnummer) const {
 }
 
 void TTextsaetze::add(std::unique_ptr<TTextsatz> satz) {
-    FPositionen[toLowerText(satz->Textnummer)].push_back(Textsaetze.size());
+    FPositionen.add(toLowerText(satz->Textnummer), Textsaetze.size());
     Textsaetze.push_back(std::move(satz));
+}
+
+void TTextsaetze::reserve(std::size_t anzahl) {
+    Textsaetze.reserve(anzahl);
+    FPositionen.reserve(anzahl);
 }
 
 void TTextsaetze::clear() {
@@ -89,11 +130,8 @@ void TTextsaetze::clear() {
 
 std::vector<std::string> TTextsaetze::getTextsatz(const std::string& Textnummer) const {
     std::vector<const TTextsatz*> zeilen;
-    if (const auto eintrag = FPositionen.find(toLowerText(Textnummer));
-        eintrag != FPositionen.end()) {
-        for (std::size_t position : eintrag->second) {
-            zeilen.push_back(Textsaetze[position].get());
-        }
+    for (std::size_t position : FPositionen.positions(toLowerText(Textnummer))) {
+        zeilen.push_back(Textsaetze[position].get());
     }
     return setzeLangtext(zeilen, parent == nullptr ? 5 : parent->getVersion());
 }
@@ -101,8 +139,13 @@ std::vector<std::string> TTextsaetze::getTextsatz(const std::string& Textnummer)
 void TDimensionssaetze::add(std::unique_ptr<TDimensionssatz> satz) {
     const std::string& nummer =
         satz->Dimensionstextnummer.empty() ? satz->Artikelnummer : satz->Dimensionstextnummer;
-    FPositionen[normalisiereArtikelnummer(nummer)].push_back(Dimensionssatz.size());
+    FPositionen.add(normalisiereArtikelnummer(nummer), Dimensionssatz.size());
     Dimensionssatz.push_back(std::move(satz));
+}
+
+void TDimensionssaetze::reserve(std::size_t anzahl) {
+    Dimensionssatz.reserve(anzahl);
+    FPositionen.reserve(anzahl);
 }
 
 void TDimensionssaetze::clear() {
@@ -113,11 +156,8 @@ void TDimensionssaetze::clear() {
 std::vector<const TDimensionssatz*> TDimensionssaetze::finde(
     const std::string& Artikelnummer) const {
     std::vector<const TDimensionssatz*> zeilen;
-    if (const auto eintrag = FPositionen.find(normalisiereArtikelnummer(Artikelnummer));
-        eintrag != FPositionen.end()) {
-        for (std::size_t position : eintrag->second) {
-            zeilen.push_back(Dimensionssatz[position].get());
-        }
+    for (std::size_t position : FPositionen.positions(normalisiereArtikelnummer(Artikelnummer))) {
+        zeilen.push_back(Dimensionssatz[position].get());
     }
     return zeilen;
 }

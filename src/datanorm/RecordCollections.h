@@ -11,6 +11,24 @@
 
 namespace velmora::datanorm {
 
+// Positions of the records of each key, in file order: one chain per key through the
+// records rather than one list each, as a large file has a key for nearly every record.
+class PositionChains {
+public:
+    void add(std::string key, std::size_t position);
+    void reserve(std::size_t records);
+    void clear();
+    // The positions of the key's records in file order; empty for an unknown key.
+    std::vector<std::size_t> positions(const std::string& key) const;
+
+private:
+    static constexpr std::size_t kEnde = static_cast<std::size_t>(-1);
+    // Key -> its first and last position.
+    std::unordered_map<std::string, std::pair<std::size_t, std::size_t>> FKetten;
+    // Position -> the key's next position, kEnde after the last.
+    std::vector<std::size_t> FNaechste;
+};
+
 // The article records of a file, in file order, indexed by their (normalised) number so
 // that look-ups do not walk the list.
 class TArtikelSaetzeA {
@@ -18,6 +36,8 @@ public:
     explicit TArtikelSaetzeA(const TDatanorm* Parent = nullptr) : parent(Parent) {}
 
     void add(std::unique_ptr<TArtikelsatzA> satz);
+    // Room for this many records, announced by the count before parsing.
+    void reserve(std::size_t anzahl);
     void clear();
     const std::vector<std::unique_ptr<TArtikelsatzA>>& getArtikelsaetzeA() const {
         return ArtikelsaetzeA;
@@ -57,6 +77,7 @@ public:
     explicit TTextsaetze(const TDatanorm* Parent = nullptr) : parent(Parent) {}
 
     void add(std::unique_ptr<TTextsatz> satz);
+    void reserve(std::size_t anzahl);
     void clear();
     const std::vector<std::unique_ptr<TTextsatz>>& getTextsaetze() const { return Textsaetze; }
 
@@ -68,7 +89,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<TTextsatz>> Textsaetze;
-    std::unordered_map<std::string, std::vector<std::size_t>> FPositionen;
+    PositionChains FPositionen;
 };
 
 // The dimension-text lines of a file, in file order, indexed by the article they
@@ -79,6 +100,7 @@ public:
     explicit TDimensionssaetze(const TDatanorm* parent = nullptr) : Parent(parent) {}
 
     void add(std::unique_ptr<TDimensionssatz> satz);
+    void reserve(std::size_t anzahl);
     void clear();
     const std::vector<std::unique_ptr<TDimensionssatz>>& getDimensionssatz() const {
         return Dimensionssatz;
@@ -90,7 +112,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<TDimensionssatz>> Dimensionssatz;
-    std::unordered_map<std::string, std::vector<std::size_t>> FPositionen;
+    PositionChains FPositionen;
 };
 
 // The insertion texts of a DATANORM 4 file.

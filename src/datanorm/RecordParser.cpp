@@ -5,90 +5,89 @@
 
 namespace velmora::datanorm {
 
-std::unique_ptr<TArtikelsatzA> parseArtikelsatz(const FieldRow& row, int version,
+std::unique_ptr<TArtikelsatzA> parseArtikelsatz(FieldRow&& row, int version,
                                                 const TDatanorm* parent) {
     auto satz = std::make_unique<TArtikelsatzA>(parent);
-    satz->Verarbeitungsmerker = feld(row, 2);
+    satz->Verarbeitungsmerker = nimm(row, 2);
     satz->Artikelnummer = normalisiereArtikelnummer(feld(row, 3));
     satz->Preiskennzeichen = parseByte(feld(row, 7));
     satz->Preiseinheit = parseInteger(feld(row, 8));
     if (version == 5) {
-        satz->Kurztext1 = feld(row, 4);
-        satz->Kurztext2 = feld(row, 5);
-        satz->Mengeneinheit = feld(row, 6);
+        satz->Kurztext1 = nimm(row, 4);
+        satz->Kurztext2 = nimm(row, 5);
+        satz->Mengeneinheit = nimm(row, 6);
         satz->Preis = parseDecimal(feld(row, 9));
-        satz->Rabattgruppe = feld(row, 10);
-        satz->Hauptwarengruppe = feld(row, 11);
-        satz->Warengruppe = feld(row, 12);
-        satz->Matchcode = feld(row, 13);
-        satz->Ersteller_alternativ_artikelnummer = feld(row, 14);
-        satz->Alternativ_artikelnummer = feld(row, 15);
-        satz->Ersteller_alternativ_herstellernummer = feld(row, 16);
-        satz->Herstellernummer = feld(row, 17);
-        satz->Herstellertype = feld(row, 18);
-        satz->EAN_Nummer = feld(row, 19);
-        satz->Anbindenummer = feld(row, 20);
+        satz->Rabattgruppe = nimm(row, 10);
+        satz->Hauptwarengruppe = nimm(row, 11);
+        satz->Warengruppe = nimm(row, 12);
+        satz->Matchcode = nimm(row, 13);
+        satz->Ersteller_alternativ_artikelnummer = nimm(row, 14);
+        satz->Alternativ_artikelnummer = nimm(row, 15);
+        satz->Ersteller_alternativ_herstellernummer = nimm(row, 16);
+        satz->Herstellernummer = nimm(row, 17);
+        satz->Herstellertype = nimm(row, 18);
+        satz->EAN_Nummer = nimm(row, 19);
+        satz->Anbindenummer = nimm(row, 20);
         satz->Mindestverpackungsmenge = parseInteger(feld(row, 21));
-        satz->Katalogseite = feld(row, 22);
+        satz->Katalogseite = nimm(row, 22);
         satz->Textkennzeichen = parseByte(feld(row, 23));
-        satz->Langtextnummer = feld(row, 24);
+        satz->Langtextnummer = nimm(row, 24);
         satz->Kostenart = parseByte(feld(row, 25));
         satz->Lagermerker = parseByte(feld(row, 26));
-        satz->Ersteller_referenznummern = feld(row, 27);
-        satz->Referenznummer = feld(row, 28);
+        satz->Ersteller_referenznummern = nimm(row, 27);
+        satz->Referenznummer = nimm(row, 28);
         satz->Mehrwertsteuermerker = parseByte(feld(row, 29));
     } else {
         satz->Textkennzeichen = parseByte(feld(row, 4));
-        satz->Kurztext1 = feld(row, 5);
-        satz->Kurztext2 = feld(row, 6);
-        satz->Mengeneinheit = feld(row, 9);
+        satz->Kurztext1 = nimm(row, 5);
+        satz->Kurztext2 = nimm(row, 6);
+        satz->Mengeneinheit = nimm(row, 9);
         satz->Preis = parseDecimal(feld(row, 10));
-        satz->Rabattgruppe = feld(row, 11);
-        satz->Hauptwarengruppe = feld(row, 12);
-        satz->Langtextnummer = feld(row, 13);
+        satz->Rabattgruppe = nimm(row, 11);
+        satz->Hauptwarengruppe = nimm(row, 12);
+        satz->Langtextnummer = nimm(row, 13);
     }
     return satz;
 }
 
-std::unique_ptr<TTextsatz> parseTextsatz(const FieldRow& row, int version,
-                                         const TDatanorm* parent) {
+std::unique_ptr<TTextsatz> parseTextsatz(FieldRow&& row, int version, const TDatanorm* parent) {
     auto satz = std::make_unique<TTextsatz>(parent);
-    satz->Verarbeitungsmerker = feld(row, 2);
-    satz->Textnummer = feld(row, 3);
+    satz->Verarbeitungsmerker = nimm(row, 2);
+    satz->Textnummer = nimm(row, 3);
     satz->Zeilennummer = parseByte(feld(row, 5));
     if (version == 5) {
-        satz->Satzartenkennzeichen = feld(row, 1);
+        satz->Satzartenkennzeichen = nimm(row, 1);
         satz->Merker_verwendung = parseInteger(feld(row, 4));
-        satz->Textzeile = feld(row, 6);
+        satz->Textzeile = nimm(row, 6);
         satz->Zeilennummer2 = parseByte(feld(row, 7));
-        satz->Langtextzeile2 = feld(row, 8);
+        satz->Langtextzeile2 = nimm(row, 8);
     } else {
-        satz->Textzeile = feld(row, 7);
+        satz->Textzeile = nimm(row, 7);
         satz->Zeilennummer2 = parseByte(feld(row, 8));
-        satz->Langtextzeile2 = feld(row, 10);
+        satz->Langtextzeile2 = nimm(row, 10);
     }
     return satz;
 }
 
-std::unique_ptr<TDimensionssatz> parseDimensionssatz(const FieldRow& row, int version,
+std::unique_ptr<TDimensionssatz> parseDimensionssatz(FieldRow&& row, int version,
                                                      const TDatanorm* parent) {
     auto satz = std::make_unique<TDimensionssatz>(parent);
-    satz->Verarbeitungskennzeichen = feld(row, 2);
+    satz->Verarbeitungskennzeichen = nimm(row, 2);
     satz->Zeilennummer = parseByte(feld(row, 4));
-    satz->Unterkennzeichen = feld(row, 5);
+    satz->Unterkennzeichen = nimm(row, 5);
     satz->Zeilennummer2 = parseByte(feld(row, 8));
-    satz->Kennzeichen = feld(row, 9);
-    satz->Textzeile2 = feld(row, 11);
+    satz->Kennzeichen = nimm(row, 9);
+    satz->Textzeile2 = nimm(row, 11);
     if (version == 5) {
-        satz->Satzartenkennzeichen = feld(row, 1);
+        satz->Satzartenkennzeichen = nimm(row, 1);
         satz->Dimensionstextnummer = feld(row, 3);
-        satz->Textzeile = feld(row, 6);
-        satz->Einfuegetextbausteinnummer = feld(row, 7);
+        satz->Textzeile = nimm(row, 6);
+        satz->Einfuegetextbausteinnummer = nimm(row, 7);
         satz->Langtextnummer2 = feld(row, 10).empty() ? feld(row, 3) : feld(row, 10);
     } else {
         satz->Artikelnummer = feld(row, 3);
-        satz->Langtextnummer = feld(row, 6);
-        satz->Textzeile = feld(row, 7);
+        satz->Langtextnummer = nimm(row, 6);
+        satz->Textzeile = nimm(row, 7);
         satz->Langtextnummer2 = feld(row, 10);
     }
     return satz;

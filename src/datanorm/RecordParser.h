@@ -10,10 +10,10 @@ namespace velmora::datanorm {
 // Fill records from split article-file lines after the field layout of the file's
 // DATANORM version (4 or 5). The row's kind is not checked here.
 
-std::unique_ptr<TArtikelsatzA> parseArtikelsatz(const FieldRow& row, int version,
+std::unique_ptr<TArtikelsatzA> parseArtikelsatz(FieldRow&& row, int version,
                                                 const TDatanorm* parent);
-std::unique_ptr<TTextsatz> parseTextsatz(const FieldRow& row, int version, const TDatanorm* parent);
-std::unique_ptr<TDimensionssatz> parseDimensionssatz(const FieldRow& row, int version,
+std::unique_ptr<TTextsatz> parseTextsatz(FieldRow&& row, int version, const TDatanorm* parent);
+std::unique_ptr<TDimensionssatz> parseDimensionssatz(FieldRow&& row, int version,
                                                      const TDatanorm* parent);
 TEinfuegetextsatz parseEinfuegetextsatz(const FieldRow& row, const TDatanorm* parent);
 // A large-file read takes fields 2 to 7 only.

@@ -1,6 +1,8 @@
 #include "datanorm/TDatanorm.h"
 
+#include <array>
 #include <filesystem>
+#include <span>
 #include <unordered_set>
 
 #include "base/CodePage.h"
@@ -139,14 +141,19 @@ void TDatanorm::loadInMemory(const std::string& Datei,
         zaehle(zeilen[i], Satzzahlen);
     }
     Counter = static_cast<int>(zeilen.size());
+    ArtikelSaetzeA.reserve(static_cast<std::size_t>(Satzzahlen.laenge_artikelsatz));
+    Textsaetze.reserve(static_cast<std::size_t>(Satzzahlen.laenge_textsatz));
+    Dimensionssaetze.reserve(static_cast<std::size_t>(Satzzahlen.laenge_dimensionssatz));
 
     WaitCursor warten;
     EventPump pumpe;
-    const FieldRow kopf = splitKopfzeile(zeilen.front(), Version);
+    FieldRow kopf = splitKopfzeile(zeilen.front(), Version);
     parseVorlaufsatz(kopf, Version, false, Vorlaufsatz);
     parseZeile(kopf);
+    FieldRow row;
     for (std::size_t i = 1; i < zeilen.size(); ++i) {
-        parseZeile(splitConverted(zeilen[i], kMaxArtikelFelder));
+        splitConvertedInto(zeilen[i], kMaxArtikelFelder, row);
+        parseZeile(row);
         pumpe.tick();
     }
     if (static_cast<int>(ArtikelSaetzeA.getArtikelsaetzeA().size()) > kMaxArtikelzeilenImSpeicher) {
@@ -164,16 +171,16 @@ void TDatanorm::loadInMemory(const std::string& Datei,
     Titel = std::string(zeilen.front());
 }
 
-void TDatanorm::parseZeile(const FieldRow& row) {
+void TDatanorm::parseZeile(FieldRow& row) {
     const std::string& art = feld(row, 1);
     if (art == "A") {
         if (feld(row, 2) == "N") {
-            ArtikelSaetzeA.add(parseArtikelsatz(row, Version, this));
+            ArtikelSaetzeA.add(parseArtikelsatz(std::move(row), Version, this));
         }
     } else if (art == "T") {
-        Textsaetze.add(parseTextsatz(row, Version, this));
+        Textsaetze.add(parseTextsatz(std::move(row), Version, this));
     } else if (art == "D") {
-        Dimensionssaetze.add(parseDimensionssatz(row, Version, this));
+        Dimensionssaetze.add(parseDimensionssatz(std::move(row), Version, this));
     } else if (art == "K") {
         if (!FKundeGelesen) {
             parseKundenkontrollsatz(row, Kundenkontrollsatz);
@@ -198,7 +205,7 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
     parseVorlaufsatz(splitKopfzeile(kopfzeile, Version), Version, true, Vorlaufsatz);
 
     ArticleIndexCache cache(Datei, Vorlaufsatz.Datum, ArtikelSaetzeA.sorted);
-    FIndex = std::make_unique<LargeFileIndex>(Datei, Version, this);
+    FIndex = std::make_unique<LargeFileIndex>(Datei, Version, this, fileSize(Datei));
     const std::size_t gruppenFeld = Version == 5 ? 11 : 12;
     EindeutigeWerte warengruppen(true);
     EventPump pumpe;
@@ -211,11 +218,12 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
             if (cache.schreibt()) {
                 cache.addArtikelzeile(zeile);
             }
-            const std::vector<std::string_view> felder = splitFields(zeile, gruppenFeld);
-            if (istNeuerArtikel(felder)) {
-                if (felder.size() >= gruppenFeld) {
-                    warengruppen.add(toUtf8(felder[gruppenFeld - 1], CodePage::Cp850));
-                }
+            std::array<std::string_view, 12> felder;
+            const std::size_t anzahl = forEachField(
+                zeile, gruppenFeld,
+                [&, i = std::size_t{0}](std::string_view feld) mutable { felder[i++] = feld; });
+            if (istNeuerArtikel(std::span(felder.data(), anzahl)) && anzahl >= gruppenFeld) {
+                warengruppen.add(toUtf8(felder[gruppenFeld - 1], CodePage::Cp850));
             }
         } else if (Version == 5 && istNeueZeile(zeile, 'G')) {
             Grafikanbindesaetze.push_back(
@@ -238,16 +246,7 @@ std::unique_ptr<TProdukt> TDatanorm::finde_produkt(const std::string& Artikelnum
         if (!fund) {
             return nullptr;
         }
-        std::vector<const TTextsatz*> langtext;
-        for (const auto& zeile : fund->langtext) {
-            langtext.push_back(zeile.get());
-        }
-        std::vector<const TDimensionssatz*> dimensionstext;
-        for (const auto& zeile : fund->dimensionstext) {
-            dimensionstext.push_back(zeile.get());
-        }
-        return baueProdukt(*fund->erster, *fund->letzter, setzeLangtext(langtext, Version),
-                           setzeDimensionstext(dimensionstext), Version, this);
+        return baueProduktAusFund(*fund);
     }
     const std::string nummer = normalisiereArtikelnummer(Artikelnummer);
     const TArtikelsatzA* erster = ArtikelSaetzeA.findeErsten(nummer);
@@ -264,6 +263,37 @@ std::unique_ptr<TProdukt> TDatanorm::finde_produkt(const std::string& Artikelnum
 
 std::vector<std::string> TDatanorm::GetDimensionsText(const std::string& Artikelnummer) const {
     return setzeDimensionstext(Dimensionssaetze.finde(Artikelnummer));
+}
+
+std::unique_ptr<TProdukt> TDatanorm::baueProduktAusFund(const LargeFileIndex::Fund& fund) const {
+    std::vector<const TTextsatz*> langtext;
+    for (const auto& zeile : fund.langtext) {
+        langtext.push_back(zeile.get());
+    }
+    std::vector<const TDimensionssatz*> dimensionstext;
+    for (const auto& zeile : fund.dimensionstext) {
+        dimensionstext.push_back(zeile.get());
+    }
+    return baueProdukt(*fund.erster, fund.letzter ? *fund.letzter : *fund.erster,
+                       setzeLangtext(langtext, Version), setzeDimensionstext(dimensionstext),
+                       Version, this);
+}
+
+void TDatanorm::fuerJedesProdukt(const std::function<void(const TProdukt&)>& visit) {
+    if (FIndex) {
+        FIndex->fuerJedenArtikel(
+            [&](const LargeFileIndex::Fund& fund) { visit(*baueProduktAusFund(fund)); });
+        return;
+    }
+    for (const auto& artikel : ArtikelSaetzeA.getArtikelsaetzeA()) {
+        if (const std::unique_ptr<TProdukt> produkt = finde_produkt(artikel->Artikelnummer)) {
+            visit(*produkt);
+        }
+    }
+}
+
+std::size_t TDatanorm::getArtikelanzahl() const {
+    return FIndex ? FIndex->artikelanzahl() : ArtikelSaetzeA.getArtikelsaetzeA().size();
 }
 
 std::vector<std::string> TDatanorm::getArtikelnummern() const {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -9,14 +11,13 @@
 #include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
+#include "datanorm/LargeFileIndex.h"
 #include "datanorm/RecordCollections.h"
 #include "datanorm/SideFileRecords.h"
 #include "datanorm/TCSVFile.h"
 #include "datanorm/TWebprodukt.h"
 
 namespace velmora::datanorm {
-
-class LargeFileIndex;
 
 // Lines of the article file by record kind, as counted before parsing.
 struct RecordCounts {
@@ -58,6 +59,12 @@ public:
     // Numbers of the taken article records in file order, duplicates included; in both
     // modes.
     std::vector<std::string> getArtikelnummern() const;
+    std::size_t getArtikelanzahl() const;
+
+    // Every taken article record in file order (duplicates included), each as finde_produkt
+    // answers for its number. In large-file mode the file is read about once, where a
+    // look-up per number would read it again for each.
+    void fuerJedesProdukt(const std::function<void(const TProdukt&)>& visit);
 
     // Reads the product-group file, or, when it does not exist and keys are given, makes
     // one main group per key. Throws EWarengruppensatzException for a malformed file.
@@ -108,7 +115,9 @@ private:
     void reset(const std::string& Datei);
     void loadInMemory(const std::string& Datei, const std::vector<std::string_view>& zeilen);
     void loadLargeFile(const std::string& Datei);
-    void parseZeile(const FieldRow& row);
+    // Takes the fields it keeps out of row.
+    void parseZeile(FieldRow& row);
+    std::unique_ptr<TProdukt> baueProduktAusFund(const LargeFileIndex::Fund& fund) const;
     void readSideFiles(const std::vector<std::string>& warengruppen);
     void readDiscountFile(const std::string& rab);
     void uebernimmRabattCSV();

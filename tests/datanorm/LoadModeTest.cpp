@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "DatanormTestFiles.h"
 #include "base/Host.h"
@@ -13,7 +16,9 @@ namespace {
 
 using test::Artikel;
 using test::artikel5;
+using test::dimension5;
 using test::kopf5;
+using test::text5;
 
 // A DATANORM 5 file with the given number of lines starting with "A" (one new article,
 // the rest change records).
@@ -23,6 +28,80 @@ std::string mitArtikelzeilen(int anzahl) {
         inhalt += "A;A;" + std::to_string(i + 1) + ";\r\n";
     }
     return inhalt;
+}
+
+// One product as a line of its fields, for comparing whole answers.
+std::string beschreibe(const TProdukt& p) {
+    std::string text = p.Artikelnummer + "|" + p.Kurztext1 + "|" + p.Kurztext2 + "|" +
+                       std::to_string(p.Preis) + "|" + p.Mengeneinheit + "|" + p.Warengruppe + "|" +
+                       p.Rabattgruppe + "|" + p.Matchcode + "|" + p.EAN + "|";
+    for (const std::string& zeile : p.Langtext) {
+        text += "L:" + zeile + "|";
+    }
+    for (const std::string& zeile : p.Dimensionstext) {
+        text += "D:" + zeile + "|";
+    }
+    return text;
+}
+
+// Several hundred kilobytes, so that the reading window moves: long texts before and after
+// their articles (some far behind, at the end), an article named twice (the price comes from
+// the later record), a number written with a blank and capitals, dimension lines.
+std::string vieleSaetze() {
+    std::string inhalt = kopf5();
+    std::string nachzuegler;
+    for (int i = 0; i < 3000; ++i) {
+        const std::string nr = std::to_string(10000 + i);
+        const std::string text = "LT" + nr;
+        if (i % 3 == 0) {
+            inhalt += text5(text, 1, "Vorn " + nr);
+        }
+        inhalt += artikel5({.nummer = i == 7 ? "Ab " + nr : nr,
+                            .kurztext1 = "Tank \x94l " + nr,
+                            .preis = std::to_string(100 + i),
+                            .langtextnummer = text,
+                            .matchcode = "M" + nr});
+        inhalt += dimension5(nr, 1, "L\x84nge " + nr) + dimension5(nr, 2, "Breite");
+        if (i % 3 == 1) {
+            inhalt += text5(text, 1, "Hinten " + nr) + text5(text, 3, "Zeile 3");
+        }
+        if (i % 100 == 2) {
+            nachzuegler += text5(text, 2, "Am Ende " + nr);
+        }
+    }
+    inhalt += artikel5({.nummer = "10005", .preis = "99999"});
+    return inhalt + nachzuegler;
+}
+
+TEST(DatanormLoadMode, EveryProductReadOnceAnswersAsTheLookUps) {
+    test::TempDir dir;
+    const std::string datei = dir.write("Datanorm.500", vieleSaetze());
+    std::vector<std::string> erwartet;
+    for (const bool gross : {false, true}) {
+        SCOPED_TRACE(gross ? "large-file mode" : "in memory");
+        TDatanorm dn;
+        dn.LoadFromFile(datei, gross ? 1 : 0, !gross);
+        ASSERT_EQ(dn.isGrosseDateien(), gross);
+        std::vector<std::string> einzeln;
+        for (const std::string& nummer : dn.getArtikelnummern()) {
+            const std::unique_ptr<TProdukt> produkt = dn.finde_produkt(nummer);
+            ASSERT_NE(produkt, nullptr) << nummer;
+            einzeln.push_back(beschreibe(*produkt));
+        }
+        std::vector<std::string> gelesen;
+        dn.fuerJedesProdukt([&](const TProdukt& p) { gelesen.push_back(beschreibe(p)); });
+        EXPECT_EQ(gelesen, einzeln);
+        EXPECT_EQ(dn.getArtikelanzahl(), einzeln.size());
+        if (erwartet.empty()) {
+            erwartet = einzeln;
+        } else {
+            EXPECT_EQ(einzeln, erwartet);
+        }
+    }
+    ASSERT_EQ(erwartet.size(), 3001u);
+    EXPECT_EQ(erwartet[7].substr(0, 10), "ab10007|Ta");
+    EXPECT_NE(erwartet[5].find("|999.990000|"), std::string::npos);
+    EXPECT_NE(erwartet[2].find("L:|L:Am Ende 10002|"), std::string::npos);
 }
 
 TEST(DatanormLoadMode, SizeLimitIsExclusive) {

@@ -20,7 +20,7 @@ std::string dateiZeile(const TDatanorm& datanorm) {
     json.key("waehrung").value(kopf.Waehrungskennzeichen);
     json.key("informationstext")
         .values({kopf.Informationstext1, kopf.Informationstext2, kopf.Informationstext3});
-    json.key("artikel").value(static_cast<std::int64_t>(datanorm.getArtikelnummern().size()));
+    json.key("artikel").value(static_cast<std::int64_t>(datanorm.getArtikelanzahl()));
     json.key("textsaetze").value(datanorm.getSatzzahlen().laenge_textsatz);
     json.key("dimensionssaetze").value(datanorm.getSatzzahlen().laenge_dimensionssatz);
     json.key("grossModus").value(datanorm.isGrosseDateien());

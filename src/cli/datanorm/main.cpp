@@ -40,16 +40,14 @@ int main(int argc, char** argv) {
         return kExitLoadFailed;
     }
     std::string ausgabe = dateiZeile(datanorm) + '\n';
-    for (const std::string& nummer : datanorm.getArtikelnummern()) {
-        if (const std::unique_ptr<TProdukt> produkt = datanorm.finde_produkt(nummer)) {
-            ausgabe += artikelZeile(*produkt);
-            ausgabe += '\n';
-        }
+    datanorm.fuerJedesProdukt([&](const TProdukt& produkt) {
+        ausgabe += artikelZeile(produkt);
+        ausgabe += '\n';
         if (ausgabe.size() > (1u << 16)) {
             std::fwrite(ausgabe.data(), 1, ausgabe.size(), stdout);
             ausgabe.clear();
         }
-    }
+    });
     std::fwrite(ausgabe.data(), 1, ausgabe.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : kExitLoadFailed;
 }
