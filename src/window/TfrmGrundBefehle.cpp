@@ -187,6 +187,9 @@ void TfrmGrund::eckeTaste(PositionChoice& wahl, const std::string& ecke) {
 bool TfrmGrund::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lblImpressum) {
         if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+            // The hand is made when first needed: the window system's cursor theme takes
+            // a while to load, and the start does without.
+            lblImpressum->setCursor(Qt::PointingHandCursor);
             QFont font = lblImpressum->font();
             font.setUnderline(event->type() == QEvent::Enter);
             lblImpressum->setFont(font);

@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -120,8 +121,12 @@ void TfrmGrund::erstellePlanDateiUndHilfe() {
     static_cast<QGridLayout*>(FLoesung->gboZubehoer->layout())
         ->addWidget(bbnZubExport, 1, 0, Qt::AlignLeft);
 
-    FUpdateCheck = new UpdateCheck(qt(TDaten::getAktuelleVersion()), this);
-    FUpdateCheck->start(updateAddress(benutzerEinstellungen()));
+    // The network stack is not needed for the first picture: the check starts once the
+    // event loop runs.
+    QTimer::singleShot(0, this, [this] {
+        FUpdateCheck = new UpdateCheck(qt(TDaten::getAktuelleVersion()), this);
+        FUpdateCheck->start(updateAddress(benutzerEinstellungen()));
+    });
 }
 
 void TfrmGrund::setPlanFileDialogs(PlanFileDialogs dialogs) {

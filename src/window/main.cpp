@@ -10,6 +10,7 @@
 #include "app/TDaten.h"
 #include "base/Host.h"
 #include "base/NumberFormat.h"
+#include "platform/qt/MappedMark.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtTranslation.h"
 #include "window/TfrmGrund.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
         // After missing catalogue files (reported while the window was built) the program
         // ends without showing it.
         if (window.daten().getFehlendeDateien().empty()) {
+            velmora::markWhenMapped(window);
             window.show();
             // A plan named on the command line (a file manager's "open with") opens once the
             // window is there, with the checks and messages of "Plan öffnen…".
