@@ -2,7 +2,7 @@
 # The real program driven as a user drives it, on a virtual X display with keys, clicks and a
 # drag, no test doubles: a search, a solution picked from the list, the battery dragged with
 # Ctrl to a new place while the file and help keys must wait, put down with a slipping click,
-# the move undone and redone, the planning sheet printed into its preview, and the window
+# the move undone and redone, the side view in the enlarged view, the planning sheet printed into its preview, and the window
 # closed with its question, after which the program (preview included) has ended.
 #   drive-test.sh <program directory>
 set -euo pipefail
@@ -62,6 +62,14 @@ shot 5a-undone
 xdotool key ctrl+y; settle
 [[ $(pixel 428 439) == "$battery_moved" ]] || fail "redo did not move the battery again"
 
+# The enlarged view (a click on the plan) switched to the side view and closed again.
+at 760 560 click 1; settle
+plan_view=$(pixel 650 417)
+at 846 698 click 1; settle
+shot 5b-side-view
+[[ $(pixel 650 417) != "$plan_view" ]] || fail "the enlarged view did not switch to the side view"
+at 936 698 click 1; settle
+
 xdotool key ctrl+p; settle 1; xdotool key Return; settle 2   # project name: as suggested
 timeout 10 xdotool search --sync --onlyvisible --name '^Druck Velmora$' >/dev/null ||
   fail "no preview"
@@ -75,4 +83,4 @@ for _ in $(seq 50); do
 done
 ! kill -0 "$pid" 2>/dev/null || fail "the program still runs after its window was closed"
 wait "$pid" || fail "the program ended with status $?"
-echo "drive: searched, dragged, undone, redone, printed and closed"
+echo "drive: searched, dragged, undone, redone, side view shown, printed and closed"
