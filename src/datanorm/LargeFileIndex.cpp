@@ -34,6 +34,7 @@ void LargeFileIndex::clear() {
     FArtikel.clear();
     FTexte.clear();
     FDimensionen.clear();
+    FLetzteListe = nullptr;
 }
 
 void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
@@ -54,10 +55,19 @@ void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
             eintrag->second.second = offset;
         }
         FArtikelnummern.push_back(&*eintrag);
-    } else if (felder[0] == "T") {
-        FTexte[toLowerText(nummer())].push_back(offset);
-    } else if (felder[0] == "D") {
-        FDimensionen[normalisiereArtikelnummer(nummer())].push_back(offset);
+    } else if (felder[0] == "T" || felder[0] == "D") {
+        // An article's texts mostly come in runs under one number: the same raw bytes
+        // give the same key, so a run is decoded and hashed once.
+        const bool gleicheListe = FLetzteListe != nullptr && felder[0] == FLetzteArt &&
+                                  felder[2] == FLetzteNummer;
+        if (!gleicheListe) {
+            FLetzteListe = felder[0] == "T"
+                               ? &FTexte[toLowerText(nummer())]
+                               : &FDimensionen[normalisiereArtikelnummer(nummer())];
+            FLetzteArt = felder[0];
+            FLetzteNummer = felder[2];
+        }
+        FLetzteListe->push_back(offset);
     }
 }
 

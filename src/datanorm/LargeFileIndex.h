@@ -76,6 +76,11 @@ private:
     std::unordered_map<std::string, std::vector<std::uint64_t>> FTexte;
     // Normalised article number -> offsets of its dimension-text lines.
     std::unordered_map<std::string, std::vector<std::uint64_t>> FDimensionen;
+    // The list the last text or dimension-text line went to, with that line's kind and
+    // raw number; null after a clear.
+    std::vector<std::uint64_t>* FLetzteListe = nullptr;
+    std::string FLetzteArt;
+    std::string FLetzteNummer;
     std::uintmax_t FGroesse = 0;
     std::filesystem::file_time_type FZeit;
 };
