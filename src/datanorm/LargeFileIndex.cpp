@@ -58,12 +58,11 @@ void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
     } else if (felder[0] == "T" || felder[0] == "D") {
         // An article's texts mostly come in runs under one number: the same raw bytes
         // give the same key, so a run is decoded and hashed once.
-        const bool gleicheListe = FLetzteListe != nullptr && felder[0] == FLetzteArt &&
-                                  felder[2] == FLetzteNummer;
+        const bool gleicheListe =
+            FLetzteListe != nullptr && felder[0] == FLetzteArt && felder[2] == FLetzteNummer;
         if (!gleicheListe) {
-            FLetzteListe = felder[0] == "T"
-                               ? &FTexte[toLowerText(nummer())]
-                               : &FDimensionen[normalisiereArtikelnummer(nummer())];
+            FLetzteListe = felder[0] == "T" ? &FTexte[toLowerText(nummer())]
+                                            : &FDimensionen[normalisiereArtikelnummer(nummer())];
             FLetzteArt = felder[0];
             FLetzteNummer = felder[2];
         }
