@@ -26,9 +26,12 @@ bool istPunktImPolygon(const TPoints& Polygon, TPoint Punkt) {
         if (!crosses) {
             continue;
         }
-        // In floating point: coordinate differences of extreme integers overflow int.
-        const double x = a.X + (static_cast<double>(b.X) - a.X) / (static_cast<double>(b.Y) - a.Y) *
-                                   (static_cast<double>(Punkt.Y) - a.Y);
+        // In floating point: coordinate differences of extreme integers overflow int. A
+        // vertical edge, as most room edges are, is crossed at its own x: no division.
+        const double x = a.X == b.X ? a.X
+                                    : a.X + (static_cast<double>(b.X) - a.X) /
+                                                (static_cast<double>(b.Y) - a.Y) *
+                                                (static_cast<double>(Punkt.Y) - a.Y);
         if (x < Punkt.X) {
             ++links;
         } else if (x > Punkt.X) {
