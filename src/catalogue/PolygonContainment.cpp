@@ -26,9 +26,12 @@ bool istPunktImPolygon(const TPoints& Polygon, TPoint Punkt) {
         if (!crosses) {
             continue;
         }
-        // In floating point: coordinate differences of extreme integers overflow int.
-        const double x = a.X + (static_cast<double>(b.X) - a.X) / (static_cast<double>(b.Y) - a.Y) *
-                                   (static_cast<double>(Punkt.Y) - a.Y);
+        // In floating point: coordinate differences of extreme integers overflow int. A
+        // vertical edge, as most room edges are, is crossed at its own x: no division.
+        const double x = a.X == b.X ? a.X
+                                    : a.X + (static_cast<double>(b.X) - a.X) /
+                                                (static_cast<double>(b.Y) - a.Y) *
+                                                (static_cast<double>(Punkt.Y) - a.Y);
         if (x < Punkt.X) {
             ++links;
         } else if (x > Punkt.X) {
@@ -39,15 +42,58 @@ bool istPunktImPolygon(const TPoints& Polygon, TPoint Punkt) {
 }
 
 bool liegtPolygonImPolygon(const TPoints& Punkte, const TPoints& Polygon) {
-    if (Polygon.empty()) {
+    return VorbereitetesPolygon(Polygon).enthaelt(Punkte);
+}
+
+namespace {
+
+// Four corners joined by edges that alternate between horizontal and vertical, none of
+// them of zero length; the first point may be repeated at the end.
+bool istAchsenparallelesRechteck(const TPoints& Polygon) {
+    const std::size_t n = Polygon.size();
+    if (n != 4 && !(n == 5 && Polygon.back() == Polygon.front())) {
+        return false;
+    }
+    bool vorigeWaagerecht = false;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const TPoint a = Polygon[i];
+        const TPoint b = Polygon[(i + 1) % 4];
+        const bool waagerecht = a.Y == b.Y && a.X != b.X;
+        const bool senkrecht = a.X == b.X && a.Y != b.Y;
+        if ((!waagerecht && !senkrecht) || (i > 0 && waagerecht == vorigeWaagerecht)) {
+            return false;
+        }
+        vorigeWaagerecht = waagerecht;
+    }
+    return true;
+}
+
+}  // namespace
+
+VorbereitetesPolygon::VorbereitetesPolygon(const TPoints& Polygon)
+    : FPolygon(Polygon), FRechteck(istAchsenparallelesRechteck(Polygon)) {
+    if (!Polygon.empty()) {
+        const auto [minX, maxX] = std::ranges::minmax(Polygon, {}, &TPoint::X);
+        const auto [minY, maxY] = std::ranges::minmax(Polygon, {}, &TPoint::Y);
+        FMin = {minX.X, minY.Y};
+        FMax = {maxX.X, maxY.Y};
+    }
+}
+
+bool VorbereitetesPolygon::enthaelt(const TPoints& Punkte) const {
+    if (FPolygon.empty()) {
         return Punkte.empty();
     }
+    if (FRechteck) {
+        // The crossing count makes the boundary outside: strictly inside the box.
+        return std::ranges::all_of(Punkte, [&](TPoint p) {
+            return p.X > FMin.X && p.X < FMax.X && p.Y > FMin.Y && p.Y < FMax.Y;
+        });
+    }
     // A point beyond the polygon's box crosses no edge on one side: outside, without the count.
-    auto [minX, maxX] = std::ranges::minmax(Polygon, {}, &TPoint::X);
-    auto [minY, maxY] = std::ranges::minmax(Polygon, {}, &TPoint::Y);
     return std::ranges::all_of(Punkte, [&](TPoint p) {
-        return p.X >= minX.X && p.X <= maxX.X && p.Y >= minY.Y && p.Y <= maxY.Y &&
-               istPunktImPolygon(Polygon, p);
+        return p.X >= FMin.X && p.X <= FMax.X && p.Y >= FMin.Y && p.Y <= FMax.Y &&
+               istPunktImPolygon(FPolygon, p);
     });
 }
 

@@ -12,4 +12,19 @@ bool istPunktImPolygon(const TPoints& Polygon, TPoint Punkt);
 // Every point of Punkte lies inside Polygon (true for no points). Tests vertices only.
 bool liegtPolygonImPolygon(const TPoints& Punkte, const TPoints& Polygon);
 
+// A polygon tested against many outlines, prepared once: its box, and whether it is an
+// axis-parallel rectangle, whose inside is just the inside of its box. Answers as
+// liegtPolygonImPolygon. Refers to the polygon, which must outlive it.
+class VorbereitetesPolygon {
+public:
+    explicit VorbereitetesPolygon(const TPoints& Polygon);
+    bool enthaelt(const TPoints& Punkte) const;
+
+private:
+    const TPoints& FPolygon;
+    TPoint FMin;
+    TPoint FMax;
+    bool FRechteck = false;
+};
+
 }  // namespace velmora

@@ -22,7 +22,8 @@ struct TProdukt::SearchInput {
     bool AHeizraum;
     double AHeizraumAbstand;
     const TPoints& ARoom;
-    const TPoints& AHzRoom;
+    const VorbereitetesPolygon Raum;
+    const VorbereitetesPolygon Heizraum;
     TMyVec TopLeft;
 };
 
@@ -45,7 +46,8 @@ bool TProdukt::istVarianteMoeglich2(double AMinInhalt, double /*ABreite*/, doubl
                          AHeizraum,
                          AHeizraumAbstand,
                          ARoom,
-                         AHzRoom,
+                         VorbereitetesPolygon(ARoom),
+                         VorbereitetesPolygon(AHzRoom),
                          TopLeft};
     MoeglicheAufstellVariante = nullptr;
     PlacedOutline umriss;
@@ -112,8 +114,7 @@ bool TProdukt::platziereAufstellung(TAufstellvariante& Variante, bool Horizontal
     request.heizraumPosition = in.AHeizraumPosition;
     request.heizraumAbstand = in.AHeizraumAbstand;
     berechneUmriss(request, in.ARoom, umriss);
-    if (!liegtPolygonImPolygon(umriss.gaps, in.ARoom) ||
-        !liegtPolygonImPolygon(umriss.tanks, in.AHzRoom)) {
+    if (!in.Raum.enthaelt(umriss.gaps) || !in.Heizraum.enthaelt(umriss.tanks)) {
         return false;
     }
     // Only an arrangement that fits is created: most of those tried do not.

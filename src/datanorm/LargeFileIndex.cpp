@@ -33,7 +33,7 @@ void LargeFileIndex::clear() {
     FArtikelnummern.clear();
     FArtikel.clear();
     FTexte.clear();
-    FDimensionen.clear();
+    FLetzteListe = nullptr;
 }
 
 void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
@@ -48,16 +48,26 @@ void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
     // Decoded only for the kinds kept: other lines (such as B) are as many as the articles.
     const auto nummer = [&] { return toUtf8(felder[2], CodePage::Cp850); };
     if (istNeuerArtikel(std::span(felder.data(), anzahl))) {
-        auto [eintrag, neu] =
-            FArtikel.try_emplace(normalisiereArtikelnummer(nummer()), offset, offset);
-        if (!neu) {
-            eintrag->second.second = offset;
+        Artikel& eintrag = *FArtikel.try_emplace(normalisiereArtikelnummer(nummer())).first;
+        if (!eintrag.second.vorhanden) {
+            eintrag.second.vorhanden = true;
+            eintrag.second.erster = offset;
         }
-        FArtikelnummern.push_back(&*eintrag);
-    } else if (felder[0] == "T") {
-        FTexte[toLowerText(nummer())].push_back(offset);
-    } else if (felder[0] == "D") {
-        FDimensionen[normalisiereArtikelnummer(nummer())].push_back(offset);
+        eintrag.second.letzter = offset;
+        FArtikelnummern.push_back(&eintrag);
+    } else if (felder[0] == "T" || felder[0] == "D") {
+        // An article's texts mostly come in runs under one number: the same raw bytes
+        // give the same key, so a run is decoded and hashed once.
+        const bool gleicheListe =
+            FLetzteListe != nullptr && felder[0] == FLetzteArt && felder[2] == FLetzteNummer;
+        if (!gleicheListe) {
+            FLetzteListe = felder[0] == "T"
+                               ? &FTexte[toLowerText(nummer())]
+                               : &FArtikel[normalisiereArtikelnummer(nummer())].dimensionen;
+            FLetzteArt = felder[0];
+            FLetzteNummer = felder[2];
+        }
+        FLetzteListe->push_back(offset);
     }
 }
 
@@ -107,7 +117,7 @@ std::optional<LargeFileIndex::Fund> LargeFileIndex::finde(const std::string& Art
         return std::nullopt;
     }
     const auto artikel = FArtikel.find(normalisiereArtikelnummer(Artikelnummer));
-    if (artikel == FArtikel.end()) {
+    if (artikel == FArtikel.end() || !artikel->second.vorhanden) {
         return std::nullopt;
     }
     LineWindow fenster(FPath);
@@ -143,9 +153,9 @@ std::optional<LargeFileIndex::Fund> LargeFileIndex::lies(const std::string& numm
         return std::move(puffer);
     };
     Fund fund;
-    fund.erster = parseArtikelsatz(zeile(offsets.first), FVersion, FParent);
-    if (offsets.second != offsets.first) {
-        fund.letzter = parseArtikelsatz(zeile(offsets.second), FVersion, FParent);
+    fund.erster = parseArtikelsatz(zeile(offsets.erster), FVersion, FParent);
+    if (offsets.letzter != offsets.erster) {
+        fund.letzter = parseArtikelsatz(zeile(offsets.letzter), FVersion, FParent);
     }
     if (fund.erster->Artikelnummer != nummer ||
         (fund.letzter && fund.letzter->Artikelnummer != nummer)) {
@@ -159,10 +169,8 @@ std::optional<LargeFileIndex::Fund> LargeFileIndex::lies(const std::string& numm
             }
         }
     }
-    if (const auto dimensionen = FDimensionen.find(nummer); dimensionen != FDimensionen.end()) {
-        for (std::uint64_t offset : dimensionen->second) {
-            fund.dimensionstext.push_back(parseDimensionssatz(zeile(offset), FVersion, FParent));
-        }
+    for (std::uint64_t offset : offsets.dimensionen) {
+        fund.dimensionstext.push_back(parseDimensionssatz(zeile(offset), FVersion, FParent));
     }
     return fund;
 }

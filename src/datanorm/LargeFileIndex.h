@@ -54,7 +54,14 @@ public:
     std::size_t artikelanzahl() const { return FArtikelnummern.size(); }
 
 private:
-    using ArtikelOffsets = std::pair<std::uint64_t, std::uint64_t>;
+    // Dimension texts share the article's entry: the same key, so a look-up finds both.
+    struct ArtikelOffsets {
+        // No new-article line with this number (yet): the entry holds dimension texts only.
+        bool vorhanden = false;
+        std::uint64_t erster = 0;
+        std::uint64_t letzter = 0;
+        std::vector<std::uint64_t> dimensionen;
+    };
     using Artikel = std::pair<const std::string, ArtikelOffsets>;
 
     void clear();
@@ -68,14 +75,18 @@ private:
     std::string FPath;
     int FVersion;
     const TDatanorm* FParent;
-    // Normalised number -> offsets of its first and last article line.
+    // Normalised number -> offsets of its first and last article line and its
+    // dimension-text lines.
     std::unordered_map<std::string, ArtikelOffsets> FArtikel;
     // The new-article lines in file order, as entries of FArtikel (whose nodes stay put).
     std::vector<const Artikel*> FArtikelnummern;
     // Lower-cased text number -> offsets of its long-text lines.
     std::unordered_map<std::string, std::vector<std::uint64_t>> FTexte;
-    // Normalised article number -> offsets of its dimension-text lines.
-    std::unordered_map<std::string, std::vector<std::uint64_t>> FDimensionen;
+    // The list the last text or dimension-text line went to, with that line's kind and
+    // raw number; null after a clear.
+    std::vector<std::uint64_t>* FLetzteListe = nullptr;
+    std::string FLetzteArt;
+    std::string FLetzteNummer;
     std::uintmax_t FGroesse = 0;
     std::filesystem::file_time_type FZeit;
 };

@@ -73,6 +73,34 @@ TEST(PolygonContainment, NotchOfAnLShapedRoomIsOutside) {
     EXPECT_FALSE(istPunktImPolygon(room, {2501, 300}));
 }
 
+TEST(PolygonContainment, PreparedPolygonAnswersAsThePointCount) {
+    // Rectangles in both turning senses, open and closed, and shapes that only look like
+    // one (a notch, a slanted side, a repeated corner), against every point of a grid
+    // that takes in the boundaries.
+    const std::vector<TPoints> polygone{
+        {{0, 0}, {10, 0}, {10, 10}, {0, 10}},
+        {{-1, 11}, {-1, -1}, {11, -1}, {11, 11}},
+        {{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}},
+        {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 5}},
+        {{0, 0}, {10, 0}, {10, 10}, {1, 10}},
+        {{0, 0}, {10, 0}, {10, 0}, {10, 10}},
+        {{0, 0}, {10, 0}, {10, 4}, {6, 4}, {6, 10}, {0, 10}},
+        {{0, 0}, {10, 0}},
+        {},
+    };
+    for (const TPoints& polygon : polygone) {
+        const VorbereitetesPolygon vorbereitet(polygon);
+        for (int x = -2; x <= 12; ++x) {
+            for (int y = -2; y <= 12; ++y) {
+                const TPoints punkt{{x, y}};
+                EXPECT_EQ(vorbereitet.enthaelt(punkt), istPunktImPolygon(polygon, {x, y}))
+                    << polygon.size() << " corners, point " << x << "," << y;
+            }
+        }
+        EXPECT_EQ(vorbereitet.enthaelt({}), true);
+    }
+}
+
 TEST(PolygonContainment, DegeneratePolygonsContainNothing) {
     EXPECT_FALSE(istPunktImPolygon({}, {0, 0}));
     EXPECT_FALSE(istPunktImPolygon({{0, 0}}, {0, 0}));
