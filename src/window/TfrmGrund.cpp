@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,6 +29,7 @@
 #include "printing/ui/Tfrm_prnpreview.h"
 #include "widgets/TAlignEdit.h"
 #include "window/CoreSession.h"
+#include "window/FensterBilder.h"
 #include "window/ImpressumAnzeige.h"
 #include "window/PlanFileDialogs.h"
 #include "window/PlanImageView.h"
@@ -55,19 +55,6 @@ QLabel* namedLabel(const char* name, QWidget* parent) {
     return result;
 }
 
-QString picturePath(const std::string& appPath, const char* file) {
-    return QString::fromStdString(appPath) + QString::fromLatin1(file);
-}
-
-// The picture of this format fitted into size. Naming the format spares probing every image
-// plugin, and the JPEG decoder scales while it decodes, a fraction of the time of decoding
-// the whole picture and scaling it afterwards.
-QPixmap fittedPicture(const QString& path, const char* format, const QSize& size) {
-    QImageReader reader(path, format);
-    reader.setScaledSize(reader.size().scaled(size, Qt::KeepAspectRatio));
-    return QPixmap::fromImage(reader.read());
-}
-
 }  // namespace
 
 TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
@@ -78,8 +65,10 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     if (AppPath.empty() || AppPath.back() != '/') {
         AppPath += '/';
     }
+    // Decoded while the widgets are built; shown before the window is.
+    std::future<FensterBilder> bilder =
+        ladeFensterBilder(AppPath, QSize(kLeftColumnWidth, kLogoHeight));
     setObjectName(QStringLiteral("TfrmGrund"));
-    setWindowIcon(QPixmap(picturePath(AppPath, "images/velmora.png"), "png"));
     setFont(QFont(QStringLiteral("Arial"), 9));
     setFixedSize(kClientWidth, kClientHeight);
     setAcceptDrops(true);
@@ -130,6 +119,13 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     befehleAktualisieren();
     zeigeTitel();
     FVorgaben->bbnVorgLoesungen->setFocus();
+    zeigeFensterBilder(bilder.get());
+}
+
+void TfrmGrund::zeigeFensterBilder(const FensterBilder& bilder) {
+    setWindowIcon(QPixmap::fromImage(bilder.symbol));
+    imgLogo->setPixmap(QPixmap::fromImage(bilder.logo));
+    imgHeader->setPixmap(QPixmap::fromImage(bilder.kopf));
 }
 
 void TfrmGrund::verbindeAnzeigen() {
@@ -156,15 +152,12 @@ QWidget* TfrmGrund::erstelleLogoLeiste() {
 
     imgLogo = namedLabel("imgLogo", strip);
     imgLogo->setFixedSize(kLeftColumnWidth, kLogoHeight);
-    imgLogo->setPixmap(
-        fittedPicture(picturePath(AppPath, "images/halvex-logo.jpg"), "jpeg", imgLogo->size()));
     imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     layout->addWidget(imgLogo);
 
     imgHeader = namedLabel("imgHeader", strip);
     imgHeader->setFixedHeight(kLogoHeight);
     imgHeader->setScaledContents(true);
-    imgHeader->setPixmap(QPixmap(picturePath(AppPath, "images/header.jpg"), "jpeg"));
     QSizePolicy headerPolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     headerPolicy.setRetainSizeWhenHidden(true);
     imgHeader->setSizePolicy(headerPolicy);

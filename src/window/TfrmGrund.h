@@ -26,6 +26,7 @@ namespace velmora {
 
 struct AufstellungsArt;
 class CoreSession;
+struct FensterBilder;
 class HelpWindow;
 class ImpressumAnzeige;
 class LoesungsAnzeige;
@@ -87,6 +88,7 @@ private:
     void ordneImpressumAn();
     // Subscribes the controls to the core's changes.
     void verbindeAnzeigen();
+    void zeigeFensterBilder(const FensterBilder& bilder);
 
     // --- commands and keys (TfrmGrundBefehle.cpp) ---
     void erstelleBefehle();

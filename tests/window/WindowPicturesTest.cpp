@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QDir>
+#include <QLabel>
 #include <QTreeWidget>
 
 #include "WindowFixture.h"
@@ -72,6 +73,17 @@ TEST_F(WindowPicturesTest, EveryStateKeepsItsControlsInsideTheWindow) {
     QApplication::processEvents();
     savePicture(*window, "5-corner-boiler");
     expectEveryControlInside(*window);
+}
+
+// The pictures are decoded beside building the widgets; each must arrive before the window shows.
+TEST_F(WindowPicturesTest, ShowsItsPicturesFromTheStart) {
+    EXPECT_FALSE(window->windowIcon().isNull());
+    const QPixmap logo = find<QLabel>("imgLogo")->pixmap();
+    EXPECT_TRUE(logo.width() == 300 || logo.height() == 60)
+        << logo.width() << "x" << logo.height() << " is not fitted into 300x60";
+    EXPECT_LE(logo.width(), 300);
+    EXPECT_LE(logo.height(), 60);
+    EXPECT_EQ(find<QLabel>("imgHeader")->pixmap().size(), QSize(1120, 120));
 }
 
 }  // namespace
