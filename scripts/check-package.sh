@@ -45,13 +45,16 @@ grep -q "<mediatype>$type</mediatype>" "$share"/metainfo/*.metainfo.xml ||
 for file in velmora-hilfe.html bilder/fenster.png bilder/material.png; do
   [[ -s $root/usr/lib/velmora/hilfe/$file ]] || { echo "the guide lacks $file"; exit 1; }
 done
+# So is the update check module, missing which the program silently checks nothing.
+[[ -s $root/usr/lib/velmora/module/libvelmora-update.so ]] || { echo "no update check module"; exit 1; }
 for size in 16 32 48 64 128 256; do
   icon=$share/icons/hicolor/${size}x${size}/apps/velmora.png
   file "$icon" | grep -q "PNG image data, $size x $size," || { echo "no ${size}px icon"; exit 1; }
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 qt6-translations-l10n fonts-liberation; do
+# libqt6network6 comes in through the update check module.
+for package in libqt6widgets6 libqt6network6 qt6-translations-l10n fonts-liberation; do
   [[ $depends == *"$package"* ]] || { echo "Depends lacks $package: $depends"; exit 1; }
 done
 

@@ -34,7 +34,6 @@ class PlanVerlauf;
 class PlanView;
 class PositionChoice;
 class TankMoveMode;
-class UpdateCheck;
 struct PlanFile;
 struct PlanStand;
 struct PlanFileDialogs;
@@ -251,7 +250,6 @@ private:
     std::unique_ptr<PlanFileDialogs> FDateiDialoge;
     std::unique_ptr<PlanFile> FGespeicherterPlan;
     HelpWindow* FHilfe = nullptr;
-    UpdateCheck* FUpdateCheck = nullptr;
     QPushButton* bbnPlanOeffnen = nullptr;
     QToolButton* bbnZuletztGeoeffnet = nullptr;
     std::unique_ptr<ZuletztGeoeffnet> FZuletzt;

@@ -23,7 +23,8 @@
 #include "app/TDaten.h"
 #include "base/FileName.h"
 #include "base/Host.h"
-#include "platform/qt/UpdateCheck.h"
+#include "platform/qt/UpdateAddress.h"
+#include "platform/qt/UpdateCheckModule.h"
 #include "printing/ui/Tfrm_prnpreview.h"
 #include "widgets/TAlignEdit.h"
 #include "window/Benutzereinstellungen.h"
@@ -121,11 +122,13 @@ void TfrmGrund::erstellePlanDateiUndHilfe() {
     static_cast<QGridLayout*>(FLoesung->gboZubehoer->layout())
         ->addWidget(bbnZubExport, 1, 0, Qt::AlignLeft);
 
-    // The network stack is not needed for the first picture: the check starts once the
-    // event loop runs.
+    // The check starts once the event loop runs, and only with an address.
     QTimer::singleShot(0, this, [this] {
-        FUpdateCheck = new UpdateCheck(qt(TDaten::getAktuelleVersion()), this);
-        FUpdateCheck->start(updateAddress(benutzerEinstellungen()));
+        const QUrl address = updateAddress(benutzerEinstellungen());
+        if (!address.isEmpty()) {
+            startUpdateCheckModule(AppPath, this, host(), qt(TDaten::getAktuelleVersion()),
+                                   address);
+        }
     });
 }
 

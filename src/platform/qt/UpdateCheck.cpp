@@ -5,7 +5,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QStringList>
 #include <QTimer>
 
@@ -13,6 +12,7 @@
 #include <utility>
 
 #include "base/Host.h"
+#include "platform/qt/UpdateAddress.h"
 
 namespace velmora {
 
@@ -20,11 +20,6 @@ namespace {
 
 // An answer of {version, url} takes a few hundred bytes; anything far larger is not one.
 constexpr qint64 kMaxAnswerBytes = 64 * 1024;
-
-bool isWebAddress(const QUrl& url) {
-    return url.isValid() && !url.host().isEmpty() &&
-           (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
-}
 
 // The numbers of "1.2.3" or "Version 1.2.3"; empty when the text is not such a version.
 QList<int> versionNumbers(QString text) {
@@ -53,11 +48,6 @@ QString versionText(const QString& text) {
 
 }  // namespace
 
-QUrl updateAddress(const QSettings& settings) {
-    const QUrl address(settings.value(QLatin1String(kUpdateAddressKey)).toString().trimmed());
-    return isWebAddress(address) ? address : QUrl();
-}
-
 bool isNewerVersion(const QString& offered, const QString& current) {
     QList<int> a = versionNumbers(offered);
     QList<int> b = versionNumbers(current);
@@ -73,8 +63,8 @@ bool isNewerVersion(const QString& offered, const QString& current) {
     return a > b;
 }
 
-UpdateCheck::UpdateCheck(QString currentVersion, QObject* parent)
-    : QObject(parent), currentVersion_(std::move(currentVersion)) {}
+UpdateCheck::UpdateCheck(QString currentVersion, Host& shownBy, QObject* parent)
+    : QObject(parent), currentVersion_(std::move(currentVersion)), shownBy_(shownBy) {}
 
 void UpdateCheck::start(const QUrl& address, std::chrono::milliseconds timeout) {
     if (address.isEmpty()) {
@@ -124,11 +114,11 @@ void UpdateCheck::evaluate(const QByteArray& answer) {
     if (!isWebAddress(download) || !isNewerVersion(version, currentVersion_)) {
         return;
     }
-    host().showInformationWithLink("Eine neue Version von Velmora ist erhältlich: Version " +
-                                       versionText(version).toStdString() + ". Installiert ist " +
-                                       currentVersion_.toStdString() +
-                                       ".\nSie können sie hier herunterladen:",
-                                   download.toString(QUrl::FullyEncoded).toStdString());
+    shownBy_.showInformationWithLink("Eine neue Version von Velmora ist erhältlich: Version " +
+                                         versionText(version).toStdString() + ". Installiert ist " +
+                                         currentVersion_.toStdString() +
+                                         ".\nSie können sie hier herunterladen:",
+                                     download.toString(QUrl::FullyEncoded).toStdString());
 }
 
 }  // namespace velmora

@@ -8,16 +8,9 @@
 
 #include <chrono>
 
-class QSettings;
-
 namespace velmora {
 
-// The key of the update address in the user's settings file. Absent by default: the
-// program contacts no one unless its owner sets an address.
-inline constexpr char kUpdateAddressKey[] = "Update/Adresse";
-
-// The update address of the settings; empty when none is set or it is not http or https.
-QUrl updateAddress(const QSettings& settings);
+class Host;
 
 // Dotted version numbers compared part by part ("1.10" is newer than "1.9.3"); a leading
 // "Version " is ignored. False when either text is not such a number.
@@ -25,7 +18,7 @@ bool isNewerVersion(const QString& offered, const QString& current);
 
 // Asks an update address in the background for a small JSON document
 // {"version": "1.2.0", "url": "https://..."} and, when that version is newer than the running
-// one, offers its download address in a message through the host. Every failure (no
+// one, offers its download address in a message through shownBy. Every failure (no
 // complete answer before the deadline, refused connection, HTTP error, an answer that is
 // compressed, malformed, larger than 64 KB or has no http or https address) ends silently.
 // No step on the calling thread handles more than 64 KB.
@@ -34,7 +27,7 @@ class UpdateCheck : public QObject {
 
 public:
     // currentVersion: the program's version text ("Version 1.0.0").
-    explicit UpdateCheck(QString currentVersion, QObject* parent = nullptr);
+    UpdateCheck(QString currentVersion, Host& shownBy, QObject* parent = nullptr);
 
     // Starts one request that ends, answered or not, within timeout; nothing happens for an
     // empty address.
@@ -49,6 +42,7 @@ private:
     void evaluate(const QByteArray& answer);
 
     QString currentVersion_;
+    Host& shownBy_;
     QNetworkAccessManager network_;
 };
 

@@ -1,4 +1,6 @@
+#include "platform/qt/UpdateAddress.h"
 #include "platform/qt/UpdateCheck.h"
+#include "platform/qt/UpdateCheckModule.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +57,7 @@ QByteArray http(const QByteArray& status, const QByteArray& body) {
 // What the check shows for one answer of the server.
 std::vector<std::string> offers(const QUrl& address, std::chrono::milliseconds timeout = 5s) {
     testing::ScriptedHost host;
-    UpdateCheck check(QStringLiteral("Version 1.0.0"));
+    UpdateCheck check(QStringLiteral("Version 1.0.0"), host);
     QSignalSpy finished(&check, &UpdateCheck::finished);
     check.start(address, timeout);
     EXPECT_TRUE(finished.wait(10000));
@@ -197,10 +199,34 @@ TEST(UpdateCheck, AddressOnlyFromTheSettingsAndOnlyForTheWeb) {
     EXPECT_EQ(updateAddress(settings),
               QUrl(QStringLiteral("https://example.invalid/velmora.json")));
     // Nothing happens without an address.
-    UpdateCheck check(QStringLiteral("Version 1.0.0"));
+    testing::ScriptedHost host;
+    UpdateCheck check(QStringLiteral("Version 1.0.0"), host);
     QSignalSpy finished(&check, &UpdateCheck::finished);
     check.start(QUrl());
     EXPECT_FALSE(finished.wait(100));
+}
+
+// The program reaches the check only through its module beside it: the offer must come
+// through the host the program hands over, and a missing module means no check.
+TEST(UpdateCheck, RunsFromItsModuleBesideTheProgram) {
+    const std::string programDirectory = qgetenv("VELMORA_BIN").toStdString() + "/";
+    TinyHttpServer server(
+        http("200 OK", R"({"version": "1.1", "url": "https://example.invalid/v.exe"})"));
+    testing::ScriptedHost host;
+    QObject owner;
+    QObject* check = startUpdateCheckModule(programDirectory, &owner, host,
+                                            QStringLiteral("Version 1.0.0"), server.url());
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(check->parent(), &owner);
+    QSignalSpy finished(check, SIGNAL(finished()));
+    ASSERT_TRUE(finished.wait(10000));
+    ASSERT_EQ(host.informations.size(), 1U);
+    EXPECT_NE(host.informations[0].find("Version 1.1."), std::string::npos);
+
+    QTemporaryDir empty;
+    EXPECT_EQ(startUpdateCheckModule(empty.path().toStdString() + "/", &owner, host,
+                                     QStringLiteral("Version 1.0.0"), server.url()),
+              nullptr);
 }
 
 TEST(UpdateCheck, VersionsCompareByTheirNumbers) {
