@@ -71,6 +71,10 @@ ImpressumAnzeige::ImpressumAnzeige(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("pnlImpressum"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
+    hide();
+}
+
+void ImpressumAnzeige::erstelleInhalt() {
     lblImpHeader = new QLabel(QStringLiteral("Impressum"), this);
     lblImpHeader->setObjectName(QStringLiteral("lblImpHeader"));
     QFont header = lblImpHeader->font();
@@ -90,11 +94,24 @@ ImpressumAnzeige::ImpressumAnzeige(QWidget* parent) : QFrame(parent) {
     btnImpOK->setObjectName(QStringLiteral("btnImpOK"));
     btnImpOK->setFixedSize(100, 30);
     connect(btnImpOK, &QPushButton::clicked, this, &QWidget::hide);
-    hide();
+    // Made now, "OK" would come last in the window's tab order; it takes the panel's place.
+    QWidget* vorher = previousInFocusChain();
+    while (vorher != this && vorher->focusPolicy() == Qt::NoFocus) {
+        vorher = vorher->previousInFocusChain();
+    }
+    if (vorher != this) {
+        QWidget::setTabOrder(vorher, btnImpOK);
+    }
 }
 
 void ImpressumAnzeige::ordneAn(const QRect& bereich) {
     setGeometry(bereich);
+    if (btnImpOK != nullptr) {
+        ordneInhaltAn();
+    }
+}
+
+void ImpressumAnzeige::ordneInhaltAn() {
     const int breite = width();
     lblImpHeader->move((breite - lblImpHeader->width()) / 2, 30);
     int oben = lblImpHeader->geometry().bottom() + 1 + 40;
@@ -109,6 +126,11 @@ void ImpressumAnzeige::ordneAn(const QRect& bereich) {
 }
 
 void ImpressumAnzeige::umschalten() {
+    // The contents are made when first shown: the window's start does without them.
+    if (btnImpOK == nullptr) {
+        erstelleInhalt();
+        ordneInhaltAn();
+    }
     setVisible(isHidden());
     if (!isHidden()) {
         raise();

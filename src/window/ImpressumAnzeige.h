@@ -23,6 +23,8 @@ public:
     void umschalten();
 
 private:
+    void erstelleInhalt();
+    void ordneInhaltAn();
     void oeffneLink(const QString& link);
 
     QLabel* lblImpHeader = nullptr;
