@@ -1,17 +1,33 @@
 #include "catalogue/TAufstellung.h"
 
-#include <utility>
-
 namespace velmora {
 
 TAufstellung::TAufstellung(TAufstellvariante* Variante, bool Horizontal, bool Gedreht,
                            bool IgnoreNorm)
     : Horizontal(Horizontal), Gedreht(Gedreht), FIgnoreNorm(IgnoreNorm), Variante(Variante) {}
 
-void TAufstellung::setzePositionen(TPoints TankPosition, TPoints GapPosition, TRect GapOutReal,
-                                   double AbstandWaagerecht, double AbstandSenkrecht) {
-    FTankPosition = std::move(TankPosition);
-    FGapPosition = std::move(GapPosition);
+void TAufstellung::neuBelegen(TAufstellvariante* Variante, bool Horizontal, bool Gedreht,
+                              bool IgnoreNorm) {
+    this->Variante = Variante;
+    this->Horizontal = Horizontal;
+    this->Gedreht = Gedreht;
+    FIgnoreNorm = IgnoreNorm;
+    ZusAbstandWaagerecht = 0;
+    ZusAbstandSenkrecht = 0;
+    FTankPosition.clear();
+    FGapPosition.clear();
+    FGapOutReal = {};
+    FCurrentOffset = {};
+    FTankPositionMoving.clear();
+    FGapPositionMoving.clear();
+    FCurrentOffsetMoving = {};
+}
+
+void TAufstellung::setzePositionen(const TPoints& TankPosition, const TPoints& GapPosition,
+                                   TRect GapOutReal, double AbstandWaagerecht,
+                                   double AbstandSenkrecht) {
+    FTankPosition = TankPosition;
+    FGapPosition = GapPosition;
     FGapOutReal = GapOutReal;
     ZusAbstandWaagerecht = AbstandWaagerecht;
     ZusAbstandSenkrecht = AbstandSenkrecht;

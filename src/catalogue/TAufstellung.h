@@ -31,8 +31,11 @@ public:
     const TPoints& TankPositionMoving() const { return FTankPositionMoving; }
     const TPoints& GapPositionMoving() const { return FGapPositionMoving; }
 
-    // The placement's result; the moving copies follow the placed outlines.
-    void setzePositionen(TPoints TankPosition, TPoints GapPosition, TRect GapOutReal,
+    // A new arrangement in place of this one, with no outlines and no shift. The point lists
+    // keep their storage: a search refills the arrangements of the last one.
+    void neuBelegen(TAufstellvariante* Variante, bool Horizontal, bool Gedreht, bool IgnoreNorm);
+    // The placement's result, copied; the moving copies follow the placed outlines.
+    void setzePositionen(const TPoints& TankPosition, const TPoints& GapPosition, TRect GapOutReal,
                          double AbstandWaagerecht, double AbstandSenkrecht);
     // AIsMoving: the copies shown while the battery is dragged; otherwise the placed outlines
     // and the committed offset. The values are copied.
