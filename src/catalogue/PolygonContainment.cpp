@@ -101,25 +101,36 @@ VorbereitetesPolygon::VorbereitetesPolygon(const TPoints& Polygon)
         FKanten.push_back(
             {a, b, std::min(a.X, b.X), std::max(a.X, b.X), std::min(a.Y, b.Y), std::max(a.Y, b.Y)});
     }
-    const auto kreuzende =
-        std::ranges::stable_partition(FKanten, [](const Kante& k) { return k.minY == k.maxY; });
-    FErsteKreuzende = static_cast<std::size_t>(kreuzende.begin() - FKanten.begin());
+    const auto senkrechte = std::partition(FKanten.begin(), FKanten.end(),
+                                           [](const Kante& k) { return k.minY == k.maxY; });
+    const auto schraege =
+        std::partition(senkrechte, FKanten.end(), [](const Kante& k) { return k.minX == k.maxX; });
+    FErsteSenkrechte = static_cast<std::size_t>(senkrechte - FKanten.begin());
+    FErsteSchraege = static_cast<std::size_t>(schraege - FKanten.begin());
 }
 
 bool VorbereitetesPolygon::enthaeltPunkt(TPoint Punkt) const {
-    const auto kreuzendeAb = FKanten.begin() + static_cast<std::ptrdiff_t>(FErsteKreuzende);
-    for (auto k = FKanten.begin(); k != kreuzendeAb; ++k) {
-        if (Punkt.Y == k->minY && k->minX <= Punkt.X && Punkt.X <= k->maxX) {
+    const Kante* kante = FKanten.data();
+    const Kante* ersteSenkrechte = kante + FErsteSenkrechte;
+    const Kante* ersteSchraege = kante + FErsteSchraege;
+    for (; kante != ersteSenkrechte; ++kante) {
+        if (Punkt.Y == kante->minY && kante->minX <= Punkt.X && Punkt.X <= kante->maxX) {
             return false;
         }
     }
     int links = 0;
     int rechts = 0;
-    for (auto k = kreuzendeAb; k != FKanten.end(); ++k) {
-        if (Punkt.Y < k->minY || Punkt.Y >= k->maxY) {
+    for (; kante != ersteSchraege; ++kante) {
+        if (kante->minY <= Punkt.Y && Punkt.Y < kante->maxY) {
+            links += kante->minX < Punkt.X ? 1 : 0;
+            rechts += kante->minX > Punkt.X ? 1 : 0;
+        }
+    }
+    for (; kante != FKanten.data() + FKanten.size(); ++kante) {
+        if (Punkt.Y < kante->minY || Punkt.Y >= kante->maxY) {
             continue;
         }
-        const double x = kreuzungX(k->a, k->b, Punkt.Y);
+        const double x = kreuzungX(kante->a, kante->b, Punkt.Y);
         if (x < Punkt.X) {
             ++links;
         } else if (x > Punkt.X) {

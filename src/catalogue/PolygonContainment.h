@@ -17,8 +17,9 @@ bool liegtPolygonImPolygon(const TPoints& Punkte, const TPoints& Polygon);
 
 // A polygon tested against many outlines, prepared once: its box, whether it is an
 // axis-parallel rectangle, whose inside is just the inside of its box, and its edges sorted
-// into those that bound a row of points and those that a row crosses. Answers as
-// liegtPolygonImPolygon. Refers to the polygon, which must outlive it.
+// into horizontal ones, which bound a row of points, vertical ones, crossed at their own x,
+// and the others. Answers as liegtPolygonImPolygon. Refers to the polygon, which must
+// outlive it.
 class VorbereitetesPolygon {
 public:
     explicit VorbereitetesPolygon(const TPoints& Polygon);
@@ -39,9 +40,11 @@ private:
     TPoint FMin;
     TPoint FMax;
     bool FRechteck = false;
-    // The horizontal edges (points included) first, then the others from FErsteKreuzende on.
+    // The horizontal edges (points included), the vertical ones from FErsteSenkrechte on,
+    // the slanted ones from FErsteSchraege on.
     std::vector<Kante> FKanten;
-    std::size_t FErsteKreuzende = 0;
+    std::size_t FErsteSenkrechte = 0;
+    std::size_t FErsteSchraege = 0;
 };
 
 }  // namespace velmora

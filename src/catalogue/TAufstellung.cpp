@@ -18,8 +18,7 @@ void TAufstellung::neuBelegen(TAufstellvariante* Variante, bool Horizontal, bool
     FGapPosition.clear();
     FGapOutReal = {};
     FCurrentOffset = {};
-    FTankPositionMoving.clear();
-    FGapPositionMoving.clear();
+    FEigeneBewegung = false;
     FCurrentOffsetMoving = {};
 }
 
@@ -31,8 +30,7 @@ void TAufstellung::setzePositionen(const TPoints& TankPosition, const TPoints& G
     FGapOutReal = GapOutReal;
     ZusAbstandWaagerecht = AbstandWaagerecht;
     ZusAbstandSenkrecht = AbstandSenkrecht;
-    FTankPositionMoving = FTankPosition;
-    FGapPositionMoving = FGapPosition;
+    FEigeneBewegung = false;
     FCurrentOffsetMoving = FCurrentOffset;
 }
 
@@ -42,7 +40,13 @@ void TAufstellung::setTankPositionFromMove(const TPoints& AGap, const TPoints& A
         FGapPositionMoving = AGap;
         FTankPositionMoving = ATank;
         FCurrentOffsetMoving = AOffset;
+        FEigeneBewegung = true;
     } else {
+        if (!FEigeneBewegung) {
+            FGapPositionMoving = FGapPosition;
+            FTankPositionMoving = FTankPosition;
+            FEigeneBewegung = true;
+        }
         FGapPosition = AGap;
         FTankPosition = ATank;
         FCurrentOffset = AOffset;

@@ -149,13 +149,11 @@ std::uint64_t textReihenfolge(int zahl) {
     std::array<char, 11> text{};
     const char* ende = std::to_chars(text.data(), text.data() + text.size(), zahl).ptr;
     std::uint64_t schluessel = 0;
-    for (const char* zeichen = text.data(); zeichen != text.data() + text.size(); ++zeichen) {
-        const unsigned wert = zeichen >= ende   ? 0U
-                              : *zeichen == '-' ? 1U
-                                                : static_cast<unsigned>(*zeichen - '0') + 2U;
+    for (const char* zeichen = text.data(); zeichen != ende; ++zeichen) {
+        const unsigned wert = *zeichen == '-' ? 1U : static_cast<unsigned>(*zeichen - '0') + 2U;
         schluessel = schluessel << 4U | wert;
     }
-    return schluessel;
+    return schluessel << (4 * (text.data() + text.size() - ende));
 }
 
 }  // namespace
