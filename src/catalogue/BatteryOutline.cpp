@@ -46,30 +46,22 @@ struct Box {
     double maxY = 0;
 };
 
-// The room corner as the directions the battery is pushed to: wantX -1 for the left wall,
-// +1 for the right one; wantY +1 for the top wall, -1 for the bottom one.
-struct Corner {
-    int wantX = -1;
-    int wantY = 1;
-    int winkel = 0;  // turn for a horizontal battery; a vertical one turns by 90 or 270
-    bool links() const { return wantX < 0; }
-    bool oben() const { return wantY > 0; }
-};
-
-Corner cornerOf(std::string_view position) {
+RoomCorner cornerOf(std::string_view position) {
+    RoomCorner corner;
     if (equalsIgnoringAsciiCase(position, "UL")) {
-        return {-1, -1, 180};
+        corner.wantY = -1;
+        corner.winkel = 180;
+    } else if (equalsIgnoringAsciiCase(position, "UR")) {
+        corner.wantX = 1;
+        corner.wantY = -1;
+        corner.winkel = 180;
+    } else if (equalsIgnoringAsciiCase(position, "OR")) {
+        corner.wantX = 1;
     }
-    if (equalsIgnoringAsciiCase(position, "UR")) {
-        return {1, -1, 180};
-    }
-    if (equalsIgnoringAsciiCase(position, "OR")) {
-        return {1, 1, 0};
-    }
-    return {-1, 1, 0};
+    return corner;
 }
 
-int turnAngle(const Corner& corner, bool horizontal) {
+int turnAngle(const RoomCorner& corner, bool horizontal) {
     if (horizontal) {
         return corner.winkel;
     }
@@ -175,7 +167,7 @@ VariantOutlines variantOutlines(const OutlineRequest& r, bool mirrored) {
 }
 
 // The variant's gaps as they lie in the room after turning.
-TRect realGaps(const TRect& g, const Corner& corner, bool horizontal) {
+TRect realGaps(const TRect& g, const RoomCorner& corner, bool horizontal) {
     if (horizontal) {
         const int links = corner.links() ? g.Left : g.Right;
         const int rechts = corner.links() ? g.Right : g.Left;
@@ -192,7 +184,7 @@ TRect realGaps(const TRect& g, const Corner& corner, bool horizontal) {
 
 // The room vertex in the corner: along the wall the rows run on first, then towards the
 // other wall; the first in list order wins a tie. Moved 1 mm into the room.
-Point cornerPoint(const TPoints& room, const Corner& corner, bool horizontal) {
+TMyVec cornerPoint(const TPoints& room, const RoomCorner& corner, bool horizontal) {
     if (room.empty()) {
         return {};
     }
@@ -213,20 +205,19 @@ Point cornerPoint(const TPoints& room, const Corner& corner, bool horizontal) {
 
 // A boiler in the same corner needs its clearance on the battery's side facing it: the
 // corner point moves along the wall by what the variant's own gap lacks.
-void pushAwayFromBoiler(Point& c, const OutlineRequest& r, const Corner& corner,
-                        const TRect& gapReal) {
-    if (!r.heizraum || !equalsIgnoringAsciiCase(r.heizraumPosition, r.tankPosition)) {
+void pushAwayFromBoiler(Point& c, const RoomCorner& corner, bool horizontal, const TRect& gapReal) {
+    if (!corner.heizraumImEck) {
         return;
     }
-    if (r.horizontal) {
+    if (horizontal) {
         const int gap = corner.links() ? gapReal.Left : gapReal.Right;
-        const double fehlt = r.heizraumAbstand - gap;
+        const double fehlt = corner.heizraumAbstand - gap;
         if (fehlt > 0) {
             c.x -= corner.wantX * roundHalfAwayFromZero(fehlt);
         }
     } else {
         const int gap = corner.oben() ? gapReal.Top : gapReal.Bottom;
-        const double fehlt = r.heizraumAbstand - gap;
+        const double fehlt = corner.heizraumAbstand - gap;
         if (fehlt > 0) {
             c.y -= corner.wantY * roundHalfAwayFromZero(fehlt);
         }
@@ -235,32 +226,47 @@ void pushAwayFromBoiler(Point& c, const OutlineRequest& r, const Corner& corner,
 
 }  // namespace
 
-void berechneUmriss(const OutlineRequest& request, const TPoints& room, PlacedOutline& result) {
-    const Corner corner = cornerOf(request.tankPosition);
-    const bool mirrored =
-        corner.links() != corner.oben() ? request.horizontal : !request.horizontal;
+RoomCorner roomCorner(const TPoints& room, std::string_view tankPosition, TMyVec topLeft,
+                      bool heizraum, std::string_view heizraumPosition, double heizraumAbstand) {
+    RoomCorner corner = cornerOf(tankPosition);
+    corner.eckeWaagerecht = cornerPoint(room, corner, true);
+    corner.eckeSenkrecht = cornerPoint(room, corner, false);
+    corner.anker = {roundHalfAwayFromZero(topLeft.X) + 1.0, roundHalfAwayFromZero(topLeft.Y) - 1.0};
+    corner.heizraumImEck = heizraum && equalsIgnoringAsciiCase(heizraumPosition, tankPosition);
+    corner.heizraumAbstand = heizraumAbstand;
+    corner.raumLeer = room.empty();
+    if (!room.empty()) {
+        const auto [minX, maxX] = std::ranges::minmax(room, {}, &TPoint::X);
+        const auto [minY, maxY] = std::ranges::minmax(room, {}, &TPoint::Y);
+        corner.raumMin = {minX.X, minY.Y};
+        corner.raumMax = {maxX.X, maxY.Y};
+    }
+    return corner;
+}
+
+void berechneUmriss(const OutlineRequest& request, const RoomCorner& raum, PlacedOutline& result) {
+    const bool mirrored = raum.links() != raum.oben() ? request.horizontal : !request.horizontal;
     VariantOutlines outlines = variantOutlines(request, mirrored);
 
-    const int angle = turnAngle(corner, request.horizontal);
-    const double ankerX = roundHalfAwayFromZero(request.topLeft.X) + 1.0;
-    const double ankerY = roundHalfAwayFromZero(request.topLeft.Y) - 1.0;
+    const int angle = turnAngle(raum, request.horizontal);
     for (Outline* outline : {&outlines.tanks, &outlines.gaps}) {
         for (Point& p : *outline) {
             p = turned(p, angle);
         }
         const Box box = boundingBox(*outline);
-        move(*outline, ankerX - box.minX, ankerY - box.maxY);
+        move(*outline, raum.anker.X - box.minX, raum.anker.Y - box.maxY);
     }
 
-    result.gapReal = realGaps(request.gapOut, corner, request.horizontal);
+    result.gapReal = realGaps(request.gapOut, raum, request.horizontal);
     move(outlines.tanks, result.gapReal.Left, -static_cast<double>(result.gapReal.Top));
 
-    Point c = cornerPoint(room, corner, request.horizontal);
-    pushAwayFromBoiler(c, request, corner, result.gapReal);
+    const TMyVec ecke = request.horizontal ? raum.eckeWaagerecht : raum.eckeSenkrecht;
+    Point c{ecke.X, ecke.Y};
+    pushAwayFromBoiler(c, raum, request.horizontal, result.gapReal);
 
     const Box gapBox = boundingBox(outlines.gaps);
-    const double eckeX = corner.links() ? gapBox.minX : gapBox.maxX;
-    const double eckeY = corner.oben() ? gapBox.maxY : gapBox.minY;
+    const double eckeX = raum.links() ? gapBox.minX : gapBox.maxX;
+    const double eckeY = raum.oben() ? gapBox.maxY : gapBox.minY;
     move(outlines.tanks, c.x - eckeX, c.y - eckeY);
     move(outlines.gaps, c.x - eckeX, c.y - eckeY);
 
@@ -268,13 +274,12 @@ void berechneUmriss(const OutlineRequest& request, const TPoints& room, PlacedOu
     setPoints(outlines.gaps, result.gaps);
     result.abstandWaagerecht = 0;
     result.abstandSenkrecht = 0;
-    if (!room.empty()) {
-        const Box raum = boundingBox(room);
+    if (!raum.raumLeer) {
         const Box placed = boundingBox(result.gaps);
         result.abstandWaagerecht =
-            static_cast<double>(corner.links() ? placed.minX - raum.minX : raum.maxX - placed.maxX);
+            raum.links() ? placed.minX - raum.raumMin.X : raum.raumMax.X - placed.maxX;
         result.abstandSenkrecht =
-            static_cast<double>(corner.oben() ? raum.maxY - placed.maxY : placed.minY - raum.minY);
+            raum.oben() ? raum.raumMax.Y - placed.maxY : placed.minY - raum.raumMin.Y;
     }
 }
 

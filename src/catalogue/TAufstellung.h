@@ -28,11 +28,18 @@ public:
     const TRect& GapReal() const { return FGapOutReal; }
     const TPoint& CurrentOffset() const { return FCurrentOffset; }
     const TPoint& CurrentOffsetMoving() const { return FCurrentOffsetMoving; }
-    const TPoints& TankPositionMoving() const { return FTankPositionMoving; }
-    const TPoints& GapPositionMoving() const { return FGapPositionMoving; }
+    const TPoints& TankPositionMoving() const {
+        return FEigeneBewegung ? FTankPositionMoving : FTankPosition;
+    }
+    const TPoints& GapPositionMoving() const {
+        return FEigeneBewegung ? FGapPositionMoving : FGapPosition;
+    }
 
-    // The placement's result; the moving copies follow the placed outlines.
-    void setzePositionen(TPoints TankPosition, TPoints GapPosition, TRect GapOutReal,
+    // A new arrangement in place of this one, with no outlines and no shift. The point lists
+    // keep their storage: a search refills the arrangements of the last one.
+    void neuBelegen(TAufstellvariante* Variante, bool Horizontal, bool Gedreht, bool IgnoreNorm);
+    // The placement's result, copied; the moving copies follow the placed outlines.
+    void setzePositionen(const TPoints& TankPosition, const TPoints& GapPosition, TRect GapOutReal,
                          double AbstandWaagerecht, double AbstandSenkrecht);
     // AIsMoving: the copies shown while the battery is dragged; otherwise the placed outlines
     // and the committed offset. The values are copied.
@@ -49,6 +56,9 @@ private:
     TPoints FGapPosition;
     TRect FGapOutReal;
     TPoint FCurrentOffset;
+    // The moving copies are the placed outlines until a move or a commit sets them apart:
+    // a search places many arrangements and moves at most one.
+    bool FEigeneBewegung = false;
     TPoints FTankPositionMoving;
     TPoints FGapPositionMoving;
     TPoint FCurrentOffsetMoving;

@@ -1,5 +1,7 @@
 #include "catalogue/TProdukt.h"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <utility>
 
@@ -47,6 +49,7 @@ void TProdukt::addAufstellvariante(std::unique_ptr<TAufstellvariante> AObject) {
 void TProdukt::addAufstellvariante(
     const std::vector<std::unique_ptr<TAufstellvariante>>& AufstellvariantenListe) {
     MoeglicheAufstellVariante = nullptr;
+    std::ranges::move(MoeglicheAufstellVarianten, std::back_inserter(FFreieAufstellungen));
     MoeglicheAufstellVarianten.clear();
     tempAufstellvariantenListe.clear();
     for (const auto& eigene : this->AufstellvariantenListe) {
@@ -79,6 +82,7 @@ void TProdukt::addZubehoer(const std::vector<std::unique_ptr<TZubehoer>>& Zubeho
 void TProdukt::setStandardProdukt() {
     MoeglicheAufstellVariante = nullptr;
     MoeglicheAufstellVarianten.clear();
+    FFreieAufstellungen.clear();
     tempZubehoer.clear();
     tempAufstellvariantenListe.clear();
 }

@@ -175,7 +175,7 @@ private:
     struct SearchInput;
 
     std::unique_ptr<TAufstellung> erzeugeAufstellung(TAufstellvariante* Variante, bool Horizontal,
-                                                     bool Gedreht, bool IgnoreNorm) const;
+                                                     bool Gedreht, bool IgnoreNorm);
     BatteryMeasures getMasse(const TAufstellvariante& Variante) const;
     double getGesamtInhaltVariante(const TAufstellvariante& Variante) const;
     int getZusAufstellHoehe(const TAufstellvariante& Variante, bool IgnoreNorm) const;
@@ -191,8 +191,8 @@ private:
     bool pruefeVariante(TAufstellvariante& Variante, bool ANormIgnore, const SearchInput& in,
                         PlacedOutline& umriss);
     // Places the variant in one orientation and keeps the arrangement when it fits and is new.
-    bool platziereAufstellung(TAufstellvariante& Variante, bool Horizontal, bool NormIgnore,
-                              const SearchInput& in, PlacedOutline& umriss);
+    bool platziereAufstellung(TAufstellvariante& Variante, const OutlineRequest& request,
+                              bool NormIgnore, const SearchInput& in, PlacedOutline& umriss);
 
     std::string Bezeichnung;
     std::string Bezeichnung_kt2;
@@ -226,6 +226,9 @@ private:
     std::vector<std::unique_ptr<TAufstellvariante>> AufstellvariantenListe;
     std::vector<std::unique_ptr<TZubehoerItem>> ZubehoerOptional;
     std::vector<std::unique_ptr<TAufstellung>> MoeglicheAufstellVarianten;
+    // Arrangements given up by the last search or by thinning, refilled by the next search
+    // instead of allocating anew.
+    std::vector<std::unique_ptr<TAufstellung>> FFreieAufstellungen;
     TAufstellung* MoeglicheAufstellVariante = nullptr;
     std::vector<std::unique_ptr<TZusaetzlicheAufstellHoehe>> FZusAufstellhoehen;
     CustomPriceLink FCustomPrice;

@@ -1,3 +1,6 @@
+#include <array>
+#include <charconv>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,19 +15,14 @@ namespace velmora {
 struct TProdukt::SearchInput {
     double AMinInhalt;
     double AHoehe;
-    double AEinbringHoehe;
-    double AEinbringBreite;
     double AMaxVolumenBeiHeizraum;
-    const std::string& ATankPosition;
-    const std::string& AHeizraumPosition;
     double AVolumenVarianz;
     bool AGedreht;
     bool AHeizraum;
-    double AHeizraumAbstand;
-    const TPoints& ARoom;
-    const VorbereitetesPolygon Raum;
-    const VorbereitetesPolygon Heizraum;
-    TMyVec TopLeft;
+    bool einbringungPasst;
+    RoomCorner ecke;
+    VorbereitetesPolygon Raum;
+    VorbereitetesPolygon Heizraum;
 };
 
 bool TProdukt::istVarianteMoeglich2(double AMinInhalt, double /*ABreite*/, double /*ALaenge*/,
@@ -34,21 +32,17 @@ bool TProdukt::istVarianteMoeglich2(double AMinInhalt, double /*ABreite*/, doubl
                                     bool AGedreht, bool AHeizraum, double AHeizraumAbstand,
                                     const TPoints& ARoom, const TPoints& AHzRoom, TMyVec TopLeft,
                                     TMyVec /*BottomRight*/) {
-    const SearchInput in{AMinInhalt,
-                         AHoehe,
-                         AEinbringHoehe,
-                         AEinbringBreite,
-                         AMaxVolumenBeiHeizraum,
-                         ATankPosition,
-                         AHeizraumPosition,
-                         AVolumenVarianz,
-                         AGedreht,
-                         AHeizraum,
-                         AHeizraumAbstand,
-                         ARoom,
-                         VorbereitetesPolygon(ARoom),
-                         VorbereitetesPolygon(AHzRoom),
-                         TopLeft};
+    const SearchInput in{
+        AMinInhalt,
+        AHoehe,
+        AMaxVolumenBeiHeizraum,
+        AVolumenVarianz,
+        AGedreht,
+        AHeizraum,
+        passtDurchEinbringung(AEinbringHoehe, AEinbringBreite),
+        roomCorner(ARoom, ATankPosition, TopLeft, AHeizraum, AHeizraumPosition, AHeizraumAbstand),
+        VorbereitetesPolygon(ARoom),
+        VorbereitetesPolygon(AHzRoom)};
     MoeglicheAufstellVariante = nullptr;
     PlacedOutline umriss;
     bool gefunden = false;
@@ -70,8 +64,14 @@ bool TProdukt::istVarianteMoeglich2(double AMinInhalt, double /*ABreite*/, doubl
 
 std::unique_ptr<TAufstellung> TProdukt::erzeugeAufstellung(TAufstellvariante* Variante,
                                                            bool Horizontal, bool Gedreht,
-                                                           bool IgnoreNorm) const {
-    return std::make_unique<TAufstellung>(Variante, Horizontal, Gedreht, IgnoreNorm);
+                                                           bool IgnoreNorm) {
+    if (FFreieAufstellungen.empty()) {
+        return std::make_unique<TAufstellung>(Variante, Horizontal, Gedreht, IgnoreNorm);
+    }
+    std::unique_ptr<TAufstellung> aufstellung = std::move(FFreieAufstellungen.back());
+    FFreieAufstellungen.pop_back();
+    aufstellung->neuBelegen(Variante, Horizontal, Gedreht, IgnoreNorm);
+    return aufstellung;
 }
 
 bool TProdukt::pruefeVariante(TAufstellvariante& Variante, bool ANormIgnore, const SearchInput& in,
@@ -87,17 +87,7 @@ bool TProdukt::pruefeVariante(TAufstellvariante& Variante, bool ANormIgnore, con
     if (getGesamtHoeheAufstellung(Variante, ANormIgnore) > in.AHoehe) {
         return false;
     }
-    if (!passtDurchEinbringung(in.AEinbringHoehe, in.AEinbringBreite)) {
-        return false;
-    }
-    const bool waagerechtPasst = platziereAufstellung(Variante, true, ANormIgnore, in, umriss);
-    const bool senkrechtPasst = platziereAufstellung(Variante, false, ANormIgnore, in, umriss);
-    return waagerechtPasst || senkrechtPasst;
-}
-
-bool TProdukt::platziereAufstellung(TAufstellvariante& Variante, bool Horizontal, bool NormIgnore,
-                                    const SearchInput& in, PlacedOutline& umriss) {
-    if (hatAufstellung(Variante, Horizontal, in.AGedreht)) {
+    if (!in.einbringungPasst) {
         return false;
     }
     OutlineRequest request;
@@ -105,20 +95,26 @@ bool TProdukt::platziereAufstellung(TAufstellvariante& Variante, bool Horizontal
     request.Reihe1 = Variante.getReihe1();
     request.Reihe2 = Variante.getReihe2();
     request.ZwReihWaag = Variante.getZwReihWaag();
-    request.gapOut = Variante.getGapOut(NormIgnore);
-    request.gapIn = Variante.getGapIn(NormIgnore);
-    request.horizontal = Horizontal;
-    request.tankPosition = in.ATankPosition;
-    request.topLeft = in.TopLeft;
-    request.heizraum = in.AHeizraum;
-    request.heizraumPosition = in.AHeizraumPosition;
-    request.heizraumAbstand = in.AHeizraumAbstand;
-    berechneUmriss(request, in.ARoom, umriss);
+    request.gapOut = Variante.getGapOut(ANormIgnore);
+    request.gapIn = Variante.getGapIn(ANormIgnore);
+    request.horizontal = true;
+    const bool waagerechtPasst = platziereAufstellung(Variante, request, ANormIgnore, in, umriss);
+    request.horizontal = false;
+    const bool senkrechtPasst = platziereAufstellung(Variante, request, ANormIgnore, in, umriss);
+    return waagerechtPasst || senkrechtPasst;
+}
+
+bool TProdukt::platziereAufstellung(TAufstellvariante& Variante, const OutlineRequest& request,
+                                    bool NormIgnore, const SearchInput& in, PlacedOutline& umriss) {
+    if (hatAufstellung(Variante, request.horizontal, in.AGedreht)) {
+        return false;
+    }
+    berechneUmriss(request, in.ecke, umriss);
     if (!in.Raum.enthaelt(umriss.gaps) || !in.Heizraum.enthaelt(umriss.tanks)) {
         return false;
     }
     // Only an arrangement that fits is created: most of those tried do not.
-    auto aufstellung = erzeugeAufstellung(&Variante, Horizontal, in.AGedreht, NormIgnore);
+    auto aufstellung = erzeugeAufstellung(&Variante, request.horizontal, in.AGedreht, NormIgnore);
     aufstellung->setzePositionen(umriss.tanks, umriss.gaps, umriss.gapReal,
                                  umriss.abstandWaagerecht, umriss.abstandSenkrecht);
     MoeglicheAufstellVarianten.push_back(std::move(aufstellung));
@@ -140,9 +136,27 @@ void TProdukt::loescheMoeglicheAufstellung(std::size_t Index) {
     if (MoeglicheAufstellVarianten.at(Index).get() == MoeglicheAufstellVariante) {
         MoeglicheAufstellVariante = nullptr;
     }
+    FFreieAufstellungen.push_back(std::move(MoeglicheAufstellVarianten[Index]));
     MoeglicheAufstellVarianten.erase(MoeglicheAufstellVarianten.begin() +
                                      static_cast<std::ptrdiff_t>(Index));
 }
+
+namespace {
+
+// The decimal text of a number as one integer that orders as the texts do: a character per
+// four bits from the left, the end of the text below '-', and '-' below every digit.
+std::uint64_t textReihenfolge(int zahl) {
+    std::array<char, 11> text{};
+    const char* ende = std::to_chars(text.data(), text.data() + text.size(), zahl).ptr;
+    std::uint64_t schluessel = 0;
+    for (const char* zeichen = text.data(); zeichen != ende; ++zeichen) {
+        const unsigned wert = *zeichen == '-' ? 1U : static_cast<unsigned>(*zeichen - '0') + 2U;
+        schluessel = schluessel << 4U | wert;
+    }
+    return schluessel << (4 * (text.data() + text.size() - ende));
+}
+
+}  // namespace
 
 void TProdukt::sortiereMoeglicheAufstellungen() {
     // Fewest tanks first, then the cheapest fittings, then the second row's count as text;
@@ -154,7 +168,7 @@ void TProdukt::sortiereMoeglicheAufstellungen() {
         bool horizontal;
         int tanks;
         double fittingsPreis;
-        std::string reihe2;
+        std::uint64_t reihe2;
     };
     const std::size_t n = MoeglicheAufstellVarianten.size();
     std::vector<Schluessel> schluessel;
@@ -163,7 +177,7 @@ void TProdukt::sortiereMoeglicheAufstellungen() {
         const TAufstellvariante* variante = aufstellung->getVariante();
         schluessel.push_back({variante, aufstellung->getHorizontal(), variante->getAnzahlTanks(),
                               getVariantenZubehoerPreis(variante),
-                              std::to_string(variante->getReihe2())});
+                              textReihenfolge(variante->getReihe2())});
     }
     const auto tauschen = [](const Schluessel& a, const Schluessel& b) {
         if (a.variante == b.variante) {
@@ -177,27 +191,18 @@ void TProdukt::sortiereMoeglicheAufstellungen() {
         }
         return a.reihe2 >= b.reihe2;
     };
-    std::vector<std::size_t> reihenfolge(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        reihenfolge[i] = i;
-    }
     // A pass without a swap leaves nothing for the later passes, which compare less.
     bool getauscht = true;
     for (std::size_t p = 0; p < n && getauscht; ++p) {
         getauscht = false;
         for (std::size_t k = 0; k + p + 1 < n; ++k) {
-            if (tauschen(schluessel[reihenfolge[k]], schluessel[reihenfolge[k + 1]])) {
-                std::swap(reihenfolge[k], reihenfolge[k + 1]);
+            if (tauschen(schluessel[k], schluessel[k + 1])) {
+                std::swap(schluessel[k], schluessel[k + 1]);
+                std::swap(MoeglicheAufstellVarianten[k], MoeglicheAufstellVarianten[k + 1]);
                 getauscht = true;
             }
         }
     }
-    std::vector<std::unique_ptr<TAufstellung>> sortiert;
-    sortiert.reserve(n);
-    for (std::size_t i : reihenfolge) {
-        sortiert.push_back(std::move(MoeglicheAufstellVarianten[i]));
-    }
-    MoeglicheAufstellVarianten = std::move(sortiert);
 }
 
 void TProdukt::entferneKleinereAufstellungen(double AMinInhalt) {

@@ -85,6 +85,11 @@ TEST(PolygonContainment, PreparedPolygonAnswersAsThePointCount) {
         {{0, 0}, {10, 0}, {10, 10}, {1, 10}},
         {{0, 0}, {10, 0}, {10, 0}, {10, 10}},
         {{0, 0}, {10, 0}, {10, 4}, {6, 4}, {6, 10}, {0, 10}},
+        {{0, 0}, {10, 0}, {10, 4}, {6, 4}, {6, 10}, {0, 10}, {0, 0}},
+        // A room with a corner cut-out and a boiler room at two other corners.
+        {{3, 11}, {3, 8}, {-1, 8}, {-1, -1}, {7, -1}, {7, 2}, {11, 2}, {11, 11}},
+        {{0, 0}, {10, 5}, {0, 10}},
+        {{0, 0}, {4, 0}, {4, 0}, {10, 6}, {10, 10}, {4, 10}, {4, 6}, {0, 6}},
         {{0, 0}, {10, 0}},
         {},
     };
@@ -333,6 +338,80 @@ TEST_F(BoilerTest, TanksInsideTheBoilerClearanceAreRejected) {
     EXPECT_FALSE(suche(p, varianten, s));
     EXPECT_TRUE(p.getMoeglicheAufstellVarianten().empty());
     EXPECT_EQ(p.getAktuelleAufstellVariante(), nullptr);
+}
+
+// ---------------------------------------------------------------- repeated searches
+
+// Everything an arrangement holds, as one text.
+std::string beschreibung(const TAufstellung& a) {
+    std::string text = a.getVariante()->getVariante() + (a.getHorizontal() ? " h" : " v") +
+                       (a.getGedreht() ? " gedreht" : "") + (a.getIgnoreNorm() ? " ohne Norm" : "");
+    const auto punkte = [&](const char* name, const TPoints& liste) {
+        text += std::string(" ") + name + ":";
+        for (const TPoint& p : liste) {
+            text += " " + std::to_string(p.X) + "," + std::to_string(p.Y);
+        }
+    };
+    punkte("tanks", a.getTankPosition());
+    punkte("gaps", a.getGapPosition());
+    punkte("tanks moving", a.TankPositionMoving());
+    punkte("gaps moving", a.GapPositionMoving());
+    const TRect& g = a.GapReal();
+    text += " real " + std::to_string(g.Left) + "," + std::to_string(g.Top) + "," +
+            std::to_string(g.Right) + "," + std::to_string(g.Bottom) + " offset " +
+            std::to_string(a.CurrentOffset().X) + "," + std::to_string(a.CurrentOffset().Y) +
+            " offset moving " + std::to_string(a.CurrentOffsetMoving().X) + "," +
+            std::to_string(a.CurrentOffsetMoving().Y) + " abstand " +
+            std::to_string(a.getAbstandWaagerecht()) + "," +
+            std::to_string(a.getAbstandSenkrecht());
+    return text;
+}
+
+std::vector<std::string> beschreibungen(const TProdukt& p) {
+    std::vector<std::string> result;
+    for (const auto& a : p.getMoeglicheAufstellVarianten()) {
+        result.push_back(beschreibung(*a));
+    }
+    return result;
+}
+
+TEST_F(CatalogueFixture, RepeatedSearchAnswersAsAFirstOne) {
+    // The arrangements of a search, one of them moved, make room for those of the next one,
+    // with fewer and with more of them than before.
+    std::vector<std::unique_ptr<TAufstellvariante>> drei;
+    drei.push_back(makeVariante({.name = "3", .gapOut = {100, 200, 300, 400}}));
+    drei.push_back(makeVariante({.name = "1"}));
+    drei.push_back(makeVariante({.name = "2+1",
+                                 .gapOut = {3000, 3000, 3000, 3000},
+                                 .normrelevant = true,
+                                 .normAlternative = true,
+                                 .gapOutNormIgnore = {10, 20, 30, 40}}));
+    std::vector<std::unique_ptr<TAufstellvariante>> eine;
+    eine.push_back(makeVariante({.name = "2", .gapOut = {5, 6, 7, 8}}));
+    Suche ul = sucheImRaum(5000, 4000);
+    ul.tankPosition = "UL";
+    ul.hoehe = 1500;
+    Suche ur = sucheImRaum(2000, 3000);
+    ur.tankPosition = "UR";
+    ur.gedreht = true;
+    ur.hoehe = 1500;
+
+    TProdukt& wiederholt = produkt();
+    ASSERT_TRUE(suche(wiederholt, drei, ul));
+    ASSERT_TRUE(suche(wiederholt, eine, ur));
+    wiederholt.getAktuelleAufstellVariante()->setTankPositionFromMove({{1, 1}}, {{2, 2}}, {3, 4},
+                                                                      false);
+    wiederholt.getAktuelleAufstellVariante()->setTankPositionFromMove({{5, 5}}, {{6, 6}}, {7, 8},
+                                                                      true);
+    for (const Suche& s : {ur, ul}) {
+        for (const auto* varianten : {&eine, &drei}) {
+            TProdukt& neu =
+                produkt({.artNr = "P" + std::to_string(gruppe.getProduktListe().size())});
+            ASSERT_TRUE(suche(neu, *varianten, s));
+            ASSERT_TRUE(suche(wiederholt, *varianten, s));
+            EXPECT_EQ(beschreibungen(wiederholt), beschreibungen(neu));
+        }
+    }
 }
 
 // ---------------------------------------------------------------- fitting the room

@@ -132,6 +132,21 @@ TEST(TAufstellvariante, GapsByNormFlagAndGapEquality) {
     EXPECT_FALSE(TAufstellvariante::isGapEquals(a.get(), otherInner.get()));
 }
 
+TEST(TAufstellung, CommitWithoutAMoveLeavesTheMovingCopiesAtThePlacement) {
+    TAufstellung a(nullptr, true, false, false);
+    a.setzePositionen({{1, 1}}, {{0, 0}}, {}, 0, 0);
+    a.setTankPositionFromMove({{5, 5}}, {{6, 6}}, {7, 8}, false);
+    EXPECT_EQ(a.GapPositionMoving(), (TPoints{{0, 0}}));
+    EXPECT_EQ(a.TankPositionMoving(), (TPoints{{1, 1}}));
+    EXPECT_EQ(a.CurrentOffsetMoving(), (TPoint{0, 0}));
+
+    // A new placement takes the moving copies along again, with the committed offset.
+    a.setzePositionen({{2, 2}}, {{3, 3}}, {}, 0, 0);
+    EXPECT_EQ(a.TankPositionMoving(), (TPoints{{2, 2}}));
+    EXPECT_EQ(a.GapPositionMoving(), (TPoints{{3, 3}}));
+    EXPECT_EQ(a.CurrentOffsetMoving(), (TPoint{7, 8}));
+}
+
 TEST(TAufstellung, MoveCopiesAndPlacedOutlinesAreSetSeparately) {
     TAufstellung a(nullptr, true, false, false);
     a.setzePositionen({{1, 1}}, {{0, 0}}, {1, 2, 3, 4}, 1, 1);
