@@ -84,8 +84,12 @@ const std::string& feld(const FieldRow& row, std::size_t n) {
     return n >= 1 && n <= row.size() ? row[n - 1] : empty;
 }
 
-std::string nimm(FieldRow& row, std::size_t n) {
-    return n >= 1 && n <= row.size() ? std::move(row[n - 1]) : std::string();
+void nimm(FieldRow& row, std::size_t n, std::string& ziel) {
+    if (n >= 1 && n <= row.size()) {
+        ziel.swap(row[n - 1]);
+    } else {
+        ziel.clear();
+    }
 }
 
 int erkenneVersion(std::string_view ersteZeile, const std::string& dateiname) {

@@ -21,19 +21,23 @@ constexpr std::uint64_t kMinBytesJeArtikel = 128;
 
 }  // namespace
 
-LargeFileIndex::LargeFileIndex(std::string path, int version, const TDatanorm* parent,
-                               std::uint64_t dateigroesse)
-    : FPath(std::move(path)), FVersion(version), FParent(parent) {
+LargeFileIndex::LargeFileIndex(std::string path, int version, std::uint64_t dateigroesse)
+    : FPath(std::move(path)), FVersion(version) {
     const auto artikel = static_cast<std::size_t>(dateigroesse / kMinBytesJeArtikel);
     FArtikel.reserve(artikel);
-    FArtikelnummern.reserve(artikel);
+    FArtikelzeilen.reserve(artikel);
+    FArtikelIds.reserve(artikel);
 }
 
 void LargeFileIndex::clear() {
-    FArtikelnummern.clear();
+    FArtikelzeilen.clear();
+    FTextzeilen.clear();
+    FDimensionszeilen.clear();
     FArtikel.clear();
+    FArtikelIds.clear();
     FTexte.clear();
-    FLetzteListe = nullptr;
+    FDimensionen.clear();
+    FLetzteKetten = nullptr;
 }
 
 void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
@@ -48,34 +52,32 @@ void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
     // Decoded only for the kinds kept: other lines (such as B) are as many as the articles.
     const auto nummer = [&] { return toUtf8(felder[2], CodePage::Cp850); };
     if (istNeuerArtikel(std::span(felder.data(), anzahl))) {
-        Artikel& eintrag = *FArtikel.try_emplace(normalisiereArtikelnummer(nummer())).first;
-        if (!eintrag.second.vorhanden) {
-            eintrag.second.vorhanden = true;
-            eintrag.second.erster = offset;
-        }
-        eintrag.second.letzter = offset;
-        FArtikelnummern.push_back(&eintrag);
+        FArtikelIds.push_back(
+            FArtikel.add(normalisiereArtikelnummer(nummer()), FArtikelzeilen.size()));
+        FArtikelzeilen.push_back(offset);
     } else if (felder[0] == "T" || felder[0] == "D") {
+        const bool text = felder[0] == "T";
+        std::vector<std::uint64_t>& zeilen = text ? FTextzeilen : FDimensionszeilen;
         // An article's texts mostly come in runs under one number: the same raw bytes
         // give the same key, so a run is decoded and hashed once.
-        const bool gleicheListe =
-            FLetzteListe != nullptr && felder[0] == FLetzteArt && felder[2] == FLetzteNummer;
-        if (!gleicheListe) {
-            FLetzteListe = felder[0] == "T"
-                               ? &FTexte[toLowerText(nummer())]
-                               : &FArtikel[normalisiereArtikelnummer(nummer())].dimensionen;
+        if (FLetzteKetten != nullptr && felder[0] == FLetzteArt && felder[2] == FLetzteNummer) {
+            FLetzteKetten->append(FLetzteId, zeilen.size());
+        } else {
+            FLetzteKetten = text ? &FTexte : &FDimensionen;
+            FLetzteId = FLetzteKetten->add(
+                text ? toLowerText(nummer()) : normalisiereArtikelnummer(nummer()), zeilen.size());
             FLetzteArt = felder[0];
             FLetzteNummer = felder[2];
         }
-        FLetzteListe->push_back(offset);
+        zeilen.push_back(offset);
     }
 }
 
 std::vector<std::string> LargeFileIndex::artikelnummern() const {
     std::vector<std::string> nummern;
-    nummern.reserve(FArtikelnummern.size());
-    for (const Artikel* artikel : FArtikelnummern) {
-        nummern.push_back(artikel->first);
+    nummern.reserve(FArtikelIds.size());
+    for (const PositionChains::Id id : FArtikelIds) {
+        nummern.emplace_back(FArtikel.key(id));
     }
     return nummern;
 }
@@ -116,13 +118,17 @@ std::optional<LargeFileIndex::Fund> LargeFileIndex::finde(const std::string& Art
     if (!aktualisiere()) {
         return std::nullopt;
     }
-    const auto artikel = FArtikel.find(normalisiereArtikelnummer(Artikelnummer));
-    if (artikel == FArtikel.end() || !artikel->second.vorhanden) {
+    const std::optional<PositionChains::Id> artikel =
+        FArtikel.find(normalisiereArtikelnummer(Artikelnummer));
+    if (!artikel) {
         return std::nullopt;
     }
-    LineWindow fenster(FPath);
-    FieldRow puffer;
-    return lies(artikel->first, artikel->second, fenster, puffer);
+    Lesen lesen(FPath);
+    Fund fund;
+    if (!lies(*artikel, lesen, fund)) {
+        return std::nullopt;
+    }
+    return fund;
 }
 
 void LargeFileIndex::fuerJedenArtikel(const std::function<void(const Fund&)>& visit) {
@@ -131,48 +137,59 @@ void LargeFileIndex::fuerJedenArtikel(const std::function<void(const Fund&)>& vi
     }
     // Articles in file order, each with the texts that follow it: the window walks the
     // file about once.
-    LineWindow fenster(FPath);
-    FieldRow puffer;
-    for (const Artikel* artikel : FArtikelnummern) {
-        if (const std::optional<Fund> fund =
-                lies(artikel->first, artikel->second, fenster, puffer)) {
-            visit(*fund);
+    Lesen lesen(FPath);
+    Fund fund;
+    for (const PositionChains::Id artikel : FArtikelIds) {
+        if (lies(artikel, lesen, fund)) {
+            visit(fund);
         }
     }
 }
 
-std::optional<LargeFileIndex::Fund> LargeFileIndex::lies(const std::string& nummer,
-                                                         const ArtikelOffsets& offsets,
-                                                         LineWindow& fenster,
-                                                         FieldRow& puffer) const {
-    if (!fenster.isOpen()) {
-        return std::nullopt;
+template <typename Satz, typename Parse>
+void LargeFileIndex::liesZeilen(const PositionChains& ketten,
+                                const std::vector<std::uint64_t>& offsets,
+                                std::optional<PositionChains::Id> id, Lesen& lesen,
+                                std::vector<Satz>& saetze, Parse parse) const {
+    if (!id) {
+        saetze.clear();
+        return;
     }
-    auto zeile = [&](std::uint64_t offset) -> FieldRow&& {
-        splitConvertedInto(fenster.zeileAb(offset), kMaxArtikelFelder, puffer);
-        return std::move(puffer);
+    ketten.positions(*id, lesen.positionen);
+    saetze.resize(lesen.positionen.size());
+    for (std::size_t i = 0; i < saetze.size(); ++i) {
+        splitConvertedInto(lesen.fenster.zeileAb(offsets[lesen.positionen[i]]), kMaxArtikelFelder,
+                           lesen.zeile);
+        parse(lesen.zeile, FVersion, saetze[i]);
+    }
+}
+
+bool LargeFileIndex::lies(PositionChains::Id artikel, Lesen& lesen, Fund& fund) const {
+    if (!lesen.fenster.isOpen()) {
+        return false;
+    }
+    const auto liesArtikel = [&](std::size_t position, TArtikelsatzA& satz) {
+        splitConvertedInto(lesen.fenster.zeileAb(FArtikelzeilen[position]), kMaxArtikelFelder,
+                           lesen.zeile);
+        parseArtikelsatz(lesen.zeile, FVersion, satz);
     };
-    Fund fund;
-    fund.erster = parseArtikelsatz(zeile(offsets.erster), FVersion, FParent);
-    if (offsets.letzter != offsets.erster) {
-        fund.letzter = parseArtikelsatz(zeile(offsets.letzter), FVersion, FParent);
+    liesArtikel(FArtikel.first(artikel), fund.erster);
+    fund.mehrfach = FArtikel.last(artikel) != FArtikel.first(artikel);
+    if (fund.mehrfach) {
+        liesArtikel(FArtikel.last(artikel), fund.letzter);
     }
-    if (fund.erster->Artikelnummer != nummer ||
-        (fund.letzter && fund.letzter->Artikelnummer != nummer)) {
-        return std::nullopt;  // the file changed while it was read
+    const std::string_view nummer = FArtikel.key(artikel);
+    if (fund.erster.Artikelnummer != nummer || fund.letzterSatz().Artikelnummer != nummer) {
+        return false;  // the file changed while it was read
     }
-    if (hatLangtext(fund.erster->Langtextnummer)) {
-        if (const auto texte = FTexte.find(toLowerText(fund.erster->Langtextnummer));
-            texte != FTexte.end()) {
-            for (std::uint64_t offset : texte->second) {
-                fund.langtext.push_back(parseTextsatz(zeile(offset), FVersion, FParent));
-            }
-        }
-    }
-    for (std::uint64_t offset : offsets.dimensionen) {
-        fund.dimensionstext.push_back(parseDimensionssatz(zeile(offset), FVersion, FParent));
-    }
-    return fund;
+    liesZeilen(FTexte, FTextzeilen,
+               hatLangtext(fund.erster.Langtextnummer)
+                   ? FTexte.find(toLowerText(fund.erster.Langtextnummer))
+                   : std::nullopt,
+               lesen, fund.langtext, parseTextsatz);
+    liesZeilen(FDimensionen, FDimensionszeilen, FDimensionen.find(nummer), lesen,
+               fund.dimensionstext, parseDimensionssatz);
+    return true;
 }
 
 }  // namespace velmora::datanorm

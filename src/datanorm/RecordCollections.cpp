@@ -6,44 +6,12 @@
 
 namespace velmora::datanorm {
 
-void TArtikelSaetzeA::add(std::unique_ptr<TArtikelsatzA> satz) {
-    const std::size_t position = ArtikelsaetzeA.size();
-    auto [eintrag, neu] = FPositionen.try_emplace(satz->Artikelnummer, position, position);
-    if (!neu) {
-        eintrag->second.second = position;
-    }
-    ArtikelsaetzeA.push_back(std::move(satz));
+TArtikelsatzA& TArtikelSaetzeA::neuerSatz() {
+    return ArtikelsaetzeA.emplace_back(parent);
 }
 
-void PositionChains::add(std::string key, std::size_t position) {
-    if (FNaechste.size() <= position) {
-        FNaechste.resize(position + 1, kEnde);
-    }
-    auto [kette, neu] = FKetten.try_emplace(std::move(key), position, position);
-    if (!neu) {
-        FNaechste[kette->second.second] = position;
-        kette->second.second = position;
-    }
-}
-
-void PositionChains::reserve(std::size_t records) {
-    FKetten.reserve(records);
-    FNaechste.reserve(records);
-}
-
-void PositionChains::clear() {
-    FKetten.clear();
-    FNaechste.clear();
-}
-
-std::vector<std::size_t> PositionChains::positions(const std::string& key) const {
-    std::vector<std::size_t> result;
-    if (const auto kette = FKetten.find(key); kette != FKetten.end()) {
-        for (std::size_t p = kette->second.first; p != kEnde; p = FNaechste[p]) {
-            result.push_back(p);
-        }
-    }
-    return result;
+void TArtikelSaetzeA::indexLetzten() {
+    FPositionen.add(ArtikelsaetzeA.back().Artikelnummer, ArtikelsaetzeA.size() - 1);
 }
 
 void TArtikelSaetzeA::reserve(std::size_t anzahl) {
@@ -57,13 +25,13 @@ void TArtikelSaetzeA::clear() {
 }
 
 const TArtikelsatzA* TArtikelSaetzeA::findeErsten(const std::string& Artikelnummer) const {
-    const auto eintrag = FPositionen.find(Artikelnummer);
-    return eintrag == FPositionen.end() ? nullptr : ArtikelsaetzeA[eintrag->second.first].get();
+    const std::optional<PositionChains::Id> id = FPositionen.find(Artikelnummer);
+    return id ? &ArtikelsaetzeA[FPositionen.first(*id)] : nullptr;
 }
 
 const TArtikelsatzA* TArtikelSaetzeA::findeLetzten(const std::string& Artikelnummer) const {
-    const auto eintrag = FPositionen.find(Artikelnummer);
-    return eintrag == FPositionen.end() ? nullptr : ArtikelsaetzeA[eintrag->second.second].get();
+    const std::optional<PositionChains::Id> id = FPositionen.find(Artikelnummer);
+    return id ? &ArtikelsaetzeA[FPositionen.last(*id)] : nullptr;
 }
 
 namespace {
@@ -113,9 +81,12 @@ double TArtikelSaetzeA::get_preis(const std::string& Artikelnummer) const {
     return satz == nullptr ? 0.0 : satz->Preis / 100.0;
 }
 
-void TTextsaetze::add(std::unique_ptr<TTextsatz> satz) {
-    FPositionen.add(toLowerText(satz->Textnummer), Textsaetze.size());
-    Textsaetze.push_back(std::move(satz));
+TTextsatz& TTextsaetze::neuerSatz() {
+    return Textsaetze.emplace_back(parent);
+}
+
+void TTextsaetze::indexLetzten() {
+    FPositionen.add(toLowerText(Textsaetze.back().Textnummer), Textsaetze.size() - 1);
 }
 
 void TTextsaetze::reserve(std::size_t anzahl) {
@@ -131,16 +102,20 @@ void TTextsaetze::clear() {
 std::vector<std::string> TTextsaetze::getTextsatz(const std::string& Textnummer) const {
     std::vector<const TTextsatz*> zeilen;
     for (std::size_t position : FPositionen.positions(toLowerText(Textnummer))) {
-        zeilen.push_back(Textsaetze[position].get());
+        zeilen.push_back(&Textsaetze[position]);
     }
     return setzeLangtext(zeilen, parent == nullptr ? 5 : parent->getVersion());
 }
 
-void TDimensionssaetze::add(std::unique_ptr<TDimensionssatz> satz) {
+TDimensionssatz& TDimensionssaetze::neuerSatz() {
+    return Dimensionssatz.emplace_back(Parent);
+}
+
+void TDimensionssaetze::indexLetzten() {
+    const TDimensionssatz& satz = Dimensionssatz.back();
     const std::string& nummer =
-        satz->Dimensionstextnummer.empty() ? satz->Artikelnummer : satz->Dimensionstextnummer;
-    FPositionen.add(normalisiereArtikelnummer(nummer), Dimensionssatz.size());
-    Dimensionssatz.push_back(std::move(satz));
+        satz.Dimensionstextnummer.empty() ? satz.Artikelnummer : satz.Dimensionstextnummer;
+    FPositionen.add(normalisiereArtikelnummer(nummer), Dimensionssatz.size() - 1);
 }
 
 void TDimensionssaetze::reserve(std::size_t anzahl) {
@@ -157,7 +132,7 @@ std::vector<const TDimensionssatz*> TDimensionssaetze::finde(
     const std::string& Artikelnummer) const {
     std::vector<const TDimensionssatz*> zeilen;
     for (std::size_t position : FPositionen.positions(normalisiereArtikelnummer(Artikelnummer))) {
-        zeilen.push_back(Dimensionssatz[position].get());
+        zeilen.push_back(&Dimensionssatz[position]);
     }
     return zeilen;
 }

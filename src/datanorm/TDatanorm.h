@@ -73,13 +73,11 @@ public:
     // articles (empty name: no side file found), keeping the cache up to date.
     void get_rabattsaetze(const std::string& Datei);
 
-    const std::vector<std::unique_ptr<TArtikelsatzA>>& GetArtikelListe() const {
+    const std::vector<TArtikelsatzA>& GetArtikelListe() const {
         return ArtikelSaetzeA.getArtikelsaetzeA();
     }
-    const std::vector<std::unique_ptr<TTextsatz>>& GetLangtextListe() const {
-        return Textsaetze.getTextsaetze();
-    }
-    const std::vector<std::unique_ptr<TDimensionssatz>>& GetDimensionstextListe() const {
+    const std::vector<TTextsatz>& GetLangtextListe() const { return Textsaetze.getTextsaetze(); }
+    const std::vector<TDimensionssatz>& GetDimensionstextListe() const {
         return Dimensionssaetze.getDimensionssatz();
     }
 
@@ -117,7 +115,7 @@ private:
     void loadLargeFile(const std::string& Datei);
     // Takes the fields it keeps out of row.
     void parseZeile(FieldRow& row);
-    std::unique_ptr<TProdukt> baueProduktAusFund(const LargeFileIndex::Fund& fund) const;
+    void fuelleAusFund(const LargeFileIndex::Fund& fund, TProdukt& produkt) const;
     void readSideFiles(const std::vector<std::string>& warengruppen);
     void readDiscountFile(const std::string& rab);
     void uebernimmRabattCSV();
