@@ -24,7 +24,8 @@ constexpr std::uint64_t kMinBytesJeArtikel = 128;
 LargeFileIndex::LargeFileIndex(std::string path, int version, std::uint64_t dateigroesse)
     : FPath(std::move(path)), FVersion(version) {
     const auto artikel = static_cast<std::size_t>(dateigroesse / kMinBytesJeArtikel);
-    FArtikel.reserve(artikel);
+    FNummern.reserve(artikel);
+    FArtikel.reserve(artikel, artikel);
     FArtikelzeilen.reserve(artikel);
     FArtikelIds.reserve(artikel);
 }
@@ -33,6 +34,7 @@ void LargeFileIndex::clear() {
     FArtikelzeilen.clear();
     FTextzeilen.clear();
     FDimensionszeilen.clear();
+    FNummern.clear();
     FArtikel.clear();
     FArtikelIds.clear();
     FTexte.clear();
@@ -52,23 +54,24 @@ void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
     // Decoded only for the kinds kept: other lines (such as B) are as many as the articles.
     const auto nummer = [&] { return toUtf8(felder[2], CodePage::Cp850); };
     if (istNeuerArtikel(std::span(felder.data(), anzahl))) {
-        FArtikelIds.push_back(
-            FArtikel.add(normalisiereArtikelnummer(nummer()), FArtikelzeilen.size()));
+        const KeyTable::Id id = FNummern.insert(normalisiereArtikelnummer(nummer())).first;
+        FArtikel.add(id, FArtikelzeilen.size());
+        FArtikelIds.push_back(id);
         FArtikelzeilen.push_back(offset);
     } else if (felder[0] == "T" || felder[0] == "D") {
         const bool text = felder[0] == "T";
         std::vector<std::uint64_t>& zeilen = text ? FTextzeilen : FDimensionszeilen;
         // An article's texts mostly come in runs under one number: the same raw bytes
         // give the same key, so a run is decoded and hashed once.
-        if (FLetzteKetten != nullptr && felder[0] == FLetzteArt && felder[2] == FLetzteNummer) {
-            FLetzteKetten->append(FLetzteId, zeilen.size());
-        } else {
+        if (FLetzteKetten == nullptr || felder[0] != FLetzteArt || felder[2] != FLetzteNummer) {
             FLetzteKetten = text ? &FTexte : &FDimensionen;
-            FLetzteId = FLetzteKetten->add(
-                text ? toLowerText(nummer()) : normalisiereArtikelnummer(nummer()), zeilen.size());
+            FLetzteId =
+                FNummern.insert(text ? toLowerText(nummer()) : normalisiereArtikelnummer(nummer()))
+                    .first;
             FLetzteArt = felder[0];
             FLetzteNummer = felder[2];
         }
+        FLetzteKetten->add(FLetzteId, zeilen.size());
         zeilen.push_back(offset);
     }
 }
@@ -77,7 +80,7 @@ std::vector<std::string> LargeFileIndex::artikelnummern() const {
     std::vector<std::string> nummern;
     nummern.reserve(FArtikelIds.size());
     for (const PositionChains::Id id : FArtikelIds) {
-        nummern.emplace_back(FArtikel.key(id));
+        nummern.emplace_back(FNummern.key(id));
     }
     return nummern;
 }
@@ -118,9 +121,9 @@ std::optional<LargeFileIndex::Fund> LargeFileIndex::finde(const std::string& Art
     if (!aktualisiere()) {
         return std::nullopt;
     }
-    const std::optional<PositionChains::Id> artikel =
-        FArtikel.find(normalisiereArtikelnummer(Artikelnummer));
-    if (!artikel) {
+    const std::optional<KeyTable::Id> artikel =
+        FNummern.find(normalisiereArtikelnummer(Artikelnummer));
+    if (!artikel || !FArtikel.contains(*artikel)) {
         return std::nullopt;
     }
     Lesen lesen(FPath);
@@ -139,7 +142,7 @@ void LargeFileIndex::fuerJedenArtikel(const std::function<void(const Fund&)>& vi
     // file about once.
     Lesen lesen(FPath);
     Fund fund;
-    for (const PositionChains::Id artikel : FArtikelIds) {
+    for (const KeyTable::Id artikel : FArtikelIds) {
         if (lies(artikel, lesen, fund)) {
             visit(fund);
         }
@@ -149,13 +152,12 @@ void LargeFileIndex::fuerJedenArtikel(const std::function<void(const Fund&)>& vi
 template <typename Satz, typename Parse>
 void LargeFileIndex::liesZeilen(const PositionChains& ketten,
                                 const std::vector<std::uint64_t>& offsets,
-                                std::optional<PositionChains::Id> id, Lesen& lesen,
+                                std::optional<KeyTable::Id> id, Lesen& lesen,
                                 std::vector<Satz>& saetze, Parse parse) const {
-    if (!id) {
-        saetze.clear();
-        return;
+    lesen.positionen.clear();
+    if (id) {
+        ketten.positions(*id, lesen.positionen);
     }
-    ketten.positions(*id, lesen.positionen);
     saetze.resize(lesen.positionen.size());
     for (std::size_t i = 0; i < saetze.size(); ++i) {
         splitConvertedInto(lesen.fenster.zeileAb(offsets[lesen.positionen[i]]), kMaxArtikelFelder,
@@ -164,7 +166,7 @@ void LargeFileIndex::liesZeilen(const PositionChains& ketten,
     }
 }
 
-bool LargeFileIndex::lies(PositionChains::Id artikel, Lesen& lesen, Fund& fund) const {
+bool LargeFileIndex::lies(KeyTable::Id artikel, Lesen& lesen, Fund& fund) const {
     if (!lesen.fenster.isOpen()) {
         return false;
     }
@@ -178,17 +180,17 @@ bool LargeFileIndex::lies(PositionChains::Id artikel, Lesen& lesen, Fund& fund) 
     if (fund.mehrfach) {
         liesArtikel(FArtikel.last(artikel), fund.letzter);
     }
-    const std::string_view nummer = FArtikel.key(artikel);
+    const std::string_view nummer = FNummern.key(artikel);
     if (fund.erster.Artikelnummer != nummer || fund.letzterSatz().Artikelnummer != nummer) {
         return false;  // the file changed while it was read
     }
     liesZeilen(FTexte, FTextzeilen,
                hatLangtext(fund.erster.Langtextnummer)
-                   ? FTexte.find(toLowerText(fund.erster.Langtextnummer))
+                   ? FNummern.find(toLowerText(fund.erster.Langtextnummer))
                    : std::nullopt,
                lesen, fund.langtext, parseTextsatz);
-    liesZeilen(FDimensionen, FDimensionszeilen, FDimensionen.find(nummer), lesen,
-               fund.dimensionstext, parseDimensionssatz);
+    liesZeilen(FDimensionen, FDimensionszeilen, artikel, lesen, fund.dimensionstext,
+               parseDimensionssatz);
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
+#include "datanorm/KeyTable.h"
 #include "datanorm/LineWindow.h"
 #include "datanorm/PositionChains.h"
 
@@ -70,10 +71,11 @@ private:
     bool aktualisiere();
     // Reads the records of the article with this id into fund; false when the file no
     // longer holds them.
-    bool lies(PositionChains::Id artikel, Lesen& lesen, Fund& fund) const;
+    bool lies(KeyTable::Id artikel, Lesen& lesen, Fund& fund) const;
+    // Reads the lines of a key's chain into records (none for no key).
     template <typename Satz, typename Parse>
     void liesZeilen(const PositionChains& ketten, const std::vector<std::uint64_t>& offsets,
-                    std::optional<PositionChains::Id> id, Lesen& lesen, std::vector<Satz>& saetze,
+                    std::optional<KeyTable::Id> id, Lesen& lesen, std::vector<Satz>& saetze,
                     Parse parse) const;
 
     std::string FPath;
@@ -83,18 +85,19 @@ private:
     std::vector<std::uint64_t> FArtikelzeilen;
     std::vector<std::uint64_t> FTextzeilen;
     std::vector<std::uint64_t> FDimensionszeilen;
-    // Normalised article number -> its new-article lines.
+    // Normalised article numbers and lower-cased text numbers in one table: an article's
+    // texts mostly follow it under its own number, whose entry is then still at hand.
+    KeyTable FNummern;
+    // Key -> its new-article lines, its long-text lines, its dimension-text lines.
     PositionChains FArtikel;
-    // The number of each new-article line, in file order.
-    std::vector<PositionChains::Id> FArtikelIds;
-    // Lower-cased text number -> its long-text lines.
     PositionChains FTexte;
-    // Normalised article number -> its dimension-text lines.
     PositionChains FDimensionen;
+    // The number of each new-article line, in file order.
+    std::vector<KeyTable::Id> FArtikelIds;
     // The chains the last text or dimension-text line went to, with the key's id and that
     // line's kind and raw number; null after a clear.
     PositionChains* FLetzteKetten = nullptr;
-    PositionChains::Id FLetzteId = 0;
+    KeyTable::Id FLetzteId = 0;
     std::string FLetzteArt;
     std::string FLetzteNummer;
     std::uintmax_t FGroesse = 0;

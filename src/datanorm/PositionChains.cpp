@@ -2,52 +2,40 @@
 
 namespace velmora::datanorm {
 
-PositionChains::Id PositionChains::add(std::string_view key, std::size_t position) {
-    const auto [id, neu] = FSchluessel.insert(key);
-    if (neu) {
-        FKetten.push_back({position, position});
-        if (FNaechste.size() <= position) {
-            FNaechste.resize(position + 1, kEnde);
-        }
-    } else {
-        append(id, position);
+void PositionChains::add(Id id, std::size_t position) {
+    if (FKetten.size() <= id) {
+        FKetten.resize(std::size_t{id} + 1);
     }
-    return id;
-}
-
-void PositionChains::append(Id id, std::size_t position) {
     if (FNaechste.size() <= position) {
         FNaechste.resize(position + 1, kEnde);
     }
-    FNaechste[FKetten[id].last] = position;
-    FKetten[id].last = position;
-}
-
-void PositionChains::reserve(std::size_t records) {
-    FSchluessel.reserve(records);
-    FKetten.reserve(records);
-    FNaechste.reserve(records);
-}
-
-void PositionChains::clear() {
-    FSchluessel.clear();
-    FKetten.clear();
-    FNaechste.clear();
-}
-
-std::vector<std::size_t> PositionChains::positions(std::string_view key) const {
-    std::vector<std::size_t> result;
-    if (const std::optional<Id> id = find(key)) {
-        positions(*id, result);
+    Kette& kette = FKetten[id];
+    if (kette.first == kEnde) {
+        kette.first = position;
+    } else {
+        FNaechste[kette.last] = position;
     }
-    return result;
+    kette.last = position;
 }
 
 void PositionChains::positions(Id id, std::vector<std::size_t>& result) const {
     result.clear();
+    if (!contains(id)) {
+        return;
+    }
     for (std::size_t p = FKetten[id].first; p != kEnde; p = FNaechste[p]) {
         result.push_back(p);
     }
+}
+
+void PositionChains::reserve(std::size_t keys, std::size_t records) {
+    FKetten.reserve(keys);
+    FNaechste.reserve(records);
+}
+
+void PositionChains::clear() {
+    FKetten.clear();
+    FNaechste.clear();
 }
 
 }  // namespace velmora::datanorm

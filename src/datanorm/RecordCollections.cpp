@@ -11,30 +11,48 @@ TArtikelsatzA& TArtikelSaetzeA::neuerSatz() {
 }
 
 void TArtikelSaetzeA::indexLetzten() {
-    FPositionen.add(ArtikelsaetzeA.back().Artikelnummer, ArtikelsaetzeA.size() - 1);
+    FPositionen.add(FNummern.insert(ArtikelsaetzeA.back().Artikelnummer).first,
+                    ArtikelsaetzeA.size() - 1);
 }
 
 void TArtikelSaetzeA::reserve(std::size_t anzahl) {
     ArtikelsaetzeA.reserve(anzahl);
-    FPositionen.reserve(anzahl);
+    FNummern.reserve(anzahl);
+    FPositionen.reserve(anzahl, anzahl);
 }
 
 void TArtikelSaetzeA::clear() {
     ArtikelsaetzeA.clear();
+    FNummern.clear();
     FPositionen.clear();
 }
 
 const TArtikelsatzA* TArtikelSaetzeA::findeErsten(const std::string& Artikelnummer) const {
-    const std::optional<PositionChains::Id> id = FPositionen.find(Artikelnummer);
+    const std::optional<KeyTable::Id> id = FNummern.find(Artikelnummer);
     return id ? &ArtikelsaetzeA[FPositionen.first(*id)] : nullptr;
 }
 
 const TArtikelsatzA* TArtikelSaetzeA::findeLetzten(const std::string& Artikelnummer) const {
-    const std::optional<PositionChains::Id> id = FPositionen.find(Artikelnummer);
+    const std::optional<KeyTable::Id> id = FNummern.find(Artikelnummer);
     return id ? &ArtikelsaetzeA[FPositionen.last(*id)] : nullptr;
 }
 
 namespace {
+
+// The records of a key in file order.
+template <typename Satz>
+std::vector<const Satz*> saetzeZu(const KeyTable& nummern, const PositionChains& positionen,
+                                  const std::vector<Satz>& saetze, std::string_view key) {
+    std::vector<const Satz*> zeilen;
+    if (const std::optional<KeyTable::Id> id = nummern.find(key)) {
+        std::vector<std::size_t> liste;
+        positionen.positions(*id, liste);
+        for (std::size_t position : liste) {
+            zeilen.push_back(&saetze[position]);
+        }
+    }
+    return zeilen;
+}
 
 template <typename Field>
 std::string feldDesErsten(const TArtikelSaetzeA& liste, const std::string& nummer, Field field) {
@@ -86,25 +104,25 @@ TTextsatz& TTextsaetze::neuerSatz() {
 }
 
 void TTextsaetze::indexLetzten() {
-    FPositionen.add(toLowerText(Textsaetze.back().Textnummer), Textsaetze.size() - 1);
+    FPositionen.add(FNummern.insert(toLowerText(Textsaetze.back().Textnummer)).first,
+                    Textsaetze.size() - 1);
 }
 
 void TTextsaetze::reserve(std::size_t anzahl) {
     Textsaetze.reserve(anzahl);
-    FPositionen.reserve(anzahl);
+    FNummern.reserve(anzahl);
+    FPositionen.reserve(anzahl, anzahl);
 }
 
 void TTextsaetze::clear() {
     Textsaetze.clear();
+    FNummern.clear();
     FPositionen.clear();
 }
 
 std::vector<std::string> TTextsaetze::getTextsatz(const std::string& Textnummer) const {
-    std::vector<const TTextsatz*> zeilen;
-    for (std::size_t position : FPositionen.positions(toLowerText(Textnummer))) {
-        zeilen.push_back(&Textsaetze[position]);
-    }
-    return setzeLangtext(zeilen, parent == nullptr ? 5 : parent->getVersion());
+    return setzeLangtext(saetzeZu(FNummern, FPositionen, Textsaetze, toLowerText(Textnummer)),
+                         parent == nullptr ? 5 : parent->getVersion());
 }
 
 TDimensionssatz& TDimensionssaetze::neuerSatz() {
@@ -115,26 +133,26 @@ void TDimensionssaetze::indexLetzten() {
     const TDimensionssatz& satz = Dimensionssatz.back();
     const std::string& nummer =
         satz.Dimensionstextnummer.empty() ? satz.Artikelnummer : satz.Dimensionstextnummer;
-    FPositionen.add(normalisiereArtikelnummer(nummer), Dimensionssatz.size() - 1);
+    FPositionen.add(FNummern.insert(normalisiereArtikelnummer(nummer)).first,
+                    Dimensionssatz.size() - 1);
 }
 
 void TDimensionssaetze::reserve(std::size_t anzahl) {
     Dimensionssatz.reserve(anzahl);
-    FPositionen.reserve(anzahl);
+    FNummern.reserve(anzahl);
+    FPositionen.reserve(anzahl, anzahl);
 }
 
 void TDimensionssaetze::clear() {
     Dimensionssatz.clear();
+    FNummern.clear();
     FPositionen.clear();
 }
 
 std::vector<const TDimensionssatz*> TDimensionssaetze::finde(
     const std::string& Artikelnummer) const {
-    std::vector<const TDimensionssatz*> zeilen;
-    for (std::size_t position : FPositionen.positions(normalisiereArtikelnummer(Artikelnummer))) {
-        zeilen.push_back(&Dimensionssatz[position]);
-    }
-    return zeilen;
+    return saetzeZu(FNummern, FPositionen, Dimensionssatz,
+                    normalisiereArtikelnummer(Artikelnummer));
 }
 
 }  // namespace velmora::datanorm

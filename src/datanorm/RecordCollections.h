@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "datanorm/DatanormRecords.h"
+#include "datanorm/KeyTable.h"
 #include "datanorm/PositionChains.h"
 
 namespace velmora::datanorm {
@@ -51,6 +52,7 @@ public:
 private:
     std::vector<TArtikelsatzA> ArtikelsaetzeA;
     // Number -> positions of its articles (the first and the last are the ones read).
+    KeyTable FNummern;
     PositionChains FPositionen;
 };
 
@@ -73,6 +75,7 @@ public:
 
 private:
     std::vector<TTextsatz> Textsaetze;
+    KeyTable FNummern;
     PositionChains FPositionen;
 };
 
@@ -97,6 +100,7 @@ public:
 
 private:
     std::vector<TDimensionssatz> Dimensionssatz;
+    KeyTable FNummern;
     PositionChains FPositionen;
 };
 
