@@ -55,13 +55,18 @@ FieldRow splitConverted(std::string_view line, std::size_t maxFields) {
 }
 
 void splitConvertedInto(std::string_view line, std::size_t maxFields, FieldRow& row) {
+    // Most lines are plain ASCII, which every code page leaves as it is.
+    const bool ascii = std::ranges::all_of(line, [](char c) { return (c & 0x80) == 0; });
     std::size_t n = 0;
     forEachField(line, maxFields, [&](std::string_view field) {
-        if (n < row.size()) {
+        if (n == row.size()) {
+            row.emplace_back();
+        }
+        if (ascii) {
+            row[n].assign(field);
+        } else {
             row[n].clear();
             appendUtf8(row[n], field, CodePage::Cp850);
-        } else {
-            row.push_back(decode(field));
         }
         ++n;
     });
@@ -86,7 +91,7 @@ const std::string& feld(const FieldRow& row, std::size_t n) {
 
 void nimm(FieldRow& row, std::size_t n, std::string& ziel) {
     if (n >= 1 && n <= row.size()) {
-        ziel.swap(row[n - 1]);
+        ziel = std::move(row[n - 1]);
     } else {
         ziel.clear();
     }

@@ -17,24 +17,22 @@ void TArtikelSaetzeA::indexLetzten() {
 
 void TArtikelSaetzeA::reserve(std::size_t anzahl) {
     ArtikelsaetzeA.reserve(anzahl);
-    FNummern.reserve(anzahl);
     FPositionen.reserve(anzahl, anzahl);
 }
 
 void TArtikelSaetzeA::clear() {
     ArtikelsaetzeA.clear();
-    FNummern.clear();
     FPositionen.clear();
 }
 
 const TArtikelsatzA* TArtikelSaetzeA::findeErsten(const std::string& Artikelnummer) const {
     const std::optional<KeyTable::Id> id = FNummern.find(Artikelnummer);
-    return id ? &ArtikelsaetzeA[FPositionen.first(*id)] : nullptr;
+    return id && FPositionen.contains(*id) ? &ArtikelsaetzeA[FPositionen.first(*id)] : nullptr;
 }
 
 const TArtikelsatzA* TArtikelSaetzeA::findeLetzten(const std::string& Artikelnummer) const {
     const std::optional<KeyTable::Id> id = FNummern.find(Artikelnummer);
-    return id ? &ArtikelsaetzeA[FPositionen.last(*id)] : nullptr;
+    return id && FPositionen.contains(*id) ? &ArtikelsaetzeA[FPositionen.last(*id)] : nullptr;
 }
 
 namespace {
@@ -110,13 +108,11 @@ void TTextsaetze::indexLetzten() {
 
 void TTextsaetze::reserve(std::size_t anzahl) {
     Textsaetze.reserve(anzahl);
-    FNummern.reserve(anzahl);
     FPositionen.reserve(anzahl, anzahl);
 }
 
 void TTextsaetze::clear() {
     Textsaetze.clear();
-    FNummern.clear();
     FPositionen.clear();
 }
 
@@ -139,13 +135,11 @@ void TDimensionssaetze::indexLetzten() {
 
 void TDimensionssaetze::reserve(std::size_t anzahl) {
     Dimensionssatz.reserve(anzahl);
-    FNummern.reserve(anzahl);
     FPositionen.reserve(anzahl, anzahl);
 }
 
 void TDimensionssaetze::clear() {
     Dimensionssatz.clear();
-    FNummern.clear();
     FPositionen.clear();
 }
 

@@ -15,7 +15,9 @@ namespace velmora::datanorm {
 // thousands, and one allocation each made loading and freeing them slow.
 class TArtikelSaetzeA {
 public:
-    explicit TArtikelSaetzeA(const TDatanorm* Parent = nullptr) : parent(Parent) {}
+    // nummern: the keys, shared with the reader's other collections (and cleared by it).
+    TArtikelSaetzeA(const TDatanorm* Parent, KeyTable& nummern)
+        : parent(Parent), FNummern(nummern) {}
 
     // A new empty record at the end, to be filled and then indexed by indexLetzten.
     TArtikelsatzA& neuerSatz();
@@ -52,14 +54,14 @@ public:
 private:
     std::vector<TArtikelsatzA> ArtikelsaetzeA;
     // Number -> positions of its articles (the first and the last are the ones read).
-    KeyTable FNummern;
+    KeyTable& FNummern;
     PositionChains FPositionen;
 };
 
 // The long-text lines of a file, in file order, indexed by text number.
 class TTextsaetze {
 public:
-    explicit TTextsaetze(const TDatanorm* Parent = nullptr) : parent(Parent) {}
+    TTextsaetze(const TDatanorm* Parent, KeyTable& nummern) : parent(Parent), FNummern(nummern) {}
 
     TTextsatz& neuerSatz();
     void indexLetzten();
@@ -75,7 +77,7 @@ public:
 
 private:
     std::vector<TTextsatz> Textsaetze;
-    KeyTable FNummern;
+    KeyTable& FNummern;
     PositionChains FPositionen;
 };
 
@@ -84,7 +86,8 @@ private:
 // Artikelnummer), normalised like article numbers.
 class TDimensionssaetze {
 public:
-    explicit TDimensionssaetze(const TDatanorm* parent = nullptr) : Parent(parent) {}
+    TDimensionssaetze(const TDatanorm* parent, KeyTable& nummern)
+        : Parent(parent), FNummern(nummern) {}
 
     TDimensionssatz& neuerSatz();
     void indexLetzten();
@@ -100,7 +103,7 @@ public:
 
 private:
     std::vector<TDimensionssatz> Dimensionssatz;
-    KeyTable FNummern;
+    KeyTable& FNummern;
     PositionChains FPositionen;
 };
 

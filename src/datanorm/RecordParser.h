@@ -9,7 +9,7 @@ namespace velmora::datanorm {
 // DATANORM version (4 or 5). The row's kind is not checked here.
 
 // These three set every field they read, so a record can be filled again for the next
-// line. Text fields are swapped with the row's, which keeps the storage of both.
+// line. Text fields are moved out of the row.
 void parseArtikelsatz(FieldRow& row, int version, TArtikelsatzA& satz);
 void parseTextsatz(FieldRow& row, int version, TTextsatz& satz);
 void parseDimensionssatz(FieldRow& row, int version, TDimensionssatz& satz);

@@ -100,6 +100,7 @@ void TDatanorm::reset(const std::string& Datei) {
     Einfuegetextsaetze.Einfuegetextsaetze.clear();
     Dimensionssaetze.clear();
     ArtikelSaetzeA.clear();
+    FNummern.clear();
     Hauptwarengruppensatz.reset();
     Rabattsaetze.clear();
     RabattCSV.Clear();

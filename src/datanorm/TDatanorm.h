@@ -11,6 +11,7 @@
 #include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
+#include "datanorm/KeyTable.h"
 #include "datanorm/LargeFileIndex.h"
 #include "datanorm/RecordCollections.h"
 #include "datanorm/SideFileRecords.h"
@@ -129,10 +130,13 @@ private:
     TVorlaufsatz Vorlaufsatz{this};
     TKundenkontrollsatz Kundenkontrollsatz{this};
     TDateiendesatz Dateiendesatz{this};
-    TTextsaetze Textsaetze{this};
+    // The numbers of the records in memory, one table for all kinds: an article's
+    // dimension texts carry its number, whose entry is then still at hand.
+    KeyTable FNummern;
+    TTextsaetze Textsaetze{this, FNummern};
     TEinfuegetextsaetze Einfuegetextsaetze{this};
-    TDimensionssaetze Dimensionssaetze{this};
-    TArtikelSaetzeA ArtikelSaetzeA{this};
+    TDimensionssaetze Dimensionssaetze{this, FNummern};
+    TArtikelSaetzeA ArtikelSaetzeA{this, FNummern};
     std::unique_ptr<THauptwarengruppensatz> Hauptwarengruppensatz;
     std::vector<TRabattgruppensatz> Rabattsaetze;
     TCSVFile RabattCSV;
