@@ -61,8 +61,8 @@ FieldRow splitFixedHeader(std::string_view line);
 // Field n (from 1) of a row; empty when the row is shorter.
 const std::string& feld(const FieldRow& row, std::size_t n);
 // Field n moved into ziel (emptied when the row is shorter), for a field read once. The
-// standard library (libstdc++) hands ziel's old storage to the row, so a record filled again and the
-// row keep theirs.
+// standard library (libstdc++) hands ziel's old storage to the row, so a record filled again and
+// the row keep theirs.
 void nimm(FieldRow& row, std::size_t n, std::string& ziel);
 
 // The DATANORM version of an article file from its first line and its name: 5 when the

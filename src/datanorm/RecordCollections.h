@@ -25,9 +25,7 @@ public:
     // Room for this many records, announced by the count before parsing.
     void reserve(std::size_t anzahl);
     void clear();
-    const std::vector<TArtikelsatzA>& getArtikelsaetzeA() const {
-        return ArtikelsaetzeA;
-    }
+    const std::vector<TArtikelsatzA>& getArtikelsaetzeA() const { return ArtikelsaetzeA; }
 
     // First resp. last article whose stored number equals the argument exactly; nullptr
     // when there is none.
@@ -93,9 +91,7 @@ public:
     void indexLetzten();
     void reserve(std::size_t anzahl);
     void clear();
-    const std::vector<TDimensionssatz>& getDimensionssatz() const {
-        return Dimensionssatz;
-    }
+    const std::vector<TDimensionssatz>& getDimensionssatz() const { return Dimensionssatz; }
     // The lines of one article, file order; the argument is normalised before comparing.
     std::vector<const TDimensionssatz*> finde(const std::string& Artikelnummer) const;
 
