@@ -1,6 +1,8 @@
 #include "datanorm/LargeFileIndex.h"
 
 #include <array>
+#include <limits>
+#include <utility>
 
 #include "base/CodePage.h"
 #include "datanorm/DatanormErrors.h"
@@ -32,17 +34,19 @@ LargeFileIndex::LargeFileIndex(std::string path, int version, std::uint64_t date
 
 void LargeFileIndex::clear() {
     FArtikelzeilen.clear();
-    FTextzeilen.clear();
-    FDimensionszeilen.clear();
+    FTextlaeufe.clear();
+    FDimensionslaeufe.clear();
     FNummern.clear();
     FArtikel.clear();
     FArtikelIds.clear();
     FTexte.clear();
     FDimensionen.clear();
     FLetzteKetten = nullptr;
+    FLaufOffen = false;
 }
 
 void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
+    const bool laufOffen = std::exchange(FLaufOffen, false);
     // Only the kind, the flag and the number are needed to place a line.
     std::array<std::string_view, 3> felder;
     const std::size_t anzahl = forEachField(
@@ -60,19 +64,28 @@ void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
         FArtikelzeilen.push_back(offset);
     } else if (felder[0] == "T" || felder[0] == "D") {
         const bool text = felder[0] == "T";
-        std::vector<std::uint64_t>& zeilen = text ? FTextzeilen : FDimensionszeilen;
+        std::vector<Lauf>& laeufe = text ? FTextlaeufe : FDimensionslaeufe;
         // An article's texts mostly come in runs under one number: the same raw bytes
         // give the same key, so a run is decoded and hashed once.
-        if (FLetzteKetten == nullptr || felder[0] != FLetzteArt || felder[2] != FLetzteNummer) {
-            FLetzteKetten = text ? &FTexte : &FDimensionen;
-            FLetzteId =
-                FNummern.insert(text ? toLowerText(nummer()) : normalisiereArtikelnummer(nummer()))
-                    .first;
-            FLetzteArt = felder[0];
-            FLetzteNummer = felder[2];
+        const bool gleicheNummer =
+            FLetzteKetten != nullptr && felder[0] == FLetzteArt && felder[2] == FLetzteNummer;
+        if (gleicheNummer && laufOffen &&
+            laeufe.back().zeilen < std::numeric_limits<std::uint32_t>::max()) {
+            ++laeufe.back().zeilen;
+        } else {
+            if (!gleicheNummer) {
+                FLetzteKetten = text ? &FTexte : &FDimensionen;
+                FLetzteId =
+                    FNummern
+                        .insert(text ? toLowerText(nummer()) : normalisiereArtikelnummer(nummer()))
+                        .first;
+                FLetzteArt = felder[0];
+                FLetzteNummer = felder[2];
+            }
+            FLetzteKetten->add(FLetzteId, laeufe.size());
+            laeufe.push_back({offset, 1});
         }
-        FLetzteKetten->add(FLetzteId, zeilen.size());
-        zeilen.push_back(offset);
+        FLaufOffen = true;
     }
 }
 
@@ -150,19 +163,27 @@ void LargeFileIndex::fuerJedenArtikel(const std::function<void(const Fund&)>& vi
 }
 
 template <typename Satz, typename Parse>
-void LargeFileIndex::liesZeilen(const PositionChains& ketten,
-                                const std::vector<std::uint64_t>& offsets,
+void LargeFileIndex::liesLaeufe(const PositionChains& ketten, const std::vector<Lauf>& laeufe,
                                 std::optional<KeyTable::Id> id, Lesen& lesen,
                                 std::vector<Satz>& saetze, Parse parse) const {
     lesen.positionen.clear();
     if (id) {
         ketten.positions(*id, lesen.positionen);
     }
-    saetze.resize(lesen.positionen.size());
-    for (std::size_t i = 0; i < saetze.size(); ++i) {
-        splitConvertedInto(lesen.fenster.zeileAb(offsets[lesen.positionen[i]]), kMaxArtikelFelder,
-                           lesen.zeile);
-        parse(lesen.zeile, FVersion, saetze[i]);
+    std::size_t zeilen = 0;
+    for (const std::size_t position : lesen.positionen) {
+        zeilen += laeufe[position].zeilen;
+    }
+    saetze.resize(zeilen);
+    auto satz = saetze.begin();
+    for (const std::size_t position : lesen.positionen) {
+        const Lauf& lauf = laeufe[position];
+        for (std::uint32_t i = 0; i < lauf.zeilen; ++i, ++satz) {
+            splitConvertedInto(
+                i == 0 ? lesen.fenster.zeileAb(lauf.offset) : lesen.fenster.naechsteZeile(),
+                kMaxArtikelFelder, lesen.zeile);
+            parse(lesen.zeile, FVersion, *satz);
+        }
     }
 }
 
@@ -184,12 +205,12 @@ bool LargeFileIndex::lies(KeyTable::Id artikel, Lesen& lesen, Fund& fund) const 
     if (fund.erster.Artikelnummer != nummer || fund.letzterSatz().Artikelnummer != nummer) {
         return false;  // the file changed while it was read
     }
-    liesZeilen(FTexte, FTextzeilen,
+    liesLaeufe(FTexte, FTextlaeufe,
                hatLangtext(fund.erster.Langtextnummer)
                    ? FNummern.find(toLowerText(fund.erster.Langtextnummer))
                    : std::nullopt,
                lesen, fund.langtext, parseTextsatz);
-    liesZeilen(FDimensionen, FDimensionszeilen, artikel, lesen, fund.dimensionstext,
+    liesLaeufe(FDimensionen, FDimensionslaeufe, artikel, lesen, fund.dimensionstext,
                parseDimensionssatz);
     return true;
 }

@@ -56,6 +56,13 @@ public:
     std::size_t artikelanzahl() const { return FArtikelIds.size(); }
 
 private:
+    // Lines of one kind that follow one another under the same raw number: most texts of
+    // a file, held as one entry rather than one per line.
+    struct Lauf {
+        std::uint64_t offset;
+        std::uint32_t zeilen;
+    };
+
     // What reading articles one after another keeps: the window, and the split line and a
     // list of positions whose storage is reused from line to line.
     struct Lesen {
@@ -72,19 +79,19 @@ private:
     // Reads the records of the article with this id into fund; false when the file no
     // longer holds them.
     bool lies(KeyTable::Id artikel, Lesen& lesen, Fund& fund) const;
-    // Reads the lines of a key's chain into records (none for no key).
+    // Reads the lines of a key's runs into records (none for no key).
     template <typename Satz, typename Parse>
-    void liesZeilen(const PositionChains& ketten, const std::vector<std::uint64_t>& offsets,
+    void liesLaeufe(const PositionChains& ketten, const std::vector<Lauf>& laeufe,
                     std::optional<KeyTable::Id> id, Lesen& lesen, std::vector<Satz>& saetze,
                     Parse parse) const;
 
     std::string FPath;
     int FVersion;
-    // Byte offsets of the new-article lines, long-text lines and dimension-text lines in
-    // file order; the chains below hold positions in these lists.
+    // Byte offsets of the new-article lines, and the runs of long-text lines and of
+    // dimension-text lines, in file order; the chains below hold positions in these lists.
     std::vector<std::uint64_t> FArtikelzeilen;
-    std::vector<std::uint64_t> FTextzeilen;
-    std::vector<std::uint64_t> FDimensionszeilen;
+    std::vector<Lauf> FTextlaeufe;
+    std::vector<Lauf> FDimensionslaeufe;
     // Normalised article numbers and lower-cased text numbers in one table: an article's
     // texts mostly follow it under its own number, whose entry is then still at hand.
     KeyTable FNummern;
@@ -100,6 +107,8 @@ private:
     KeyTable::Id FLetzteId = 0;
     std::string FLetzteArt;
     std::string FLetzteNummer;
+    // True when the line before was the last of a run so far.
+    bool FLaufOffen = false;
     std::uintmax_t FGroesse = 0;
     std::filesystem::file_time_type FZeit;
 };
