@@ -17,6 +17,8 @@ namespace velmora::datanorm {
 class KeyTable {
 public:
     using Id = std::uint32_t;
+    // Ids are held in 32 bits; a caller adding keys without bound checks against this.
+    static constexpr std::size_t kMaxKeys = 0xFFFFFFFEu;
 
     // The key's id, and whether it was added now.
     std::pair<Id, bool> insert(std::string_view key);

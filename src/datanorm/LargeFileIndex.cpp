@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/CodePage.h"
+#include "base/FileName.h"
 #include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormFiles.h"
@@ -54,6 +55,12 @@ void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
         [&, i = std::size_t{0}](std::string_view feld) mutable { felder[i++] = feld; });
     if (anzahl < 3) {
         return;
+    }
+    // Every key comes with an article or a run.
+    if (FArtikelzeilen.size() + FTextlaeufe.size() + FDimensionslaeufe.size() >=
+        KeyTable::kMaxKeys) {
+        throw EDatanormFileError("Die Datei " + quotedFileName(FPath) +
+                                 " hat zu viele Datensätze.");
     }
     // Decoded only for the kinds kept: other lines (such as B) are as many as the articles.
     const auto nummer = [&] { return toUtf8(felder[2], CodePage::Cp850); };
