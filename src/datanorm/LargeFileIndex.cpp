@@ -28,9 +28,14 @@ LargeFileIndex::LargeFileIndex(std::string path, int version, std::uint64_t date
     : FPath(std::move(path)), FVersion(version) {
     const auto artikel = static_cast<std::size_t>(dateigroesse / kMinBytesJeArtikel);
     FNummern.reserve(artikel);
-    FArtikel.reserve(artikel, artikel);
     FArtikelzeilen.reserve(artikel);
     FArtikelIds.reserve(artikel);
+    // Most articles come with a run of texts and one of dimension texts.
+    for (PositionChains* ketten : {&FArtikel, &FTexte, &FDimensionen}) {
+        ketten->reserve(artikel, artikel);
+    }
+    FTextlaeufe.reserve(artikel);
+    FDimensionslaeufe.reserve(artikel);
 }
 
 void LargeFileIndex::clear() {

@@ -42,6 +42,12 @@ TEST(DatanormFields, LinesEndWithCrLfCrOrLfAndEmptyOnesVanish) {
     EXPECT_EQ(splitLines("a\r\nb\rc\nd\n\n\r\n\re"),
               (std::vector<std::string_view>{"a", "b", "c", "d", "e"}));
     EXPECT_TRUE(splitLines("\r\n\n").empty());
+    // Lines longer than the stretch searched at a time, with only one kind of line end.
+    const std::string lang(700, 'x');
+    for (const char* ende : {"\r", "\n", "\r\n"}) {
+        const std::string text = lang + ende + "y" + ende + lang;
+        EXPECT_EQ(splitLines(text), (std::vector<std::string_view>{lang, "y", lang})) << ende;
+    }
 }
 
 TEST(DatanormFields, FieldsAreDecodedFromCodePage850) {
