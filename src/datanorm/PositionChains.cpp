@@ -2,13 +2,23 @@
 
 namespace velmora::datanorm {
 
+namespace {
+
+// Room for index i, mostly the next one, where appending is cheaper than a resize.
+template <typename T>
+void platzFuer(std::vector<T>& liste, std::size_t i, const T& leer) {
+    if (i == liste.size()) {
+        liste.push_back(leer);
+    } else if (i > liste.size()) {
+        liste.resize(i + 1, leer);
+    }
+}
+
+}  // namespace
+
 void PositionChains::add(Id id, std::size_t position) {
-    if (FKetten.size() <= id) {
-        FKetten.resize(std::size_t{id} + 1);
-    }
-    if (FNaechste.size() <= position) {
-        FNaechste.resize(position + 1, kEnde);
-    }
+    platzFuer(FKetten, id, Kette{});
+    platzFuer(FNaechste, position, kEnde);
     Kette& kette = FKetten[id];
     if (kette.first == kEnde) {
         kette.first = position;
