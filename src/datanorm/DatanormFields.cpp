@@ -72,14 +72,15 @@ FieldRow splitConverted(std::string_view line, std::size_t maxFields) {
 }
 
 void splitConvertedInto(std::string_view line, std::size_t maxFields, FieldRow& row) {
-    // Most lines are plain ASCII, which every code page leaves as it is.
+    // Most lines, and most fields of the others, are plain ASCII, which every code page
+    // leaves as it is.
     const bool ascii = istAscii(line);
     std::size_t n = 0;
     forEachField(line, maxFields, [&](std::string_view field) {
         if (n == row.size()) {
             row.emplace_back();
         }
-        if (ascii) {
+        if (ascii || istAscii(field)) {
             row[n].assign(field);
         } else {
             row[n].clear();
