@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 
 #include "base/CodePage.h"
@@ -22,6 +24,21 @@ struct Column {
 };
 constexpr std::array<Column, 7> kHeaderColumns{
     {{1, 1}, {3, 8}, {9, 48}, {49, 88}, {89, 123}, {124, 125}, {126, 128}}};
+
+// Eight bytes at a time: the check runs over every line of a file.
+bool istAscii(std::string_view text) {
+    std::uint64_t bits = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t block;
+        std::memcpy(&block, text.data() + i, 8);
+        bits |= block;
+    }
+    for (; i < text.size(); ++i) {
+        bits |= static_cast<unsigned char>(text[i]);
+    }
+    return (bits & 0x8080808080808080u) == 0;
+}
 
 }  // namespace
 
@@ -55,13 +72,19 @@ FieldRow splitConverted(std::string_view line, std::size_t maxFields) {
 }
 
 void splitConvertedInto(std::string_view line, std::size_t maxFields, FieldRow& row) {
+    // Most lines, and most fields of the others, are plain ASCII, which every code page
+    // leaves as it is.
+    const bool ascii = istAscii(line);
     std::size_t n = 0;
     forEachField(line, maxFields, [&](std::string_view field) {
-        if (n < row.size()) {
+        if (n == row.size()) {
+            row.emplace_back();
+        }
+        if (ascii || istAscii(field)) {
+            row[n].assign(field);
+        } else {
             row[n].clear();
             appendUtf8(row[n], field, CodePage::Cp850);
-        } else {
-            row.push_back(decode(field));
         }
         ++n;
     });
@@ -84,8 +107,12 @@ const std::string& feld(const FieldRow& row, std::size_t n) {
     return n >= 1 && n <= row.size() ? row[n - 1] : empty;
 }
 
-std::string nimm(FieldRow& row, std::size_t n) {
-    return n >= 1 && n <= row.size() ? std::move(row[n - 1]) : std::string();
+void nimm(FieldRow& row, std::size_t n, std::string& ziel) {
+    if (n >= 1 && n <= row.size()) {
+        ziel = std::move(row[n - 1]);
+    } else {
+        ziel.clear();
+    }
 }
 
 int erkenneVersion(std::string_view ersteZeile, const std::string& dateiname) {

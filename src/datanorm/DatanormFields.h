@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,24 +23,42 @@ std::vector<std::string_view> splitLines(std::string_view text);
 
 // Position of the first CR or LF at or after start; text.size() when there is none.
 inline std::size_t zeilenende(std::string_view text, std::size_t start) {
-    // A plain loop: find_first_of searches the set of two characters once per byte.
-    while (start < text.size() && text[start] != '\r' && text[start] != '\n') {
-        ++start;
+    // Two library searches a stretch at a time (find_first_of tests the set byte by byte);
+    // the stretch keeps a file without one of the two characters from being searched to
+    // its end for every line.
+    constexpr std::size_t kStrecke = 256;
+    while (start < text.size()) {
+        const char* anfang = text.data() + start;
+        const std::size_t laenge = std::min(kStrecke, text.size() - start);
+        const void* lf = std::memchr(anfang, '\n', laenge);
+        const std::size_t bisLf =
+            lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - anfang)
+                          : laenge;
+        const void* cr = std::memchr(anfang, '\r', bisLf);
+        if (cr != nullptr) {
+            return start + static_cast<std::size_t>(static_cast<const char*>(cr) - anfang);
+        }
+        if (lf != nullptr) {
+            return start + bisLf;
+        }
+        start += laenge;
     }
-    return start;
+    return text.size();
 }
 
 // Calls visit(field) for each of the first maxFields fields of a line as splitFields cuts
 // them, reading no further; returns how many it visited. Allocates nothing.
 template <typename Visit>
 std::size_t forEachField(std::string_view line, std::size_t maxFields, Visit&& visit) {
+    // A plain loop: fields are short, so a library search per field costs more than it saves.
     std::size_t count = 0;
     std::size_t start = 0;
-    for (std::size_t pos = line.find(';'); pos != std::string_view::npos && count < maxFields;
-         pos = line.find(';', start)) {
-        visit(line.substr(start, pos - start));
-        ++count;
-        start = pos + 1;
+    for (std::size_t pos = 0; pos < line.size() && count < maxFields; ++pos) {
+        if (line[pos] == ';') {
+            visit(line.substr(start, pos - start));
+            ++count;
+            start = pos + 1;
+        }
     }
     return count;
 }
@@ -60,8 +80,10 @@ FieldRow splitFixedHeader(std::string_view line);
 
 // Field n (from 1) of a row; empty when the row is shorter.
 const std::string& feld(const FieldRow& row, std::size_t n);
-// Field n moved out of the row (which keeps an empty text there), for a field read once.
-std::string nimm(FieldRow& row, std::size_t n);
+// Field n moved into ziel (emptied when the row is shorter), for a field read once. The
+// standard library (libstdc++) hands ziel's old storage to the row, so a record filled again and
+// the row keep theirs.
+void nimm(FieldRow& row, std::size_t n, std::string& ziel);
 
 // The DATANORM version of an article file from its first line and its name: 5 when the
 // second character is ";", else 4 when the name has an extension. Throws

@@ -1,8 +1,11 @@
 #include "datanorm/LargeFileIndex.h"
 
 #include <array>
+#include <limits>
+#include <utility>
 
 #include "base/CodePage.h"
+#include "base/FileName.h"
 #include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormFiles.h"
@@ -21,22 +24,35 @@ constexpr std::uint64_t kMinBytesJeArtikel = 128;
 
 }  // namespace
 
-LargeFileIndex::LargeFileIndex(std::string path, int version, const TDatanorm* parent,
-                               std::uint64_t dateigroesse)
-    : FPath(std::move(path)), FVersion(version), FParent(parent) {
+LargeFileIndex::LargeFileIndex(std::string path, int version, std::uint64_t dateigroesse)
+    : FPath(std::move(path)), FVersion(version) {
     const auto artikel = static_cast<std::size_t>(dateigroesse / kMinBytesJeArtikel);
-    FArtikel.reserve(artikel);
-    FArtikelnummern.reserve(artikel);
+    FNummern.reserve(artikel);
+    FArtikelzeilen.reserve(artikel);
+    FArtikelIds.reserve(artikel);
+    // Most articles come with a run of texts and one of dimension texts.
+    for (PositionChains* ketten : {&FArtikel, &FTexte, &FDimensionen}) {
+        ketten->reserve(artikel, artikel);
+    }
+    FTextlaeufe.reserve(artikel);
+    FDimensionslaeufe.reserve(artikel);
 }
 
 void LargeFileIndex::clear() {
-    FArtikelnummern.clear();
+    FArtikelzeilen.clear();
+    FTextlaeufe.clear();
+    FDimensionslaeufe.clear();
+    FNummern.clear();
     FArtikel.clear();
+    FArtikelIds.clear();
     FTexte.clear();
-    FLetzteListe = nullptr;
+    FDimensionen.clear();
+    FLetzteKetten = nullptr;
+    FLaufOffen = false;
 }
 
 void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
+    const bool laufOffen = std::exchange(FLaufOffen, false);
     // Only the kind, the flag and the number are needed to place a line.
     std::array<std::string_view, 3> felder;
     const std::size_t anzahl = forEachField(
@@ -45,37 +61,51 @@ void LargeFileIndex::addLine(std::uint64_t offset, std::string_view line) {
     if (anzahl < 3) {
         return;
     }
+    // Every key comes with an article or a run.
+    if (FArtikelzeilen.size() + FTextlaeufe.size() + FDimensionslaeufe.size() >=
+        KeyTable::kMaxKeys) {
+        throw EDatanormFileError("Die Datei " + quotedFileName(FPath) +
+                                 " hat zu viele Datensätze.");
+    }
     // Decoded only for the kinds kept: other lines (such as B) are as many as the articles.
     const auto nummer = [&] { return toUtf8(felder[2], CodePage::Cp850); };
     if (istNeuerArtikel(std::span(felder.data(), anzahl))) {
-        Artikel& eintrag = *FArtikel.try_emplace(normalisiereArtikelnummer(nummer())).first;
-        if (!eintrag.second.vorhanden) {
-            eintrag.second.vorhanden = true;
-            eintrag.second.erster = offset;
-        }
-        eintrag.second.letzter = offset;
-        FArtikelnummern.push_back(&eintrag);
+        const KeyTable::Id id = FNummern.insert(normalisiereArtikelnummer(nummer())).first;
+        FArtikel.add(id, FArtikelzeilen.size());
+        FArtikelIds.push_back(id);
+        FArtikelzeilen.push_back(offset);
     } else if (felder[0] == "T" || felder[0] == "D") {
+        const bool text = felder[0] == "T";
+        std::vector<Lauf>& laeufe = text ? FTextlaeufe : FDimensionslaeufe;
         // An article's texts mostly come in runs under one number: the same raw bytes
         // give the same key, so a run is decoded and hashed once.
-        const bool gleicheListe =
-            FLetzteListe != nullptr && felder[0] == FLetzteArt && felder[2] == FLetzteNummer;
-        if (!gleicheListe) {
-            FLetzteListe = felder[0] == "T"
-                               ? &FTexte[toLowerText(nummer())]
-                               : &FArtikel[normalisiereArtikelnummer(nummer())].dimensionen;
-            FLetzteArt = felder[0];
-            FLetzteNummer = felder[2];
+        const bool gleicheNummer =
+            FLetzteKetten != nullptr && felder[0] == FLetzteArt && felder[2] == FLetzteNummer;
+        if (gleicheNummer && laufOffen &&
+            laeufe.back().zeilen < std::numeric_limits<std::uint32_t>::max()) {
+            ++laeufe.back().zeilen;
+        } else {
+            if (!gleicheNummer) {
+                FLetzteKetten = text ? &FTexte : &FDimensionen;
+                FLetzteId =
+                    FNummern
+                        .insert(text ? toLowerText(nummer()) : normalisiereArtikelnummer(nummer()))
+                        .first;
+                FLetzteArt = felder[0];
+                FLetzteNummer = felder[2];
+            }
+            FLetzteKetten->add(FLetzteId, laeufe.size());
+            laeufe.push_back({offset, 1});
         }
-        FLetzteListe->push_back(offset);
+        FLaufOffen = true;
     }
 }
 
 std::vector<std::string> LargeFileIndex::artikelnummern() const {
     std::vector<std::string> nummern;
-    nummern.reserve(FArtikelnummern.size());
-    for (const Artikel* artikel : FArtikelnummern) {
-        nummern.push_back(artikel->first);
+    nummern.reserve(FArtikelIds.size());
+    for (const PositionChains::Id id : FArtikelIds) {
+        nummern.emplace_back(FNummern.key(id));
     }
     return nummern;
 }
@@ -116,13 +146,17 @@ std::optional<LargeFileIndex::Fund> LargeFileIndex::finde(const std::string& Art
     if (!aktualisiere()) {
         return std::nullopt;
     }
-    const auto artikel = FArtikel.find(normalisiereArtikelnummer(Artikelnummer));
-    if (artikel == FArtikel.end() || !artikel->second.vorhanden) {
+    const std::optional<KeyTable::Id> artikel =
+        FNummern.find(normalisiereArtikelnummer(Artikelnummer));
+    if (!artikel || !FArtikel.contains(*artikel)) {
         return std::nullopt;
     }
-    LineWindow fenster(FPath);
-    FieldRow puffer;
-    return lies(artikel->first, artikel->second, fenster, puffer);
+    Lesen lesen(FPath);
+    Fund fund;
+    if (!lies(*artikel, lesen, fund)) {
+        return std::nullopt;
+    }
+    return fund;
 }
 
 void LargeFileIndex::fuerJedenArtikel(const std::function<void(const Fund&)>& visit) {
@@ -131,48 +165,66 @@ void LargeFileIndex::fuerJedenArtikel(const std::function<void(const Fund&)>& vi
     }
     // Articles in file order, each with the texts that follow it: the window walks the
     // file about once.
-    LineWindow fenster(FPath);
-    FieldRow puffer;
-    for (const Artikel* artikel : FArtikelnummern) {
-        if (const std::optional<Fund> fund =
-                lies(artikel->first, artikel->second, fenster, puffer)) {
-            visit(*fund);
+    Lesen lesen(FPath);
+    Fund fund;
+    for (const KeyTable::Id artikel : FArtikelIds) {
+        if (lies(artikel, lesen, fund)) {
+            visit(fund);
         }
     }
 }
 
-std::optional<LargeFileIndex::Fund> LargeFileIndex::lies(const std::string& nummer,
-                                                         const ArtikelOffsets& offsets,
-                                                         LineWindow& fenster,
-                                                         FieldRow& puffer) const {
-    if (!fenster.isOpen()) {
-        return std::nullopt;
+template <typename Satz, typename Parse>
+void LargeFileIndex::liesLaeufe(const PositionChains& ketten, const std::vector<Lauf>& laeufe,
+                                std::optional<KeyTable::Id> id, Lesen& lesen,
+                                std::vector<Satz>& saetze, Parse parse) const {
+    lesen.positionen.clear();
+    if (id) {
+        ketten.positions(*id, lesen.positionen);
     }
-    auto zeile = [&](std::uint64_t offset) -> FieldRow&& {
-        splitConvertedInto(fenster.zeileAb(offset), kMaxArtikelFelder, puffer);
-        return std::move(puffer);
-    };
-    Fund fund;
-    fund.erster = parseArtikelsatz(zeile(offsets.erster), FVersion, FParent);
-    if (offsets.letzter != offsets.erster) {
-        fund.letzter = parseArtikelsatz(zeile(offsets.letzter), FVersion, FParent);
+    std::size_t zeilen = 0;
+    for (const std::size_t position : lesen.positionen) {
+        zeilen += laeufe[position].zeilen;
     }
-    if (fund.erster->Artikelnummer != nummer ||
-        (fund.letzter && fund.letzter->Artikelnummer != nummer)) {
-        return std::nullopt;  // the file changed while it was read
-    }
-    if (hatLangtext(fund.erster->Langtextnummer)) {
-        if (const auto texte = FTexte.find(toLowerText(fund.erster->Langtextnummer));
-            texte != FTexte.end()) {
-            for (std::uint64_t offset : texte->second) {
-                fund.langtext.push_back(parseTextsatz(zeile(offset), FVersion, FParent));
-            }
+    saetze.resize(zeilen);
+    auto satz = saetze.begin();
+    for (const std::size_t position : lesen.positionen) {
+        const Lauf& lauf = laeufe[position];
+        for (std::uint32_t i = 0; i < lauf.zeilen; ++i, ++satz) {
+            splitConvertedInto(
+                i == 0 ? lesen.fenster.zeileAb(lauf.offset) : lesen.fenster.naechsteZeile(),
+                kMaxArtikelFelder, lesen.zeile);
+            parse(lesen.zeile, FVersion, *satz);
         }
     }
-    for (std::uint64_t offset : offsets.dimensionen) {
-        fund.dimensionstext.push_back(parseDimensionssatz(zeile(offset), FVersion, FParent));
+}
+
+bool LargeFileIndex::lies(KeyTable::Id artikel, Lesen& lesen, Fund& fund) const {
+    if (!lesen.fenster.isOpen()) {
+        return false;
     }
-    return fund;
+    const auto liesArtikel = [&](std::size_t position, TArtikelsatzA& satz) {
+        splitConvertedInto(lesen.fenster.zeileAb(FArtikelzeilen[position]), kMaxArtikelFelder,
+                           lesen.zeile);
+        parseArtikelsatz(lesen.zeile, FVersion, satz);
+    };
+    liesArtikel(FArtikel.first(artikel), fund.erster);
+    fund.mehrfach = FArtikel.last(artikel) != FArtikel.first(artikel);
+    if (fund.mehrfach) {
+        liesArtikel(FArtikel.last(artikel), fund.letzter);
+    }
+    const std::string_view nummer = FNummern.key(artikel);
+    if (fund.erster.Artikelnummer != nummer || fund.letzterSatz().Artikelnummer != nummer) {
+        return false;  // the file changed while it was read
+    }
+    liesLaeufe(FTexte, FTextlaeufe,
+               hatLangtext(fund.erster.Langtextnummer)
+                   ? FNummern.find(toLowerText(fund.erster.Langtextnummer))
+                   : std::nullopt,
+               lesen, fund.langtext, parseTextsatz);
+    liesLaeufe(FDimensionen, FDimensionslaeufe, artikel, lesen, fund.dimensionstext,
+               parseDimensionssatz);
+    return true;
 }
 
 }  // namespace velmora::datanorm

@@ -3,17 +3,16 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
+#include "datanorm/KeyTable.h"
 #include "datanorm/LineWindow.h"
+#include "datanorm/PositionChains.h"
 
 namespace velmora::datanorm {
 
@@ -23,18 +22,21 @@ namespace velmora::datanorm {
 // scanned again before it is read.
 class LargeFileIndex {
 public:
-    // The records of one article as read from the file.
+    // The records of one article as read from the file. fuerJedenArtikel fills the same
+    // one for every article, so that its storage is reused.
     struct Fund {
-        std::unique_ptr<TArtikelsatzA> erster;
-        // Null when the article is named once: the first record is also the last.
-        std::unique_ptr<TArtikelsatzA> letzter;
-        std::vector<std::unique_ptr<TTextsatz>> langtext;
-        std::vector<std::unique_ptr<TDimensionssatz>> dimensionstext;
+        TArtikelsatzA erster;
+        // Filled only when the article is named more than once.
+        TArtikelsatzA letzter;
+        bool mehrfach = false;
+        std::vector<TTextsatz> langtext;
+        std::vector<TDimensionssatz> dimensionstext;
+
+        const TArtikelsatzA& letzterSatz() const { return mehrfach ? letzter : erster; }
     };
 
     // dateigroesse (bytes) sizes the index ahead, so that it does not grow step by step.
-    LargeFileIndex(std::string path, int version, const TDatanorm* parent,
-                   std::uint64_t dateigroesse);
+    LargeFileIndex(std::string path, int version, std::uint64_t dateigroesse);
 
     // Feeds one non-empty line of a scan of the whole file.
     void addLine(std::uint64_t offset, std::string_view line);
@@ -51,42 +53,62 @@ public:
 
     // Numbers of the new-article lines in file order, duplicates included.
     std::vector<std::string> artikelnummern() const;
-    std::size_t artikelanzahl() const { return FArtikelnummern.size(); }
+    std::size_t artikelanzahl() const { return FArtikelIds.size(); }
 
 private:
-    // Dimension texts share the article's entry: the same key, so a look-up finds both.
-    struct ArtikelOffsets {
-        // No new-article line with this number (yet): the entry holds dimension texts only.
-        bool vorhanden = false;
-        std::uint64_t erster = 0;
-        std::uint64_t letzter = 0;
-        std::vector<std::uint64_t> dimensionen;
+    // Lines of one kind that follow one another under the same raw number: most texts of
+    // a file, held as one entry rather than one per line.
+    struct Lauf {
+        std::uint64_t offset;
+        std::uint32_t zeilen;
     };
-    using Artikel = std::pair<const std::string, ArtikelOffsets>;
+
+    // What reading articles one after another keeps: the window, and the split line and a
+    // list of positions whose storage is reused from line to line.
+    struct Lesen {
+        explicit Lesen(const std::string& path) : fenster(path) {}
+        LineWindow fenster;
+        FieldRow zeile;
+        std::vector<std::size_t> positionen;
+    };
 
     void clear();
     bool istAktuell() const;
     // Scans the file again when it changed; false when it can no longer be read.
     bool aktualisiere();
-    // puffer: the split line, its storage reused from line to line.
-    std::optional<Fund> lies(const std::string& nummer, const ArtikelOffsets& offsets,
-                             LineWindow& fenster, FieldRow& puffer) const;
+    // Reads the records of the article with this id into fund; false when the file no
+    // longer holds them.
+    bool lies(KeyTable::Id artikel, Lesen& lesen, Fund& fund) const;
+    // Reads the lines of a key's runs into records (none for no key).
+    template <typename Satz, typename Parse>
+    void liesLaeufe(const PositionChains& ketten, const std::vector<Lauf>& laeufe,
+                    std::optional<KeyTable::Id> id, Lesen& lesen, std::vector<Satz>& saetze,
+                    Parse parse) const;
 
     std::string FPath;
     int FVersion;
-    const TDatanorm* FParent;
-    // Normalised number -> offsets of its first and last article line and its
-    // dimension-text lines.
-    std::unordered_map<std::string, ArtikelOffsets> FArtikel;
-    // The new-article lines in file order, as entries of FArtikel (whose nodes stay put).
-    std::vector<const Artikel*> FArtikelnummern;
-    // Lower-cased text number -> offsets of its long-text lines.
-    std::unordered_map<std::string, std::vector<std::uint64_t>> FTexte;
-    // The list the last text or dimension-text line went to, with that line's kind and
-    // raw number; null after a clear.
-    std::vector<std::uint64_t>* FLetzteListe = nullptr;
+    // Byte offsets of the new-article lines, and the runs of long-text lines and of
+    // dimension-text lines, in file order; the chains below hold positions in these lists.
+    std::vector<std::uint64_t> FArtikelzeilen;
+    std::vector<Lauf> FTextlaeufe;
+    std::vector<Lauf> FDimensionslaeufe;
+    // Normalised article numbers and lower-cased text numbers in one table: an article's
+    // texts mostly follow it under its own number, whose entry is then still at hand.
+    KeyTable FNummern;
+    // Key -> its new-article lines, its long-text lines, its dimension-text lines.
+    PositionChains FArtikel;
+    PositionChains FTexte;
+    PositionChains FDimensionen;
+    // The number of each new-article line, in file order.
+    std::vector<KeyTable::Id> FArtikelIds;
+    // The chains the last text or dimension-text line went to, with the key's id and that
+    // line's kind and raw number; null after a clear.
+    PositionChains* FLetzteKetten = nullptr;
+    KeyTable::Id FLetzteId = 0;
     std::string FLetzteArt;
     std::string FLetzteNummer;
+    // True when the line before was the last of a run so far.
+    bool FLaufOffen = false;
     std::uintmax_t FGroesse = 0;
     std::filesystem::file_time_type FZeit;
 };

@@ -45,7 +45,21 @@ std::string_view LineWindow::zeileAb(std::uint64_t offset) {
     if (zeile.data() == nullptr && fuelle(offset)) {
         zeile = imFenster();
     }
+    FLetztesEnde = offset + zeile.size();
     return zeile;
+}
+
+std::string_view LineWindow::naechsteZeile() {
+    // Line ends and empty lines between the two lines are skipped, as a scan skips them.
+    for (std::uint64_t offset = FLetztesEnde;; ++offset) {
+        if ((offset < FAnfang || offset >= FAnfang + FLaenge) && !fuelle(offset)) {
+            return {};
+        }
+        const char c = FPuffer[offset - FAnfang];
+        if (c != '\r' && c != '\n') {
+            return zeileAb(offset);
+        }
+    }
 }
 
 }  // namespace velmora::datanorm

@@ -23,6 +23,9 @@ public:
     // kMaxDatanormLineBytes of it; empty when the file cannot be read there. Valid until
     // the next call.
     std::string_view zeileAb(std::uint64_t offset);
+    // The next non-empty line after the one zeileAb or naechsteZeile returned last, as
+    // zeileAb returns it.
+    std::string_view naechsteZeile();
 
 private:
     bool fuelle(std::uint64_t offset);
@@ -31,6 +34,8 @@ private:
     std::vector<char> FPuffer;
     std::uint64_t FAnfang = 0;
     std::size_t FLaenge = 0;
+    // Where the line returned last ends.
+    std::uint64_t FLetztesEnde = 0;
 };
 
 }  // namespace velmora::datanorm

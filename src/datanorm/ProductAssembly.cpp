@@ -26,6 +26,7 @@ std::vector<std::string> setzeLangtext(const std::vector<const TTextsatz*>& zeil
 
 std::vector<std::string> setzeDimensionstext(const std::vector<const TDimensionssatz*>& zeilen) {
     std::vector<std::string> text;
+    text.reserve(zeilen.size());
     for (const TDimensionssatz* zeile : zeilen) {
         const std::size_t position = std::min<std::size_t>(
             zeile->Zeilennummer == 0 ? 0 : zeile->Zeilennummer - 1u, text.size());
@@ -55,25 +56,32 @@ bool hatLangtext(const std::string& Langtextnummer) {
     return !istLeerOderBlank(Langtextnummer);
 }
 
+void fuelleProdukt(TProdukt& produkt, const TArtikelsatzA& erster, const TArtikelsatzA& letzter,
+                   std::vector<std::string> langtext, std::vector<std::string> dimensionstext,
+                   int version) {
+    produkt.Artikelnummer = erster.Artikelnummer;
+    produkt.Langtextnummer = erster.Langtextnummer;
+    produkt.Preiskennzeichen = erster.Preiskennzeichen;
+    produkt.Kurztext1 = erster.Kurztext1;
+    produkt.Kurztext2 = erster.Kurztext2;
+    produkt.Langtext = std::move(langtext);
+    produkt.Dimensionstext = std::move(dimensionstext);
+    produkt.Preis = letzter.Preis / 100.0;
+    produkt.Warengruppe = erster.Hauptwarengruppe;
+    produkt.Rabattgruppe = erster.Rabattgruppe;
+    produkt.Mengeneinheit = einheitenname(erster.Mengeneinheit, version);
+    produkt.Matchcode = erster.Matchcode;
+    produkt.anbindnummer = erster.Anbindenummer;
+    produkt.EAN = erster.EAN_Nummer;
+}
+
 std::unique_ptr<TProdukt> baueProdukt(const TArtikelsatzA& erster, const TArtikelsatzA& letzter,
                                       std::vector<std::string> langtext,
                                       std::vector<std::string> dimensionstext, int version,
                                       const TDatanorm* parent) {
     auto produkt = std::make_unique<TProdukt>(parent);
-    produkt->Artikelnummer = erster.Artikelnummer;
-    produkt->Langtextnummer = erster.Langtextnummer;
-    produkt->Preiskennzeichen = erster.Preiskennzeichen;
-    produkt->Kurztext1 = erster.Kurztext1;
-    produkt->Kurztext2 = erster.Kurztext2;
-    produkt->Langtext = std::move(langtext);
-    produkt->Dimensionstext = std::move(dimensionstext);
-    produkt->Preis = letzter.Preis / 100.0;
-    produkt->Warengruppe = erster.Hauptwarengruppe;
-    produkt->Rabattgruppe = erster.Rabattgruppe;
-    produkt->Mengeneinheit = einheitenname(erster.Mengeneinheit, version);
-    produkt->Matchcode = erster.Matchcode;
-    produkt->anbindnummer = erster.Anbindenummer;
-    produkt->EAN = erster.EAN_Nummer;
+    fuelleProdukt(*produkt, erster, letzter, std::move(langtext), std::move(dimensionstext),
+                  version);
     return produkt;
 }
 

@@ -28,7 +28,11 @@ std::string einheitenname(const std::string& einheit, int version);
 bool hatLangtext(const std::string& Langtextnummer);
 
 // The answer for an article: texts and fields of its first record, the price of its
-// last record (several records may carry the same number).
+// last record (several records may carry the same number). An answer filled before keeps
+// the storage of its texts.
+void fuelleProdukt(TProdukt& produkt, const TArtikelsatzA& erster, const TArtikelsatzA& letzter,
+                   std::vector<std::string> langtext, std::vector<std::string> dimensionstext,
+                   int version);
 std::unique_ptr<TProdukt> baueProdukt(const TArtikelsatzA& erster, const TArtikelsatzA& letzter,
                                       std::vector<std::string> langtext,
                                       std::vector<std::string> dimensionstext, int version,

@@ -6,49 +6,18 @@
 
 namespace velmora::datanorm {
 
-void TArtikelSaetzeA::add(std::unique_ptr<TArtikelsatzA> satz) {
-    const std::size_t position = ArtikelsaetzeA.size();
-    auto [eintrag, neu] = FPositionen.try_emplace(satz->Artikelnummer, position, position);
-    if (!neu) {
-        eintrag->second.second = position;
-    }
-    ArtikelsaetzeA.push_back(std::move(satz));
+TArtikelsatzA& TArtikelSaetzeA::neuerSatz() {
+    return ArtikelsaetzeA.emplace_back(parent);
 }
 
-void PositionChains::add(std::string key, std::size_t position) {
-    if (FNaechste.size() <= position) {
-        FNaechste.resize(position + 1, kEnde);
-    }
-    auto [kette, neu] = FKetten.try_emplace(std::move(key), position, position);
-    if (!neu) {
-        FNaechste[kette->second.second] = position;
-        kette->second.second = position;
-    }
-}
-
-void PositionChains::reserve(std::size_t records) {
-    FKetten.reserve(records);
-    FNaechste.reserve(records);
-}
-
-void PositionChains::clear() {
-    FKetten.clear();
-    FNaechste.clear();
-}
-
-std::vector<std::size_t> PositionChains::positions(const std::string& key) const {
-    std::vector<std::size_t> result;
-    if (const auto kette = FKetten.find(key); kette != FKetten.end()) {
-        for (std::size_t p = kette->second.first; p != kEnde; p = FNaechste[p]) {
-            result.push_back(p);
-        }
-    }
-    return result;
+void TArtikelSaetzeA::indexLetzten() {
+    FPositionen.add(FNummern.insert(ArtikelsaetzeA.back().Artikelnummer).first,
+                    ArtikelsaetzeA.size() - 1);
 }
 
 void TArtikelSaetzeA::reserve(std::size_t anzahl) {
     ArtikelsaetzeA.reserve(anzahl);
-    FPositionen.reserve(anzahl);
+    FPositionen.reserve(anzahl, anzahl);
 }
 
 void TArtikelSaetzeA::clear() {
@@ -57,16 +26,31 @@ void TArtikelSaetzeA::clear() {
 }
 
 const TArtikelsatzA* TArtikelSaetzeA::findeErsten(const std::string& Artikelnummer) const {
-    const auto eintrag = FPositionen.find(Artikelnummer);
-    return eintrag == FPositionen.end() ? nullptr : ArtikelsaetzeA[eintrag->second.first].get();
+    const std::optional<KeyTable::Id> id = FNummern.find(Artikelnummer);
+    return id && FPositionen.contains(*id) ? &ArtikelsaetzeA[FPositionen.first(*id)] : nullptr;
 }
 
 const TArtikelsatzA* TArtikelSaetzeA::findeLetzten(const std::string& Artikelnummer) const {
-    const auto eintrag = FPositionen.find(Artikelnummer);
-    return eintrag == FPositionen.end() ? nullptr : ArtikelsaetzeA[eintrag->second.second].get();
+    const std::optional<KeyTable::Id> id = FNummern.find(Artikelnummer);
+    return id && FPositionen.contains(*id) ? &ArtikelsaetzeA[FPositionen.last(*id)] : nullptr;
 }
 
 namespace {
+
+// The records of a key in file order.
+template <typename Satz>
+std::vector<const Satz*> saetzeZu(const KeyTable& nummern, const PositionChains& positionen,
+                                  const std::vector<Satz>& saetze, std::string_view key) {
+    std::vector<const Satz*> zeilen;
+    if (const std::optional<KeyTable::Id> id = nummern.find(key)) {
+        std::vector<std::size_t> liste;
+        positionen.positions(*id, liste);
+        for (std::size_t position : liste) {
+            zeilen.push_back(&saetze[position]);
+        }
+    }
+    return zeilen;
+}
 
 template <typename Field>
 std::string feldDesErsten(const TArtikelSaetzeA& liste, const std::string& nummer, Field field) {
@@ -113,14 +97,18 @@ double TArtikelSaetzeA::get_preis(const std::string& Artikelnummer) const {
     return satz == nullptr ? 0.0 : satz->Preis / 100.0;
 }
 
-void TTextsaetze::add(std::unique_ptr<TTextsatz> satz) {
-    FPositionen.add(toLowerText(satz->Textnummer), Textsaetze.size());
-    Textsaetze.push_back(std::move(satz));
+TTextsatz& TTextsaetze::neuerSatz() {
+    return Textsaetze.emplace_back(parent);
+}
+
+void TTextsaetze::indexLetzten() {
+    FPositionen.add(FNummern.insert(toLowerText(Textsaetze.back().Textnummer)).first,
+                    Textsaetze.size() - 1);
 }
 
 void TTextsaetze::reserve(std::size_t anzahl) {
     Textsaetze.reserve(anzahl);
-    FPositionen.reserve(anzahl);
+    FPositionen.reserve(anzahl, anzahl);
 }
 
 void TTextsaetze::clear() {
@@ -129,23 +117,25 @@ void TTextsaetze::clear() {
 }
 
 std::vector<std::string> TTextsaetze::getTextsatz(const std::string& Textnummer) const {
-    std::vector<const TTextsatz*> zeilen;
-    for (std::size_t position : FPositionen.positions(toLowerText(Textnummer))) {
-        zeilen.push_back(Textsaetze[position].get());
-    }
-    return setzeLangtext(zeilen, parent == nullptr ? 5 : parent->getVersion());
+    return setzeLangtext(saetzeZu(FNummern, FPositionen, Textsaetze, toLowerText(Textnummer)),
+                         parent == nullptr ? 5 : parent->getVersion());
 }
 
-void TDimensionssaetze::add(std::unique_ptr<TDimensionssatz> satz) {
+TDimensionssatz& TDimensionssaetze::neuerSatz() {
+    return Dimensionssatz.emplace_back(Parent);
+}
+
+void TDimensionssaetze::indexLetzten() {
+    const TDimensionssatz& satz = Dimensionssatz.back();
     const std::string& nummer =
-        satz->Dimensionstextnummer.empty() ? satz->Artikelnummer : satz->Dimensionstextnummer;
-    FPositionen.add(normalisiereArtikelnummer(nummer), Dimensionssatz.size());
-    Dimensionssatz.push_back(std::move(satz));
+        satz.Dimensionstextnummer.empty() ? satz.Artikelnummer : satz.Dimensionstextnummer;
+    FPositionen.add(FNummern.insert(normalisiereArtikelnummer(nummer)).first,
+                    Dimensionssatz.size() - 1);
 }
 
 void TDimensionssaetze::reserve(std::size_t anzahl) {
     Dimensionssatz.reserve(anzahl);
-    FPositionen.reserve(anzahl);
+    FPositionen.reserve(anzahl, anzahl);
 }
 
 void TDimensionssaetze::clear() {
@@ -155,11 +145,8 @@ void TDimensionssaetze::clear() {
 
 std::vector<const TDimensionssatz*> TDimensionssaetze::finde(
     const std::string& Artikelnummer) const {
-    std::vector<const TDimensionssatz*> zeilen;
-    for (std::size_t position : FPositionen.positions(normalisiereArtikelnummer(Artikelnummer))) {
-        zeilen.push_back(Dimensionssatz[position].get());
-    }
-    return zeilen;
+    return saetzeZu(FNummern, FPositionen, Dimensionssatz,
+                    normalisiereArtikelnummer(Artikelnummer));
 }
 
 }  // namespace velmora::datanorm

@@ -1,47 +1,31 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <string>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "datanorm/DatanormRecords.h"
+#include "datanorm/KeyTable.h"
+#include "datanorm/PositionChains.h"
 
 namespace velmora::datanorm {
 
-// Positions of the records of each key, in file order: one chain per key through the
-// records rather than one list each, as a large file has a key for nearly every record.
-class PositionChains {
-public:
-    void add(std::string key, std::size_t position);
-    void reserve(std::size_t records);
-    void clear();
-    // The positions of the key's records in file order; empty for an unknown key.
-    std::vector<std::size_t> positions(const std::string& key) const;
-
-private:
-    static constexpr std::size_t kEnde = static_cast<std::size_t>(-1);
-    // Key -> its first and last position.
-    std::unordered_map<std::string, std::pair<std::size_t, std::size_t>> FKetten;
-    // Position -> the key's next position, kEnde after the last.
-    std::vector<std::size_t> FNaechste;
-};
-
 // The article records of a file, in file order, indexed by their (normalised) number so
-// that look-ups do not walk the list.
+// that look-ups do not walk the list. Records are held by value: a file has tens of
+// thousands, and one allocation each made loading and freeing them slow.
 class TArtikelSaetzeA {
 public:
-    explicit TArtikelSaetzeA(const TDatanorm* Parent = nullptr) : parent(Parent) {}
+    // nummern: the keys, shared with the reader's other collections (and cleared by it).
+    TArtikelSaetzeA(const TDatanorm* Parent, KeyTable& nummern)
+        : parent(Parent), FNummern(nummern) {}
 
-    void add(std::unique_ptr<TArtikelsatzA> satz);
+    // A new empty record at the end, to be filled and then indexed by indexLetzten.
+    TArtikelsatzA& neuerSatz();
+    void indexLetzten();
     // Room for this many records, announced by the count before parsing.
     void reserve(std::size_t anzahl);
     void clear();
-    const std::vector<std::unique_ptr<TArtikelsatzA>>& getArtikelsaetzeA() const {
-        return ArtikelsaetzeA;
-    }
+    const std::vector<TArtikelsatzA>& getArtikelsaetzeA() const { return ArtikelsaetzeA; }
 
     // First resp. last article whose stored number equals the argument exactly; nullptr
     // when there is none.
@@ -66,20 +50,22 @@ public:
     bool sorted = false;
 
 private:
-    std::vector<std::unique_ptr<TArtikelsatzA>> ArtikelsaetzeA;
-    // Number -> positions of its first and last article.
-    std::unordered_map<std::string, std::pair<std::size_t, std::size_t>> FPositionen;
+    std::vector<TArtikelsatzA> ArtikelsaetzeA;
+    // Number -> positions of its articles (the first and the last are the ones read).
+    KeyTable& FNummern;
+    PositionChains FPositionen;
 };
 
 // The long-text lines of a file, in file order, indexed by text number.
 class TTextsaetze {
 public:
-    explicit TTextsaetze(const TDatanorm* Parent = nullptr) : parent(Parent) {}
+    TTextsaetze(const TDatanorm* Parent, KeyTable& nummern) : parent(Parent), FNummern(nummern) {}
 
-    void add(std::unique_ptr<TTextsatz> satz);
+    TTextsatz& neuerSatz();
+    void indexLetzten();
     void reserve(std::size_t anzahl);
     void clear();
-    const std::vector<std::unique_ptr<TTextsatz>>& getTextsaetze() const { return Textsaetze; }
+    const std::vector<TTextsatz>& getTextsaetze() const { return Textsaetze; }
 
     // The long text of a text number (compared without case), assembled after the
     // version of the parent reader's file.
@@ -88,7 +74,8 @@ public:
     const TDatanorm* parent = nullptr;
 
 private:
-    std::vector<std::unique_ptr<TTextsatz>> Textsaetze;
+    std::vector<TTextsatz> Textsaetze;
+    KeyTable& FNummern;
     PositionChains FPositionen;
 };
 
@@ -97,21 +84,22 @@ private:
 // Artikelnummer), normalised like article numbers.
 class TDimensionssaetze {
 public:
-    explicit TDimensionssaetze(const TDatanorm* parent = nullptr) : Parent(parent) {}
+    TDimensionssaetze(const TDatanorm* parent, KeyTable& nummern)
+        : Parent(parent), FNummern(nummern) {}
 
-    void add(std::unique_ptr<TDimensionssatz> satz);
+    TDimensionssatz& neuerSatz();
+    void indexLetzten();
     void reserve(std::size_t anzahl);
     void clear();
-    const std::vector<std::unique_ptr<TDimensionssatz>>& getDimensionssatz() const {
-        return Dimensionssatz;
-    }
+    const std::vector<TDimensionssatz>& getDimensionssatz() const { return Dimensionssatz; }
     // The lines of one article, file order; the argument is normalised before comparing.
     std::vector<const TDimensionssatz*> finde(const std::string& Artikelnummer) const;
 
     const TDatanorm* Parent = nullptr;
 
 private:
-    std::vector<std::unique_ptr<TDimensionssatz>> Dimensionssatz;
+    std::vector<TDimensionssatz> Dimensionssatz;
+    KeyTable& FNummern;
     PositionChains FPositionen;
 };
 

@@ -5,92 +5,84 @@
 
 namespace velmora::datanorm {
 
-std::unique_ptr<TArtikelsatzA> parseArtikelsatz(FieldRow&& row, int version,
-                                                const TDatanorm* parent) {
-    auto satz = std::make_unique<TArtikelsatzA>(parent);
-    satz->Verarbeitungsmerker = nimm(row, 2);
-    satz->Artikelnummer = normalisiereArtikelnummer(feld(row, 3));
-    satz->Preiskennzeichen = parseByte(feld(row, 7));
-    satz->Preiseinheit = parseInteger(feld(row, 8));
+void parseArtikelsatz(FieldRow& row, int version, TArtikelsatzA& satz) {
+    nimm(row, 2, satz.Verarbeitungsmerker);
+    satz.Artikelnummer = normalisiereArtikelnummer(feld(row, 3));
+    satz.Preiskennzeichen = parseByte(feld(row, 7));
+    satz.Preiseinheit = parseInteger(feld(row, 8));
     if (version == 5) {
-        satz->Kurztext1 = nimm(row, 4);
-        satz->Kurztext2 = nimm(row, 5);
-        satz->Mengeneinheit = nimm(row, 6);
-        satz->Preis = parseDecimal(feld(row, 9));
-        satz->Rabattgruppe = nimm(row, 10);
-        satz->Hauptwarengruppe = nimm(row, 11);
-        satz->Warengruppe = nimm(row, 12);
-        satz->Matchcode = nimm(row, 13);
-        satz->Ersteller_alternativ_artikelnummer = nimm(row, 14);
-        satz->Alternativ_artikelnummer = nimm(row, 15);
-        satz->Ersteller_alternativ_herstellernummer = nimm(row, 16);
-        satz->Herstellernummer = nimm(row, 17);
-        satz->Herstellertype = nimm(row, 18);
-        satz->EAN_Nummer = nimm(row, 19);
-        satz->Anbindenummer = nimm(row, 20);
-        satz->Mindestverpackungsmenge = parseInteger(feld(row, 21));
-        satz->Katalogseite = nimm(row, 22);
-        satz->Textkennzeichen = parseByte(feld(row, 23));
-        satz->Langtextnummer = nimm(row, 24);
-        satz->Kostenart = parseByte(feld(row, 25));
-        satz->Lagermerker = parseByte(feld(row, 26));
-        satz->Ersteller_referenznummern = nimm(row, 27);
-        satz->Referenznummer = nimm(row, 28);
-        satz->Mehrwertsteuermerker = parseByte(feld(row, 29));
+        nimm(row, 4, satz.Kurztext1);
+        nimm(row, 5, satz.Kurztext2);
+        nimm(row, 6, satz.Mengeneinheit);
+        satz.Preis = parseDecimal(feld(row, 9));
+        nimm(row, 10, satz.Rabattgruppe);
+        nimm(row, 11, satz.Hauptwarengruppe);
+        nimm(row, 12, satz.Warengruppe);
+        nimm(row, 13, satz.Matchcode);
+        nimm(row, 14, satz.Ersteller_alternativ_artikelnummer);
+        nimm(row, 15, satz.Alternativ_artikelnummer);
+        nimm(row, 16, satz.Ersteller_alternativ_herstellernummer);
+        nimm(row, 17, satz.Herstellernummer);
+        nimm(row, 18, satz.Herstellertype);
+        nimm(row, 19, satz.EAN_Nummer);
+        nimm(row, 20, satz.Anbindenummer);
+        satz.Mindestverpackungsmenge = parseInteger(feld(row, 21));
+        nimm(row, 22, satz.Katalogseite);
+        satz.Textkennzeichen = parseByte(feld(row, 23));
+        nimm(row, 24, satz.Langtextnummer);
+        satz.Kostenart = parseByte(feld(row, 25));
+        satz.Lagermerker = parseByte(feld(row, 26));
+        nimm(row, 27, satz.Ersteller_referenznummern);
+        nimm(row, 28, satz.Referenznummer);
+        satz.Mehrwertsteuermerker = parseByte(feld(row, 29));
     } else {
-        satz->Textkennzeichen = parseByte(feld(row, 4));
-        satz->Kurztext1 = nimm(row, 5);
-        satz->Kurztext2 = nimm(row, 6);
-        satz->Mengeneinheit = nimm(row, 9);
-        satz->Preis = parseDecimal(feld(row, 10));
-        satz->Rabattgruppe = nimm(row, 11);
-        satz->Hauptwarengruppe = nimm(row, 12);
-        satz->Langtextnummer = nimm(row, 13);
+        satz.Textkennzeichen = parseByte(feld(row, 4));
+        nimm(row, 5, satz.Kurztext1);
+        nimm(row, 6, satz.Kurztext2);
+        nimm(row, 9, satz.Mengeneinheit);
+        satz.Preis = parseDecimal(feld(row, 10));
+        nimm(row, 11, satz.Rabattgruppe);
+        nimm(row, 12, satz.Hauptwarengruppe);
+        nimm(row, 13, satz.Langtextnummer);
     }
-    return satz;
 }
 
-std::unique_ptr<TTextsatz> parseTextsatz(FieldRow&& row, int version, const TDatanorm* parent) {
-    auto satz = std::make_unique<TTextsatz>(parent);
-    satz->Verarbeitungsmerker = nimm(row, 2);
-    satz->Textnummer = nimm(row, 3);
-    satz->Zeilennummer = parseByte(feld(row, 5));
+void parseTextsatz(FieldRow& row, int version, TTextsatz& satz) {
+    nimm(row, 2, satz.Verarbeitungsmerker);
+    nimm(row, 3, satz.Textnummer);
+    satz.Zeilennummer = parseByte(feld(row, 5));
     if (version == 5) {
-        satz->Satzartenkennzeichen = nimm(row, 1);
-        satz->Merker_verwendung = parseInteger(feld(row, 4));
-        satz->Textzeile = nimm(row, 6);
-        satz->Zeilennummer2 = parseByte(feld(row, 7));
-        satz->Langtextzeile2 = nimm(row, 8);
+        nimm(row, 1, satz.Satzartenkennzeichen);
+        satz.Merker_verwendung = parseInteger(feld(row, 4));
+        nimm(row, 6, satz.Textzeile);
+        satz.Zeilennummer2 = parseByte(feld(row, 7));
+        nimm(row, 8, satz.Langtextzeile2);
     } else {
-        satz->Textzeile = nimm(row, 7);
-        satz->Zeilennummer2 = parseByte(feld(row, 8));
-        satz->Langtextzeile2 = nimm(row, 10);
+        nimm(row, 7, satz.Textzeile);
+        satz.Zeilennummer2 = parseByte(feld(row, 8));
+        nimm(row, 10, satz.Langtextzeile2);
     }
-    return satz;
 }
 
-std::unique_ptr<TDimensionssatz> parseDimensionssatz(FieldRow&& row, int version,
-                                                     const TDatanorm* parent) {
-    auto satz = std::make_unique<TDimensionssatz>(parent);
-    satz->Verarbeitungskennzeichen = nimm(row, 2);
-    satz->Zeilennummer = parseByte(feld(row, 4));
-    satz->Unterkennzeichen = nimm(row, 5);
-    satz->Zeilennummer2 = parseByte(feld(row, 8));
-    satz->Kennzeichen = nimm(row, 9);
-    satz->Textzeile2 = nimm(row, 11);
+void parseDimensionssatz(FieldRow& row, int version, TDimensionssatz& satz) {
+    nimm(row, 2, satz.Verarbeitungskennzeichen);
+    satz.Zeilennummer = parseByte(feld(row, 4));
+    nimm(row, 5, satz.Unterkennzeichen);
+    satz.Zeilennummer2 = parseByte(feld(row, 8));
+    nimm(row, 9, satz.Kennzeichen);
+    nimm(row, 11, satz.Textzeile2);
     if (version == 5) {
-        satz->Satzartenkennzeichen = nimm(row, 1);
-        satz->Dimensionstextnummer = feld(row, 3);
-        satz->Textzeile = nimm(row, 6);
-        satz->Einfuegetextbausteinnummer = nimm(row, 7);
-        satz->Langtextnummer2 = feld(row, 10).empty() ? feld(row, 3) : feld(row, 10);
+        nimm(row, 1, satz.Satzartenkennzeichen);
+        satz.Dimensionstextnummer = feld(row, 3);
+        nimm(row, 6, satz.Textzeile);
+        nimm(row, 7, satz.Einfuegetextbausteinnummer);
+        satz.Langtextnummer2 = feld(row, 10).empty() ? feld(row, 3) : feld(row, 10);
     } else {
-        satz->Artikelnummer = feld(row, 3);
-        satz->Langtextnummer = nimm(row, 6);
-        satz->Textzeile = nimm(row, 7);
-        satz->Langtextnummer2 = feld(row, 10);
+        satz.Artikelnummer = feld(row, 3);
+        nimm(row, 6, satz.Langtextnummer);
+        nimm(row, 7, satz.Textzeile);
+        satz.Langtextnummer2 = feld(row, 10);
     }
-    return satz;
 }
 
 TEinfuegetextsatz parseEinfuegetextsatz(const FieldRow& row, const TDatanorm* parent) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
 
@@ -10,11 +8,11 @@ namespace velmora::datanorm {
 // Fill records from split article-file lines after the field layout of the file's
 // DATANORM version (4 or 5). The row's kind is not checked here.
 
-std::unique_ptr<TArtikelsatzA> parseArtikelsatz(FieldRow&& row, int version,
-                                                const TDatanorm* parent);
-std::unique_ptr<TTextsatz> parseTextsatz(FieldRow&& row, int version, const TDatanorm* parent);
-std::unique_ptr<TDimensionssatz> parseDimensionssatz(FieldRow&& row, int version,
-                                                     const TDatanorm* parent);
+// These three set every field they read, so a record can be filled again for the next
+// line. Text fields are moved out of the row.
+void parseArtikelsatz(FieldRow& row, int version, TArtikelsatzA& satz);
+void parseTextsatz(FieldRow& row, int version, TTextsatz& satz);
+void parseDimensionssatz(FieldRow& row, int version, TDimensionssatz& satz);
 TEinfuegetextsatz parseEinfuegetextsatz(const FieldRow& row, const TDatanorm* parent);
 // A large-file read takes fields 2 to 7 only.
 TGrafikbindungssatz parseGrafikbindungssatz(const FieldRow& row, bool mitKurzbeschreibung,

@@ -100,6 +100,7 @@ void TDatanorm::reset(const std::string& Datei) {
     Einfuegetextsaetze.Einfuegetextsaetze.clear();
     Dimensionssaetze.clear();
     ArtikelSaetzeA.clear();
+    FNummern.clear();
     Hauptwarengruppensatz.reset();
     Rabattsaetze.clear();
     RabattCSV.Clear();
@@ -163,8 +164,8 @@ void TDatanorm::loadInMemory(const std::string& Datei,
     EindeutigeWerte warengruppen(true);
     EindeutigeWerte rabattgruppen(false);
     for (const auto& artikel : ArtikelSaetzeA.getArtikelsaetzeA()) {
-        warengruppen.add(artikel->Hauptwarengruppe);
-        rabattgruppen.add(artikel->Rabattgruppe);
+        warengruppen.add(artikel.Hauptwarengruppe);
+        rabattgruppen.add(artikel.Rabattgruppe);
     }
     FRabattgruppen = rabattgruppen.werte();
     readSideFiles(warengruppen.werte());
@@ -175,12 +176,15 @@ void TDatanorm::parseZeile(FieldRow& row) {
     const std::string& art = feld(row, 1);
     if (art == "A") {
         if (feld(row, 2) == "N") {
-            ArtikelSaetzeA.add(parseArtikelsatz(std::move(row), Version, this));
+            parseArtikelsatz(row, Version, ArtikelSaetzeA.neuerSatz());
+            ArtikelSaetzeA.indexLetzten();
         }
     } else if (art == "T") {
-        Textsaetze.add(parseTextsatz(std::move(row), Version, this));
+        parseTextsatz(row, Version, Textsaetze.neuerSatz());
+        Textsaetze.indexLetzten();
     } else if (art == "D") {
-        Dimensionssaetze.add(parseDimensionssatz(std::move(row), Version, this));
+        parseDimensionssatz(row, Version, Dimensionssaetze.neuerSatz());
+        Dimensionssaetze.indexLetzten();
     } else if (art == "K") {
         if (!FKundeGelesen) {
             parseKundenkontrollsatz(row, Kundenkontrollsatz);
@@ -205,7 +209,7 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
     parseVorlaufsatz(splitKopfzeile(kopfzeile, Version), Version, true, Vorlaufsatz);
 
     ArticleIndexCache cache(Datei, Vorlaufsatz.Datum, ArtikelSaetzeA.sorted);
-    FIndex = std::make_unique<LargeFileIndex>(Datei, Version, this, fileSize(Datei));
+    FIndex = std::make_unique<LargeFileIndex>(Datei, Version, fileSize(Datei));
     const std::size_t gruppenFeld = Version == 5 ? 11 : 12;
     EindeutigeWerte warengruppen(true);
     EventPump pumpe;
@@ -242,11 +246,13 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
 std::unique_ptr<TProdukt> TDatanorm::finde_produkt(const std::string& Artikelnummer) {
     WaitCursor warten;
     if (FIndex) {
-        std::optional<LargeFileIndex::Fund> fund = FIndex->finde(Artikelnummer);
+        const std::optional<LargeFileIndex::Fund> fund = FIndex->finde(Artikelnummer);
         if (!fund) {
             return nullptr;
         }
-        return baueProduktAusFund(*fund);
+        auto produkt = std::make_unique<TProdukt>(this);
+        fuelleAusFund(*fund, *produkt);
+        return produkt;
     }
     const std::string nummer = normalisiereArtikelnummer(Artikelnummer);
     const TArtikelsatzA* erster = ArtikelSaetzeA.findeErsten(nummer);
@@ -265,28 +271,33 @@ std::vector<std::string> TDatanorm::GetDimensionsText(const std::string& Artikel
     return setzeDimensionstext(Dimensionssaetze.finde(Artikelnummer));
 }
 
-std::unique_ptr<TProdukt> TDatanorm::baueProduktAusFund(const LargeFileIndex::Fund& fund) const {
+void TDatanorm::fuelleAusFund(const LargeFileIndex::Fund& fund, TProdukt& produkt) const {
     std::vector<const TTextsatz*> langtext;
-    for (const auto& zeile : fund.langtext) {
-        langtext.push_back(zeile.get());
+    langtext.reserve(fund.langtext.size());
+    for (const TTextsatz& zeile : fund.langtext) {
+        langtext.push_back(&zeile);
     }
     std::vector<const TDimensionssatz*> dimensionstext;
-    for (const auto& zeile : fund.dimensionstext) {
-        dimensionstext.push_back(zeile.get());
+    dimensionstext.reserve(fund.dimensionstext.size());
+    for (const TDimensionssatz& zeile : fund.dimensionstext) {
+        dimensionstext.push_back(&zeile);
     }
-    return baueProdukt(*fund.erster, fund.letzter ? *fund.letzter : *fund.erster,
-                       setzeLangtext(langtext, Version), setzeDimensionstext(dimensionstext),
-                       Version, this);
+    fuelleProdukt(produkt, fund.erster, fund.letzterSatz(), setzeLangtext(langtext, Version),
+                  setzeDimensionstext(dimensionstext), Version);
 }
 
 void TDatanorm::fuerJedesProdukt(const std::function<void(const TProdukt&)>& visit) {
     if (FIndex) {
-        FIndex->fuerJedenArtikel(
-            [&](const LargeFileIndex::Fund& fund) { visit(*baueProduktAusFund(fund)); });
+        // One answer filled again for each article keeps its storage.
+        TProdukt produkt(this);
+        FIndex->fuerJedenArtikel([&](const LargeFileIndex::Fund& fund) {
+            fuelleAusFund(fund, produkt);
+            visit(produkt);
+        });
         return;
     }
     for (const auto& artikel : ArtikelSaetzeA.getArtikelsaetzeA()) {
-        if (const std::unique_ptr<TProdukt> produkt = finde_produkt(artikel->Artikelnummer)) {
+        if (const std::unique_ptr<TProdukt> produkt = finde_produkt(artikel.Artikelnummer)) {
             visit(*produkt);
         }
     }
@@ -302,7 +313,7 @@ std::vector<std::string> TDatanorm::getArtikelnummern() const {
     }
     std::vector<std::string> nummern;
     for (const auto& artikel : ArtikelSaetzeA.getArtikelsaetzeA()) {
-        nummern.push_back(artikel->Artikelnummer);
+        nummern.push_back(artikel.Artikelnummer);
     }
     return nummern;
 }

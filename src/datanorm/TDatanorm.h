@@ -11,6 +11,7 @@
 #include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
+#include "datanorm/KeyTable.h"
 #include "datanorm/LargeFileIndex.h"
 #include "datanorm/RecordCollections.h"
 #include "datanorm/SideFileRecords.h"
@@ -73,13 +74,11 @@ public:
     // articles (empty name: no side file found), keeping the cache up to date.
     void get_rabattsaetze(const std::string& Datei);
 
-    const std::vector<std::unique_ptr<TArtikelsatzA>>& GetArtikelListe() const {
+    const std::vector<TArtikelsatzA>& GetArtikelListe() const {
         return ArtikelSaetzeA.getArtikelsaetzeA();
     }
-    const std::vector<std::unique_ptr<TTextsatz>>& GetLangtextListe() const {
-        return Textsaetze.getTextsaetze();
-    }
-    const std::vector<std::unique_ptr<TDimensionssatz>>& GetDimensionstextListe() const {
+    const std::vector<TTextsatz>& GetLangtextListe() const { return Textsaetze.getTextsaetze(); }
+    const std::vector<TDimensionssatz>& GetDimensionstextListe() const {
         return Dimensionssaetze.getDimensionssatz();
     }
 
@@ -117,7 +116,7 @@ private:
     void loadLargeFile(const std::string& Datei);
     // Takes the fields it keeps out of row.
     void parseZeile(FieldRow& row);
-    std::unique_ptr<TProdukt> baueProduktAusFund(const LargeFileIndex::Fund& fund) const;
+    void fuelleAusFund(const LargeFileIndex::Fund& fund, TProdukt& produkt) const;
     void readSideFiles(const std::vector<std::string>& warengruppen);
     void readDiscountFile(const std::string& rab);
     void uebernimmRabattCSV();
@@ -131,10 +130,13 @@ private:
     TVorlaufsatz Vorlaufsatz{this};
     TKundenkontrollsatz Kundenkontrollsatz{this};
     TDateiendesatz Dateiendesatz{this};
-    TTextsaetze Textsaetze{this};
+    // The numbers of the records in memory, one table for all kinds: an article's
+    // dimension texts carry its number, whose entry is then still at hand.
+    KeyTable FNummern;
+    TTextsaetze Textsaetze{this, FNummern};
     TEinfuegetextsaetze Einfuegetextsaetze{this};
-    TDimensionssaetze Dimensionssaetze{this};
-    TArtikelSaetzeA ArtikelSaetzeA{this};
+    TDimensionssaetze Dimensionssaetze{this, FNummern};
+    TArtikelSaetzeA ArtikelSaetzeA{this, FNummern};
     std::unique_ptr<THauptwarengruppensatz> Hauptwarengruppensatz;
     std::vector<TRabattgruppensatz> Rabattsaetze;
     TCSVFile RabattCSV;

@@ -8,30 +8,34 @@ namespace {
 // apart; U+00D7 and U+00F7 are the multiplication and division signs.
 constexpr unsigned char kLatin1Lead = 0xC3;
 
-std::string mapCase(std::string_view text, bool toLower) {
-    std::string result(text);
-    for (std::size_t i = 0; i < result.size(); ++i) {
-        const auto c = static_cast<unsigned char>(result[i]);
+void mapCaseInPlace(std::string& text, bool toLower) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x80) {
             if (toLower && c >= 'A' && c <= 'Z') {
-                result[i] = static_cast<char>(c + 0x20);
+                text[i] = static_cast<char>(c + 0x20);
             } else if (!toLower && c >= 'a' && c <= 'z') {
-                result[i] = static_cast<char>(c - 0x20);
+                text[i] = static_cast<char>(c - 0x20);
             }
             continue;
         }
-        if (c != kLatin1Lead || i + 1 >= result.size()) {
+        if (c != kLatin1Lead || i + 1 >= text.size()) {
             continue;
         }
         // Second byte of U+00C0..U+00FF is 0x80..0xBF; capitals 0x80..0x9E, small 0xA0..0xBE.
-        const auto second = static_cast<unsigned char>(result[i + 1]);
+        const auto second = static_cast<unsigned char>(text[i + 1]);
         if (toLower && second >= 0x80 && second <= 0x9E && second != 0x97) {
-            result[i + 1] = static_cast<char>(second + 0x20);
+            text[i + 1] = static_cast<char>(second + 0x20);
         } else if (!toLower && second >= 0xA0 && second <= 0xBE && second != 0xB7) {
-            result[i + 1] = static_cast<char>(second - 0x20);
+            text[i + 1] = static_cast<char>(second - 0x20);
         }
         ++i;
     }
+}
+
+std::string mapCase(std::string_view text, bool toLower) {
+    std::string result(text);
+    mapCaseInPlace(result, toLower);
     return result;
 }
 
@@ -57,7 +61,9 @@ std::string ohneSteuerzeichen(std::string_view text) {
 }
 
 std::string normalisiereArtikelnummer(std::string_view nummer) {
-    return toLowerText(ohneSteuerzeichen(nummer));
+    std::string normal = ohneSteuerzeichen(nummer);
+    mapCaseInPlace(normal, true);
+    return normal;
 }
 
 bool istLeerOderBlank(std::string_view feld) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "base/NumberFormat.h"
 #include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFields.h"
@@ -42,6 +44,12 @@ TEST(DatanormFields, LinesEndWithCrLfCrOrLfAndEmptyOnesVanish) {
     EXPECT_EQ(splitLines("a\r\nb\rc\nd\n\n\r\n\re"),
               (std::vector<std::string_view>{"a", "b", "c", "d", "e"}));
     EXPECT_TRUE(splitLines("\r\n\n").empty());
+    // Lines longer than the stretch searched at a time, with only one kind of line end.
+    const std::string lang(700, 'x');
+    for (const char* ende : {"\r", "\n", "\r\n"}) {
+        const std::string text = lang + ende + "y" + ende + lang;
+        EXPECT_EQ(splitLines(text), (std::vector<std::string_view>{lang, "y", lang})) << ende;
+    }
 }
 
 TEST(DatanormFields, FieldsAreDecodedFromCodePage850) {
@@ -49,6 +57,21 @@ TEST(DatanormFields, FieldsAreDecodedFromCodePage850) {
                              "e;\x9A;",
                              kMaxArtikelFelder),
               (FieldRow{"A", "Größe", "Ü"}));
+    // A single such byte anywhere in a longer line, which is checked a block at a time.
+    const std::string ascii = "A;N;0123456789;abcdefghij;";
+    for (std::size_t stelle = 0; stelle < ascii.size(); ++stelle) {
+        if (ascii[stelle] == ';') {
+            continue;
+        }
+        std::string zeile = ascii;
+        zeile[stelle] = '\x81';
+        FieldRow erwartet = splitConverted(ascii, kMaxArtikelFelder);
+        const std::size_t feldAnfang = ascii.rfind(';', stelle) + 1;  // npos + 1 is 0
+        const auto feldNummer = static_cast<std::size_t>(
+            std::count(ascii.begin(), ascii.begin() + static_cast<std::ptrdiff_t>(stelle), ';'));
+        erwartet[feldNummer].replace(stelle - feldAnfang, 1, "ü");
+        EXPECT_EQ(splitConverted(zeile, kMaxArtikelFelder), erwartet) << stelle;
+    }
 }
 
 TEST(DatanormFields, Datanorm4HeaderIsCutIntoFixedColumns) {

@@ -104,6 +104,45 @@ TEST(DatanormLoadMode, EveryProductReadOnceAnswersAsTheLookUps) {
     EXPECT_NE(erwartet[2].find("L:|L:Am Ende 10002|"), std::string::npos);
 }
 
+// Texts following one another under one number, broken by other lines, by empty lines and by
+// a change of line end, and long enough to leave the reading window.
+TEST(DatanormLoadMode, TextRunsAnswerAsInMemory) {
+    const auto ohneCrLf = [](std::string zeile, const char* ende) {
+        return zeile.substr(0, zeile.size() - 2) + ende;
+    };
+    std::string inhalt =
+        kopf5() + artikel5({.nummer = "1", .langtextnummer = "L1"}) + text5("L1", 1, "eins") +
+        "\r\n\r\n" + ohneCrLf(text5("L1", 2, "zwei"), "\n") +
+        ohneCrLf(text5("L1", 3, "drei"), "\r") + "B;N;1;x;\r\n" + text5("L1", 4, "vier") +
+        dimension5("1", 1, "D1") + text5("L1", 5, "fuenf") + "\x1A\r\n" + text5("L1", 6, "sechs") +
+        dimension5("1", 2, "D2") + dimension5("1 ", 3, "D3") + dimension5("1", 4, "D4");
+    inhalt += artikel5({.nummer = "2", .langtextnummer = "L2"});
+    for (int i = 0; i < 6000; ++i) {
+        inhalt += text5("L2", i % 250, std::string(60, static_cast<char>('a' + i % 26)));
+    }
+    test::TempDir dir;
+    const std::string datei = dir.write("Datanorm.500", inhalt);
+    std::vector<std::string> antworten;
+    for (const bool gross : {false, true}) {
+        TDatanorm dn;
+        dn.LoadFromFile(datei, gross ? 1 : 0, !gross);
+        ASSERT_EQ(dn.isGrosseDateien(), gross);
+        std::string alle;
+        dn.fuerJedesProdukt([&](const TProdukt& p) { alle += beschreibe(p) + "\n"; });
+        for (const char* nummer : {"1", "2"}) {
+            const std::unique_ptr<TProdukt> produkt = dn.finde_produkt(nummer);
+            ASSERT_NE(produkt, nullptr);
+            alle += beschreibe(*produkt) + "\n";
+        }
+        antworten.push_back(alle);
+    }
+    EXPECT_EQ(antworten[0], antworten[1]);
+    EXPECT_NE(antworten[0].find("1|Kurztext||1.000000|Stück|HG1|R1|||L:eins|L:zwei|L:drei|L:vier|"
+                                "L:fuenf|L:sechs|D:D1|D:D2|D:D3|D:D4|"),
+              std::string::npos)
+        << antworten[0].substr(0, 300);
+}
+
 TEST(DatanormLoadMode, SizeLimitIsExclusive) {
     test::TempDir dir;
     const std::string datei = dir.write("Datanorm.500", mitArtikelzeilen(3));
