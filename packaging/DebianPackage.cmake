@@ -24,7 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.halvex.example)
 # linking it is named here: Qt's German texts for its dialogs, and the metric twins of the
 # "Arial" and "Courier New" that the window, the plan and the printouts are measured in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-liberation")
+# libssl3 holds libcrypto, which the programs load on first use and so do not list as needed.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-liberation, libssl3")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/prerm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

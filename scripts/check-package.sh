@@ -54,7 +54,7 @@ done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 # libqt6network6 comes in through the update check module.
-for package in libqt6widgets6 libqt6network6 qt6-translations-l10n fonts-liberation; do
+for package in libqt6widgets6 libqt6network6 libssl3 qt6-translations-l10n fonts-liberation; do
   [[ $depends == *"$package"* ]] || { echo "Depends lacks $package: $depends"; exit 1; }
 done
 
@@ -74,6 +74,10 @@ as_user() {
 cd "$work/home"
 as_user "$root/usr/bin/velmora-plan" --room-width 3,5 --volume 5000 \
   --select 951100 --save "$work/home/keller.velmora" >/dev/null
+# An own price written and read back: the cipher's library loads on first use.
+as_user "$root/usr/bin/velmora-prices" set 951100 123,45
+[[ $(as_user "$root/usr/bin/velmora-prices" list) == *"951100;123,45;ja"* ]] ||
+  { echo "the unpacked price tool did not keep a price"; exit 1; }
 # The quit timer ends the program as its close button would, without the close question; a
 # missing catalogue file stops it at its message, which the timeout turns into a failure.
 errors=$(as_user timeout 60 "$root/usr/bin/velmora" "$work/home/keller.velmora" 2>&1 >/dev/null) ||

@@ -1,11 +1,10 @@
 #include "prices/PriceFileCipher.h"
 
-#include <openssl/evp.h>
-
 #include <cstddef>
 #include <limits>
 #include <memory>
 
+#include "prices/CryptoLibrary.h"
 #include "prices/PriceFileKey.h"
 
 namespace velmora {
@@ -15,7 +14,8 @@ namespace {
 constexpr std::size_t kBlockSize = 16;
 
 struct CipherContextDeleter {
-    void operator()(EVP_CIPHER_CTX* context) const { EVP_CIPHER_CTX_free(context); }
+    const CryptoLibrary* crypto;
+    void operator()(EVP_CIPHER_CTX* context) const { crypto->freeContext(context); }
 };
 using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, CipherContextDeleter>;
 
@@ -24,24 +24,28 @@ std::optional<std::string> runCipher(std::string_view input, bool encrypt) {
     if (input.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()) - kBlockSize) {
         return std::nullopt;
     }
-    const CipherContext context(EVP_CIPHER_CTX_new());
+    const CryptoLibrary* crypto = cryptoLibrary();
+    if (crypto == nullptr) {
+        return std::nullopt;
+    }
+    const CipherContext context(crypto->newContext(), CipherContextDeleter{crypto});
     if (!context) {
         return std::nullopt;
     }
     const PriceFileKey secret = priceFileKey();
-    if (EVP_CipherInit_ex(context.get(), EVP_aes_256_cbc(), nullptr, secret.key.data(),
-                          secret.vector.data(), encrypt ? 1 : 0) != 1 ||
-        EVP_CIPHER_CTX_set_padding(context.get(), 0) != 1) {
+    if (crypto->cipherInit(context.get(), crypto->aes256Cbc(), nullptr, secret.key.data(),
+                           secret.vector.data(), encrypt ? 1 : 0) != 1 ||
+        crypto->setPadding(context.get(), 0) != 1) {
         return std::nullopt;
     }
     std::string output(input.size() + kBlockSize, '\0');
     auto* out = reinterpret_cast<unsigned char*>(output.data());
     int written = 0;
     int finalWritten = 0;
-    if (EVP_CipherUpdate(context.get(), out, &written,
-                         reinterpret_cast<const unsigned char*>(input.data()),
-                         static_cast<int>(input.size())) != 1 ||
-        EVP_CipherFinal_ex(context.get(), out + written, &finalWritten) != 1) {
+    if (crypto->cipherUpdate(context.get(), out, &written,
+                             reinterpret_cast<const unsigned char*>(input.data()),
+                             static_cast<int>(input.size())) != 1 ||
+        crypto->cipherFinal(context.get(), out + written, &finalWritten) != 1) {
         return std::nullopt;
     }
     output.resize(static_cast<std::size_t>(written + finalWritten));
