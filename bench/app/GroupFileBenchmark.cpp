@@ -30,7 +30,12 @@ public:
         velmora::TMurvel::Create(demo / "wg.dta", true, groups, error);
         std::string filler;
         for (int i = 0; i < fillerGroups; ++i) {
-            filler += "F" + std::to_string(i) + "|||Fuellgruppe " + std::to_string(i) + "\r\n";
+            const std::string number = std::to_string(i);
+            filler.append("F")
+                .append(number)
+                .append("|||Fuellgruppe ")
+                .append(number)
+                .append("\r\n");
         }
         std::ofstream(dir_ / "wg.dta", std::ios::binary)
             << velmora::TMurvel::scrambledFileBytes(filler + groups);

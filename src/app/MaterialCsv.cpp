@@ -41,7 +41,10 @@ std::string euro(double value) {
 
 void row(std::string& out, const std::vector<std::string>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        out += (i == 0 ? "" : ";") + field(fields[i]);
+        if (i > 0) {
+            out += ';';
+        }
+        out += field(fields[i]);
     }
     out += "\r\n";
 }
