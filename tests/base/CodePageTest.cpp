@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
+#include <array>
+#include <string>
+
 #include "base/CodePage.h"
 
 using namespace velmora;
@@ -27,4 +32,29 @@ TEST(CodePage, UnmappableTextBecomesQuestionMarks) {
                        "b",
                        CodePage::Cp850),
               "a?b");
+}
+
+// The fixed tables against the C library's converter, byte by byte; a byte it leaves
+// undefined stands for the control character of the same number.
+TEST(CodePage, EveryByteDecodesAsIconvDecodesIt) {
+    for (const auto& [cp, name] :
+         {std::pair{CodePage::Cp850, "CP850"}, std::pair{CodePage::Windows1252, "CP1252"}}) {
+        iconv_t converter = iconv_open("UTF-8", name);
+        ASSERT_NE(converter, reinterpret_cast<iconv_t>(-1)) << name;
+        for (int b = 0; b < 256; ++b) {
+            char in = static_cast<char>(b);
+            std::array<char, 8> out{};
+            char* inPtr = &in;
+            std::size_t inLeft = 1;
+            char* outPtr = out.data();
+            std::size_t outLeft = out.size();
+            const bool defined = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft) !=
+                                 static_cast<std::size_t>(-1);
+            const std::string expected = defined ? std::string(out.data(), outPtr)
+                                                 : std::string{static_cast<char>(0xC2), in};
+            EXPECT_EQ(toUtf8(std::string(1, in), cp), expected) << name << " byte " << b;
+            iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        }
+        iconv_close(converter);
+    }
 }
