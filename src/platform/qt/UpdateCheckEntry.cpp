@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <type_traits>
+
 #include "platform/qt/UpdateCheck.h"
 #include "platform/qt/UpdateCheckModule.h"
 
