@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build ccache g++ clang clang-format libclang-rt-14-dev
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  libpugixml-dev libssl-dev zlib1g-dev
+  libpugixml-dev libssl-dev zlib1g-dev libfontconfig-dev
   fonts-liberation
   xvfb xauth xdotool imagemagick poppler-utils locales
   dpkg-dev file lintian desktop-file-utils appstream shared-mime-info

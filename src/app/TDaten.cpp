@@ -20,22 +20,27 @@ std::string withTrailingSeparator(std::string path) {
 }  // namespace
 
 TDaten::TDaten(std::string AppPath, bool FehlermeldungenAnzeigen)
-    : TDaten(std::move(AppPath), nullptr, 0, 0, FehlermeldungenAnzeigen) {}
+    : TDaten(std::move(AppPath), FehlermeldungenAnzeigen, true) {}
 
-TDaten::TDaten(std::string AppPath, Canvas* canvas, int GrafikWidth, int GrafikHeight,
-               bool FehlermeldungenAnzeigen)
+TDaten::TDaten(std::string AppPath, LadefehlerSpaeter) : TDaten(std::move(AppPath), true, false) {}
+
+TDaten::TDaten(std::string AppPath, bool FehlermeldungenAnzeigen, bool LadefehlerMelden)
     : AppPath(withTrailingSeparator(std::move(AppPath))),
       FFehlermeldungenAnzeigen(FehlermeldungenAnzeigen),
       TempData(FehlermeldungenAnzeigen),
       Dateien(std::make_unique<TDateien>()) {
-    if (canvas) {
-        FGrafik = std::make_unique<TGrafik>(this->AppPath, *canvas, GrafikWidth, GrafikHeight,
-                                            false, colors::white, colors::black);
-    }
     ladeDaten();
     Ausdruck = std::make_unique<TAusdruck>(this->AppPath);
     // The update check runs also when loading failed.
     sucheUpdate();
+    if (LadefehlerMelden) {
+        meldeLadefehler();
+    }
+}
+
+void TDaten::zeichneIn(Canvas& canvas, int GrafikWidth, int GrafikHeight) {
+    FGrafik = std::make_unique<TGrafik>(AppPath, canvas, GrafikWidth, GrafikHeight, false,
+                                        colors::white, colors::black);
 }
 
 TDaten::~TDaten() = default;

@@ -38,10 +38,10 @@ public:
     // "/" is added when missing). FehlermeldungenAnzeigen: a start-up error ends the program,
     // and the search shows its warnings; both false for tools without a window.
     TDaten(std::string AppPath, bool FehlermeldungenAnzeigen);
-    // As above, with the plan image the core draws into: canvas (not owned, may be null for
-    // no drawing) of GrafikWidth x GrafikHeight pixels.
-    TDaten(std::string AppPath, Canvas* canvas, int GrafikWidth, int GrafikHeight,
-           bool FehlermeldungenAnzeigen);
+    // Loads as a window's core, but keeps the start-up message for meldeLadefehler: for a load
+    // on a thread of its own, where no message can show.
+    struct LadefehlerSpaeter {};
+    TDaten(std::string AppPath, LadefehlerSpaeter);
     ~TDaten();
     TDaten(const TDaten&) = delete;
     TDaten& operator=(const TDaten&) = delete;
@@ -59,6 +59,12 @@ public:
     // Names of the catalogue files that could not be read, in the order of the start-up
     // message; empty when the catalogue loaded completely.
     const std::vector<std::string>& getFehlendeDateien() const { return FFehlendeDateien; }
+    // Shows the start-up message the constructor kept, which ends the program; nothing when
+    // the catalogue loaded completely.
+    void meldeLadefehler();
+    // The plan image the core draws into from now on: canvas (not owned) of GrafikWidth x
+    // GrafikHeight pixels.
+    void zeichneIn(Canvas& canvas, int GrafikWidth, int GrafikHeight);
 
     // --- defaults and limits of "settings.dta" (metres, litres) ---
     double getStandardRaumBreite() const { return StandardRaumBreite; }
@@ -150,6 +156,8 @@ public:
     void sucheUpdate();
 
 private:
+    TDaten(std::string AppPath, bool FehlermeldungenAnzeigen, bool LadefehlerMelden);
+
     // Start-up loading (TDatenLaden.cpp).
     void ladeDaten();
     void ladeProdukte();
@@ -226,6 +234,8 @@ private:
     std::optional<std::unordered_map<std::string, std::string>> FProduktgruppenNamen;
     std::vector<std::string> FBeschaedigteDateien;
     std::vector<std::string> FFehlendeDateien;
+    // The start-up message naming them; empty once shown.
+    std::string FLadefehler;
     TPoints FRoomPosition;
     TPoints FHzValidated;
     std::string AktuellerProjektname;

@@ -261,13 +261,17 @@ void TDaten::pruefeDateifehler() {
     }
     Dateien.reset();
     FProduktgruppenNamen.reset();
-    if (meldung.empty()) {
-        return;
-    }
-    if (FFehlermeldungenAnzeigen) {
+    if (!meldung.empty() && FFehlermeldungenAnzeigen) {
         meldung += "\r\nDas Programm wird geschlossen.";
     }
-    host().showError(meldung);
+    FLadefehler = std::move(meldung);
+}
+
+void TDaten::meldeLadefehler() {
+    if (FLadefehler.empty()) {
+        return;
+    }
+    host().showError(std::exchange(FLadefehler, std::string()));
     if (FFehlermeldungenAnzeigen) {
         host().requestQuit();
     }

@@ -5,14 +5,15 @@
 
 #include <future>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
 // The pictures the main window shows from its first frame on.
 struct FensterBilder {
-    QImage symbol;  // the window's icon
-    QImage logo;    // the maker's logo, fitted into the size asked for
-    QImage kopf;    // the header beside it, whole (the label scales it)
+    std::vector<QImage> symbol;  // the window's icon, in the sizes window managers show
+    QImage logo;                 // the maker's logo, fitted into the size asked for
+    QImage kopf;                 // the header beside it, whole (the label scales it)
 };
 
 // Decodes the window's pictures in appPath's images/ on a thread of its own, so that the

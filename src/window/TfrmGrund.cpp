@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -57,7 +58,17 @@ QLabel* namedLabel(const char* name, QWidget* parent) {
 
 }  // namespace
 
+std::future<std::unique_ptr<TDaten>> TfrmGrund::ladeKatalog(const std::string& appPath) {
+    return std::async(std::launch::async | std::launch::deferred, [appPath] {
+        return std::make_unique<TDaten>(appPath, TDaten::LadefehlerSpaeter{});
+    });
+}
+
 TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
+    : TfrmGrund(appPath, ladeKatalog(appPath), parent) {}
+
+TfrmGrund::TfrmGrund(const std::string& appPath, std::future<std::unique_ptr<TDaten>> katalog,
+                     QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -69,7 +80,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     std::future<FensterBilder> bilder =
         ladeFensterBilder(AppPath, QSize(kLeftColumnWidth, kLogoHeight));
     setObjectName(QStringLiteral("TfrmGrund"));
-    setFont(QFont(QStringLiteral("Arial"), 9));
+    setFont(schrift());
     setFixedSize(kClientWidth, kClientHeight);
     setAcceptDrops(true);
 
@@ -84,7 +95,9 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     erstellePlan();
 
     PlanImageView& plan = FPlan->image();
-    Daten = std::make_unique<TDaten>(AppPath, &plan.canvas(), plan.width(), plan.height(), true);
+    Daten = katalog.get();
+    Daten->zeichneIn(plan.canvas(), plan.width(), plan.height());
+    Daten->meldeLadefehler();
     FSitzung = new CoreSession(*Daten, this);
     FPlan->attach(*FSitzung, AppPath);
     FLoesung->verbinde(*FSitzung, AppPath);
@@ -122,8 +135,16 @@ TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
     zeigeFensterBilder(bilder.get());
 }
 
+QFont TfrmGrund::schrift() {
+    return QFont(QStringLiteral("Arial"), 9);
+}
+
 void TfrmGrund::zeigeFensterBilder(const FensterBilder& bilder) {
-    setWindowIcon(QPixmap::fromImage(bilder.symbol));
+    QIcon symbol;
+    for (const QImage& groesse : bilder.symbol) {
+        symbol.addPixmap(QPixmap::fromImage(groesse));
+    }
+    setWindowIcon(symbol);
     imgLogo->setPixmap(QPixmap::fromImage(bilder.logo));
     imgHeader->setPixmap(QPixmap::fromImage(bilder.kopf));
 }
@@ -180,7 +201,6 @@ QWidget* TfrmGrund::erstelleLogoLeiste() {
         QFont small = corner->font();
         small.setPointSize(8);
         corner->setFont(small);
-        corner->adjustSize();
     }
     return strip;
 }

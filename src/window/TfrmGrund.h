@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QKeySequence>
 #include <QList>
 #include <QPoint>
@@ -7,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -60,7 +62,17 @@ public:
     // Loads the catalogue; a missing file is reported through the host, which then ends the
     // program.
     explicit TfrmGrund(const std::string& appPath, QWidget* parent = nullptr);
+    // As above, with the catalogue of ladeKatalog: a program starts loading it before its
+    // application object, which takes a while to connect to the display.
+    TfrmGrund(const std::string& appPath, std::future<std::unique_ptr<TDaten>> katalog,
+              QWidget* parent = nullptr);
+    // Loads the catalogue in appPath on a thread of its own; its start-up message waits for
+    // the window.
+    static std::future<std::unique_ptr<TDaten>> ladeKatalog(const std::string& appPath);
     ~TfrmGrund() override;
+
+    // The font of the window's texts.
+    static QFont schrift();
 
     TDaten& daten() { return *Daten; }
     // The file dialogs of the plan commands and the material export; tests put in answers.

@@ -6,13 +6,19 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
+#include <memory>
+#include <string>
+#include <utility>
 
 #include "app/TDaten.h"
+#include "base/ExecutableDirectory.h"
 #include "base/Host.h"
 #include "base/NumberFormat.h"
 #include "platform/qt/MappedMark.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtTranslation.h"
+#include "platform/qt/StartWarmUp.h"
 #include "window/TfrmGrund.h"
 
 namespace {
@@ -39,19 +45,28 @@ int main(int argc, char** argv) {
         return 1;
     }
     velmora::setNumberFormat(velmora::numberFormatFromEnvironment());
+    // The application object takes a while to connect to the display; the catalogue and the
+    // font configuration load meanwhile. It sets the locale too, which the loading does not
+    // depend on (numbers are read without the C library's locale).
+    velmora::moveStartupIdLast();
+    const std::string programmVerzeichnis = velmora::executableDirectory(argv[0]) + "/";
+    std::future<std::unique_ptr<velmora::TDaten>> katalog =
+        velmora::TfrmGrund::ladeKatalog(programmVerzeichnis);
+    std::future<void> schriftKonfiguration = velmora::readFontConfiguration();
     QApplication application(argc, argv);
     // Qt adopts the user's locale for C functions too; machine formats must stay in "C".
     std::setlocale(LC_NUMERIC, "C");
     // The program's title; the window's own caption stays "Velmora".
     QApplication::setApplicationName(QStringLiteral("HALVEX Velmora"));
     velmora::installGermanQtTranslation(application);
+    const velmora::StartWarmUp warmUp(velmora::TfrmGrund::schrift(),
+                                      std::move(schriftKonfiguration));
 
     velmora::QtHost qtHost;
     velmora::installHost(&qtHost);
     int result = 1;
     {
-        velmora::TfrmGrund window(
-            (QCoreApplication::applicationDirPath() + QStringLiteral("/")).toStdString());
+        velmora::TfrmGrund window(programmVerzeichnis, std::move(katalog));
         // After missing catalogue files (reported while the window was built) the program
         // ends without showing it.
         if (window.daten().getFehlendeDateien().empty()) {

@@ -229,6 +229,20 @@ TEST_F(TDatenLaden, MissingFilesAreNamedInOneMessageInFixedOrder) {
     EXPECT_DOUBLE_EQ(daten.getStandardRaumBreite(), 0.0);
 }
 
+TEST_F(TDatenLaden, LoadOnAnotherThreadKeepsItsMessageForTheWindow) {
+    std::filesystem::remove(catalogue.write() + "/settings.dta");
+    TDaten daten(catalogue.directory().path().string(), TDaten::LadefehlerSpaeter{});
+    EXPECT_TRUE(host.errors.empty());
+    EXPECT_EQ(host.quitRequests, 0);
+    EXPECT_EQ(daten.getFehlendeDateien(), (Texts{"settings.dta"}));
+    daten.meldeLadefehler();
+    daten.meldeLadefehler();
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(host.errors[0],
+              "Datei \"settings.dta\" nicht gefunden.\r\nDas Programm wird geschlossen.");
+    EXPECT_EQ(host.quitRequests, 1);
+}
+
 TEST_F(TDatenLaden, EmptyDirectoryNamesEveryFileItTriedToRead) {
     TDaten daten(catalogue.directory().path().string(), false);
     ASSERT_EQ(host.errors.size(), 1u);

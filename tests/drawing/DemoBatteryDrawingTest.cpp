@@ -96,6 +96,7 @@ protected:
     }
 
     void SetUp() override {
+        daten.zeichneIn(canvas, kPixels, kPixels);
         for (const auto& entry :
              fs::recursive_directory_iterator(programDirectory() + "images/graphics")) {
             if (entry.is_regular_file()) {
@@ -167,7 +168,7 @@ protected:
     static constexpr int kPixels = 3000;
     testing::ScriptedHost host;
     RecordingCanvas canvas{kPixels, kPixels};
-    TDaten daten{programDirectory(), &canvas, kPixels, kPixels, false};
+    TDaten daten{programDirectory(), false};
 };
 
 const char* const kCorners[] = {"OL", "UL", "UR", "OR"};

@@ -1,9 +1,12 @@
 #include <QAbstractButton>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include "WindowFixture.h"
+#include "app/TDaten.h"
 #include "window/PlanImageView.h"
 
 namespace velmora::testing {
@@ -91,13 +94,30 @@ TEST_F(WindowPicturesTest, EveryStateKeepsItsControlsInsideTheWindow) {
 
 // The pictures are decoded beside building the widgets; each must arrive before the window shows.
 TEST_F(WindowPicturesTest, ShowsItsPicturesFromTheStart) {
-    EXPECT_FALSE(window->windowIcon().isNull());
+    // Small sizes for the window system, not the 256-pixel picture it would be sent whole.
+    EXPECT_TRUE(window->windowIcon().availableSizes().contains(QSize(16, 16)));
     const QPixmap logo = find<QLabel>("imgLogo")->pixmap();
     EXPECT_TRUE(logo.width() == 300 || logo.height() == 60)
         << logo.width() << "x" << logo.height() << " is not fitted into 300x60";
     EXPECT_LE(logo.width(), 300);
     EXPECT_LE(logo.height(), 60);
     EXPECT_EQ(find<QLabel>("imgHeader")->pixmap().size(), QSize(1120, 120));
+}
+
+// The catalogue loads beside building the widgets; its message still comes from the window.
+TEST(WindowStart, MissingCatalogueFileIsSaidOnceAndEndsTheProgram) {
+    ScriptedHost host;
+    QTemporaryDir katalog;
+    const QString bin = QString::fromLocal8Bit(qgetenv("VELMORA_BIN")) + QStringLiteral("/");
+    for (const char* datei :
+         {"Datanorm.500", "produkte.dta", "aufstellvarianten.dta", "zubehoer.dta", "wg.dta"}) {
+        ASSERT_TRUE(QFile::copy(bin + QString::fromLatin1(datei), katalog.filePath(datei)));
+    }
+    TfrmGrund window(katalog.path().toStdString());
+    EXPECT_EQ(host.errors, (std::vector<std::string>{"Datei \"settings.dta\" nicht gefunden.\r\n"
+                                                     "Das Programm wird geschlossen."}));
+    EXPECT_EQ(host.quitRequests, 1);
+    EXPECT_EQ(window.daten().getFehlendeDateien(), (std::vector<std::string>{"settings.dta"}));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/PlanRestore.h"
 #include "app/TDaten.h"
 #include "app/TankMove.h"
+#include "base/ExecutableDirectory.h"
 #include "base/NumberFormat.h"
 #include "cli/plan/CatalogueDump.h"
 #include "cli/plan/PlanFileOptions.h"
@@ -52,14 +53,6 @@ constexpr const char* kUsage =
     "  --help                    this text\n";
 
 using namespace velmora;
-
-// The directory of the running executable, as the program finds its catalogue.
-std::string executableDirectory(const char* argv0) {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::filesystem::path program = error ? std::filesystem::absolute(argv0) : self;
-    return program.parent_path().string();
-}
 
 void search(TDaten& daten, PlanOptions& o, bool zuruecksetzen) {
     SuchAuftrag auftrag = suchAuftrag(o.inputs, o.decimals);
