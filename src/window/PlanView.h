@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "platform/qt/QtRasterImage.h"
+
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -26,9 +28,11 @@ class PlanView : public QWidget {
 public:
     enum class Kind { Main, Enlarged };
 
-    // The three choices: battery, corner cut-out, boiler. The image has imageSize.
+    // The three choices: battery, corner cut-out, boiler. The image has imageSize; the main
+    // view may take one made beforehand.
     PlanView(Kind kind, PositionChoice& tank, PositionChoice& corner, PositionChoice& boiler,
-             QSize imageSize, QWidget* parent = nullptr);
+             QSize imageSize, QWidget* parent = nullptr,
+             std::unique_ptr<QtRasterImage> image = nullptr);
     ~PlanView() override;
 
     Kind kind() const { return kind_; }
@@ -66,7 +70,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMain(QSize imageSize);
+    void buildMain(QSize imageSize, std::unique_ptr<QtRasterImage> image);
     void buildEnlarged(QSize imageSize);
     QGroupBox* buildPositions(const char* name, const char* prefix);
 

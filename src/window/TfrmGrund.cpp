@@ -26,6 +26,7 @@
 #include "app/PlanFile.h"
 #include "app/TDaten.h"
 #include "base/Host.h"
+#include "platform/qt/QtRasterImage.h"
 #include "printing/TAusdruck.h"
 #include "printing/ui/Tfrm_prnpreview.h"
 #include "widgets/TAlignEdit.h"
@@ -79,6 +80,11 @@ TfrmGrund::TfrmGrund(const std::string& appPath, std::future<std::unique_ptr<TDa
     // Decoded while the widgets are built; shown before the window is.
     std::future<FensterBilder> bilder =
         ladeFensterBilder(AppPath, QSize(kLeftColumnWidth, kLogoHeight));
+    // The main plan's white image (most of a megabyte to fill) is made meanwhile too.
+    std::future<std::unique_ptr<QtRasterImage>> planBild =
+        std::async(std::launch::async | std::launch::deferred, [ratio = devicePixelRatioF()] {
+            return std::make_unique<QtRasterImage>(kGrafikWidth, kGrafikHeight, ratio);
+        });
     setObjectName(QStringLiteral("TfrmGrund"));
     setFont(schrift());
     setFixedSize(kClientWidth, kClientHeight);
@@ -92,7 +98,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, std::future<std::unique_ptr<TDa
     layout->addWidget(FVorgaben);
     FLoesung = new LoesungsAnzeige(this);
     layout->addWidget(FLoesung, 1);
-    erstellePlan();
+    erstellePlan(planBild.get());
 
     PlanImageView& plan = FPlan->image();
     Daten = katalog.get();
@@ -205,7 +211,7 @@ QWidget* TfrmGrund::erstelleLogoLeiste() {
     return strip;
 }
 
-void TfrmGrund::erstellePlan() {
+void TfrmGrund::erstellePlan(std::unique_ptr<QtRasterImage> bild) {
     Tankposition = new PositionChoice(this);
     Eckenposition = new PositionChoice(this);
     Kesselposition = new PositionChoice(this);
@@ -216,7 +222,8 @@ void TfrmGrund::erstellePlan() {
     connect(Eckenposition, &PositionChoice::clicked, this, &TfrmGrund::onEckePosition);
     connect(Kesselposition, &PositionChoice::clicked, this, &TfrmGrund::onHeizraumPosition);
     FPlan = new PlanView(PlanView::Kind::Main, *Tankposition, *Eckenposition, *Kesselposition,
-                         QSize(kGrafikWidth, kGrafikHeight), FLoesung->pnlZeichnungsebene);
+                         QSize(kGrafikWidth, kGrafikHeight), FLoesung->pnlZeichnungsebene,
+                         std::move(bild));
     FLoesung->pnlZeichnungsebene->layout()->addWidget(FPlan);
 }
 

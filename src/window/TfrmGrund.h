@@ -35,6 +35,7 @@ class LoesungsAnzeige;
 class PlanVerlauf;
 class PlanView;
 class PositionChoice;
+class QtRasterImage;
 class TankMoveMode;
 struct PlanFile;
 struct PlanStand;
@@ -93,8 +94,8 @@ protected:
 private:
     // --- construction (TfrmGrund.cpp) ---
     QWidget* erstelleLogoLeiste();
-    // The position choices and the main plan view, in the solution area.
-    void erstellePlan();
+    // The position choices and the main plan view with its image, in the solution area.
+    void erstellePlan(std::unique_ptr<QtRasterImage> bild);
     // The imprint over the input and solution areas, version and imprint link in the logo.
     void ordneImpressumAn();
     // Subscribes the controls to the core's changes.
