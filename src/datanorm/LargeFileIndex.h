@@ -13,6 +13,7 @@
 #include "datanorm/KeyTable.h"
 #include "datanorm/LineWindow.h"
 #include "datanorm/PositionChains.h"
+#include "datanorm/RawFieldRow.h"
 
 namespace velmora::datanorm {
 
@@ -68,7 +69,7 @@ private:
     struct Lesen {
         explicit Lesen(const std::string& path) : fenster(path) {}
         LineWindow fenster;
-        FieldRow zeile;
+        RawFieldRow zeile;
         std::vector<std::size_t> positionen;
     };
 

@@ -145,15 +145,17 @@ void TDatanorm::loadInMemory(const std::string& Datei,
     ArtikelSaetzeA.reserve(static_cast<std::size_t>(Satzzahlen.laenge_artikelsatz));
     Textsaetze.reserve(static_cast<std::size_t>(Satzzahlen.laenge_textsatz));
     Dimensionssaetze.reserve(static_cast<std::size_t>(Satzzahlen.laenge_dimensionssatz));
+    // Mostly one number per article; texts under numbers of their own grow the table once.
+    FNummern.reserve(static_cast<std::size_t>(Satzzahlen.laenge_artikelsatz));
 
     WaitCursor warten;
     EventPump pumpe;
-    FieldRow kopf = splitKopfzeile(zeilen.front(), Version);
-    parseVorlaufsatz(kopf, Version, false, Vorlaufsatz);
-    parseZeile(kopf);
-    FieldRow row;
-    for (std::size_t i = 1; i < zeilen.size(); ++i) {
-        splitConvertedInto(zeilen[i], kMaxArtikelFelder, row);
+    parseVorlaufsatz(splitKopfzeile(zeilen.front(), Version), Version, false, Vorlaufsatz);
+    // The first line too: a DATANORM 5 file may start with a record, while a DATANORM 4
+    // header ("V" and a blank) names no kind.
+    RawFieldRow row;
+    for (const std::string_view zeile : zeilen) {
+        row.zerlege(zeile);
         parseZeile(row);
         pumpe.tick();
     }
@@ -172,10 +174,10 @@ void TDatanorm::loadInMemory(const std::string& Datei,
     Titel = std::string(zeilen.front());
 }
 
-void TDatanorm::parseZeile(FieldRow& row) {
-    const std::string& art = feld(row, 1);
+void TDatanorm::parseZeile(const RawFieldRow& row) {
+    const std::string_view art = row.roh(1);
     if (art == "A") {
-        if (feld(row, 2) == "N") {
+        if (row.roh(2) == "N") {
             parseArtikelsatz(row, Version, ArtikelSaetzeA.neuerSatz());
             ArtikelSaetzeA.indexLetzten();
         }
@@ -230,8 +232,9 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
                 warengruppen.add(toUtf8(felder[gruppenFeld - 1], CodePage::Cp850));
             }
         } else if (Version == 5 && istNeueZeile(zeile, 'G')) {
-            Grafikanbindesaetze.push_back(
-                parseGrafikbindungssatz(splitConverted(zeile, kMaxArtikelFelder), false, this));
+            RawFieldRow row;
+            row.zerlege(zeile);
+            Grafikanbindesaetze.push_back(parseGrafikbindungssatz(row, false, this));
         }
         pumpe.tick();
     });
