@@ -60,34 +60,13 @@ void KeyTable::grow(std::size_t slots) {
     }
 }
 
-std::optional<KeyTable::Id> KeyTable::zuletzt(std::string_view key, std::uint64_t hash) const {
-    for (const Id id : FZuletzt) {
-        if (id < size() && FHashes[id] == hash && this->key(id) == key) {
-            return id;
-        }
-    }
-    return std::nullopt;
-}
-
-void KeyTable::merke(Id id) {
-    if (FZuletzt[0] != id) {
-        FZuletzt[1] = FZuletzt[0];
-        FZuletzt[0] = id;
-    }
-}
-
 std::pair<KeyTable::Id, bool> KeyTable::insert(std::string_view key) {
-    const std::uint64_t hash = hashOf(key);
-    if (const std::optional<Id> id = zuletzt(key, hash)) {
-        merke(*id);
-        return {*id, false};
-    }
     if (2 * (size() + 1) > FSlots.size()) {
         grow(slotsFor(size() + 1));
     }
+    const std::uint64_t hash = hashOf(key);
     const std::size_t i = slot(key, hash);
     if (FSlots[i] != 0) {
-        merke(idIn(FSlots[i]));
         return {idIn(FSlots[i]), false};
     }
     const auto id = static_cast<Id>(size());
@@ -95,7 +74,6 @@ std::pair<KeyTable::Id, bool> KeyTable::insert(std::string_view key) {
     FAnfaenge.push_back(FTexte.size());
     FHashes.push_back(hash);
     FSlots[i] = slotFor(id, hash);
-    merke(id);
     return {id, true};
 }
 
@@ -124,7 +102,6 @@ void KeyTable::clear() {
     FAnfaenge.assign(1, 0);
     FHashes.clear();
     FSlots.clear();
-    FZuletzt.fill(kKeine);
 }
 
 }  // namespace velmora::datanorm

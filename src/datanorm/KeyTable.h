@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -40,20 +39,12 @@ private:
     std::size_t slot(std::string_view key, std::uint64_t hash) const;
     void grow(std::size_t slots);
     void place(Id id);
-    // The id of a key among the last two answered, without a probe; none otherwise.
-    std::optional<Id> zuletzt(std::string_view key, std::uint64_t hash) const;
-    void merke(Id id);
 
     std::string FTexte;
     // Start of key i in FTexte; one more entry than keys, for the end of the last.
     std::vector<std::size_t> FAnfaenge{0};
     std::vector<std::uint64_t> FHashes;
     std::vector<Slot> FSlots;
-    // The last two ids insert answered, newest first (kKeine: none): a file names a number
-    // on several lines close together (an article, its texts, its dimension texts), and a
-    // probe of a large table mostly misses the processor's cache.
-    static constexpr Id kKeine = 0xFFFFFFFFu;
-    std::array<Id, 2> FZuletzt{kKeine, kKeine};
 };
 
 }  // namespace velmora::datanorm

@@ -11,9 +11,9 @@
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
 #include "datanorm/KeyTable.h"
+#include "datanorm/LineFields.h"
 #include "datanorm/LineWindow.h"
 #include "datanorm/PositionChains.h"
-#include "datanorm/RawFieldRow.h"
 
 namespace velmora::datanorm {
 
@@ -69,7 +69,7 @@ private:
     struct Lesen {
         explicit Lesen(const std::string& path) : fenster(path) {}
         LineWindow fenster;
-        RawFieldRow zeile;
+        LineFields zeile;
         std::vector<std::size_t> positionen;
     };
 

@@ -5,17 +5,17 @@
 
 namespace velmora::datanorm {
 
-void parseArtikelsatz(const RawFieldRow& row, int version, TArtikelsatzA& satz) {
+void parseArtikelsatz(const LineFields& row, int version, TArtikelsatzA& satz) {
     row.text(2, satz.Verarbeitungsmerker);
     row.text(3, satz.Artikelnummer);
     normalisiereArtikelnummerInPlace(satz.Artikelnummer);
-    satz.Preiskennzeichen = parseByte(row.roh(7));
-    satz.Preiseinheit = parseInteger(row.roh(8));
+    satz.Preiskennzeichen = parseByte(row.feld(7));
+    satz.Preiseinheit = parseInteger(row.feld(8));
     if (version == 5) {
         row.text(4, satz.Kurztext1);
         row.text(5, satz.Kurztext2);
         row.text(6, satz.Mengeneinheit);
-        satz.Preis = parseDecimal(row.roh(9));
+        satz.Preis = parseDecimal(row.feld(9));
         row.text(10, satz.Rabattgruppe);
         row.text(11, satz.Hauptwarengruppe);
         row.text(12, satz.Warengruppe);
@@ -27,49 +27,49 @@ void parseArtikelsatz(const RawFieldRow& row, int version, TArtikelsatzA& satz) 
         row.text(18, satz.Herstellertype);
         row.text(19, satz.EAN_Nummer);
         row.text(20, satz.Anbindenummer);
-        satz.Mindestverpackungsmenge = parseInteger(row.roh(21));
+        satz.Mindestverpackungsmenge = parseInteger(row.feld(21));
         row.text(22, satz.Katalogseite);
-        satz.Textkennzeichen = parseByte(row.roh(23));
+        satz.Textkennzeichen = parseByte(row.feld(23));
         row.text(24, satz.Langtextnummer);
-        satz.Kostenart = parseByte(row.roh(25));
-        satz.Lagermerker = parseByte(row.roh(26));
+        satz.Kostenart = parseByte(row.feld(25));
+        satz.Lagermerker = parseByte(row.feld(26));
         row.text(27, satz.Ersteller_referenznummern);
         row.text(28, satz.Referenznummer);
-        satz.Mehrwertsteuermerker = parseByte(row.roh(29));
+        satz.Mehrwertsteuermerker = parseByte(row.feld(29));
     } else {
-        satz.Textkennzeichen = parseByte(row.roh(4));
+        satz.Textkennzeichen = parseByte(row.feld(4));
         row.text(5, satz.Kurztext1);
         row.text(6, satz.Kurztext2);
         row.text(9, satz.Mengeneinheit);
-        satz.Preis = parseDecimal(row.roh(10));
+        satz.Preis = parseDecimal(row.feld(10));
         row.text(11, satz.Rabattgruppe);
         row.text(12, satz.Hauptwarengruppe);
         row.text(13, satz.Langtextnummer);
     }
 }
 
-void parseTextsatz(const RawFieldRow& row, int version, TTextsatz& satz) {
+void parseTextsatz(const LineFields& row, int version, TTextsatz& satz) {
     row.text(2, satz.Verarbeitungsmerker);
     row.text(3, satz.Textnummer);
-    satz.Zeilennummer = parseByte(row.roh(5));
+    satz.Zeilennummer = parseByte(row.feld(5));
     if (version == 5) {
         row.text(1, satz.Satzartenkennzeichen);
-        satz.Merker_verwendung = parseInteger(row.roh(4));
+        satz.Merker_verwendung = parseInteger(row.feld(4));
         row.text(6, satz.Textzeile);
-        satz.Zeilennummer2 = parseByte(row.roh(7));
+        satz.Zeilennummer2 = parseByte(row.feld(7));
         row.text(8, satz.Langtextzeile2);
     } else {
         row.text(7, satz.Textzeile);
-        satz.Zeilennummer2 = parseByte(row.roh(8));
+        satz.Zeilennummer2 = parseByte(row.feld(8));
         row.text(10, satz.Langtextzeile2);
     }
 }
 
-void parseDimensionssatz(const RawFieldRow& row, int version, TDimensionssatz& satz) {
+void parseDimensionssatz(const LineFields& row, int version, TDimensionssatz& satz) {
     row.text(2, satz.Verarbeitungskennzeichen);
-    satz.Zeilennummer = parseByte(row.roh(4));
+    satz.Zeilennummer = parseByte(row.feld(4));
     row.text(5, satz.Unterkennzeichen);
-    satz.Zeilennummer2 = parseByte(row.roh(8));
+    satz.Zeilennummer2 = parseByte(row.feld(8));
     row.text(9, satz.Kennzeichen);
     row.text(11, satz.Textzeile2);
     if (version == 5) {
@@ -77,7 +77,7 @@ void parseDimensionssatz(const RawFieldRow& row, int version, TDimensionssatz& s
         row.text(3, satz.Dimensionstextnummer);
         row.text(6, satz.Textzeile);
         row.text(7, satz.Einfuegetextbausteinnummer);
-        row.text(row.roh(10).empty() ? 3 : 10, satz.Langtextnummer2);
+        row.text(row.feld(10).empty() ? 3 : 10, satz.Langtextnummer2);
     } else {
         row.text(3, satz.Artikelnummer);
         row.text(6, satz.Langtextnummer);
@@ -86,23 +86,23 @@ void parseDimensionssatz(const RawFieldRow& row, int version, TDimensionssatz& s
     }
 }
 
-TEinfuegetextsatz parseEinfuegetextsatz(const RawFieldRow& row, const TDatanorm* parent) {
+TEinfuegetextsatz parseEinfuegetextsatz(const LineFields& row, const TDatanorm* parent) {
     TEinfuegetextsatz satz(parent);
     row.text(2, satz.Verarbeitungsmerker);
     row.text(3, satz.Langtextnummer);
-    satz.Zeilennummer1 = parseInteger(row.roh(5));
+    satz.Zeilennummer1 = parseInteger(row.feld(5));
     row.text(7, satz.Einfuegetextzeile1);
-    satz.Zeilennummer2 = parseInteger(row.roh(8));
+    satz.Zeilennummer2 = parseInteger(row.feld(8));
     row.text(10, satz.Einfuegetextzeile2);
     return satz;
 }
 
-TGrafikbindungssatz parseGrafikbindungssatz(const RawFieldRow& row, bool mitKurzbeschreibung,
+TGrafikbindungssatz parseGrafikbindungssatz(const LineFields& row, bool mitKurzbeschreibung,
                                             const TDatanorm* parent) {
     TGrafikbindungssatz satz(parent);
     row.text(2, satz.Verarbeitungsmerker);
     row.text(3, satz.Grafikanbindungsnummer);
-    satz.Zeilennummer = parseByte(row.roh(4));
+    satz.Zeilennummer = parseByte(row.feld(4));
     row.text(5, satz.Anbindeart);
     row.text(6, satz.Dateiname);
     row.text(7, satz.Extension);
@@ -112,7 +112,7 @@ TGrafikbindungssatz parseGrafikbindungssatz(const RawFieldRow& row, bool mitKurz
     return satz;
 }
 
-void parseKundenkontrollsatz(const RawFieldRow& row, TKundenkontrollsatz& satz) {
+void parseKundenkontrollsatz(const LineFields& row, TKundenkontrollsatz& satz) {
     row.text(2, satz.Kundennummer);
     row.text(11, satz.Anschrift_kunde1);
     row.text(12, satz.Anschrift_kunde2);

@@ -2,7 +2,7 @@
 
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
-#include "datanorm/RawFieldRow.h"
+#include "datanorm/LineFields.h"
 
 namespace velmora::datanorm {
 
@@ -11,14 +11,14 @@ namespace velmora::datanorm {
 
 // These three set every field they read, so a record can be filled again for the next
 // line.
-void parseArtikelsatz(const RawFieldRow& row, int version, TArtikelsatzA& satz);
-void parseTextsatz(const RawFieldRow& row, int version, TTextsatz& satz);
-void parseDimensionssatz(const RawFieldRow& row, int version, TDimensionssatz& satz);
-TEinfuegetextsatz parseEinfuegetextsatz(const RawFieldRow& row, const TDatanorm* parent);
+void parseArtikelsatz(const LineFields& row, int version, TArtikelsatzA& satz);
+void parseTextsatz(const LineFields& row, int version, TTextsatz& satz);
+void parseDimensionssatz(const LineFields& row, int version, TDimensionssatz& satz);
+TEinfuegetextsatz parseEinfuegetextsatz(const LineFields& row, const TDatanorm* parent);
 // A large-file read takes fields 2 to 7 only.
-TGrafikbindungssatz parseGrafikbindungssatz(const RawFieldRow& row, bool mitKurzbeschreibung,
+TGrafikbindungssatz parseGrafikbindungssatz(const LineFields& row, bool mitKurzbeschreibung,
                                             const TDatanorm* parent);
-void parseKundenkontrollsatz(const RawFieldRow& row, TKundenkontrollsatz& satz);
+void parseKundenkontrollsatz(const LineFields& row, TKundenkontrollsatz& satz);
 
 // The header from the first line (split as its version lays it out). Any DATANORM 5 first
 // line gives version, date and currency; fields 6 to 8 give the three information texts

@@ -23,13 +23,18 @@ namespace {
 // More article lines than this are not held in memory (unless the caller insists).
 constexpr int kMaxArtikelzeilenImSpeicher = 10000;
 
-// Distinct values in order of first appearance.
 // Distinct non-empty values in order of first appearance; with BlankIstLeer (product
 // groups) a single blank counts as empty too, while a discount group of one blank is one.
 class EindeutigeWerte {
 public:
     explicit EindeutigeWerte(bool BlankIstLeer) : FBlankIstLeer(BlankIstLeer) {}
     void add(const std::string& wert) {
+        // Neighbouring articles mostly share their groups: the value before is not hashed
+        // again.
+        if (wert == FLetzter) {
+            return;
+        }
+        FLetzter = wert;
         const bool leer = FBlankIstLeer ? istLeerOderBlank(wert) : wert.empty();
         if (!leer && FGesehen.insert(wert).second) {
             FWerte.push_back(wert);
@@ -41,6 +46,7 @@ private:
     bool FBlankIstLeer;
     std::unordered_set<std::string> FGesehen;
     std::vector<std::string> FWerte;
+    std::string FLetzter;
 };
 
 int zaehleArtikelzeilen(const std::vector<std::string_view>& zeilen) {
@@ -153,12 +159,15 @@ void TDatanorm::loadInMemory(const std::string& Datei,
     parseVorlaufsatz(splitKopfzeile(zeilen.front(), Version), Version, false, Vorlaufsatz);
     // The first line too: a DATANORM 5 file may start with a record, while a DATANORM 4
     // header ("V" and a blank) names no kind.
-    RawFieldRow row;
+    LineFields row;
     for (const std::string_view zeile : zeilen) {
         row.zerlege(zeile);
         parseZeile(row);
         pumpe.tick();
     }
+    ArtikelSaetzeA.indexiere();
+    Textsaetze.indexiere();
+    Dimensionssaetze.indexiere();
     if (static_cast<int>(ArtikelSaetzeA.getArtikelsaetzeA().size()) > kMaxArtikelzeilenImSpeicher) {
         grosse_dateien = true;
     }
@@ -174,19 +183,16 @@ void TDatanorm::loadInMemory(const std::string& Datei,
     Titel = std::string(zeilen.front());
 }
 
-void TDatanorm::parseZeile(const RawFieldRow& row) {
-    const std::string_view art = row.roh(1);
+void TDatanorm::parseZeile(const LineFields& row) {
+    const std::string_view art = row.feld(1);
     if (art == "A") {
-        if (row.roh(2) == "N") {
+        if (row.feld(2) == "N") {
             parseArtikelsatz(row, Version, ArtikelSaetzeA.neuerSatz());
-            ArtikelSaetzeA.indexLetzten();
         }
     } else if (art == "T") {
         parseTextsatz(row, Version, Textsaetze.neuerSatz());
-        Textsaetze.indexLetzten();
     } else if (art == "D") {
         parseDimensionssatz(row, Version, Dimensionssaetze.neuerSatz());
-        Dimensionssaetze.indexLetzten();
     } else if (art == "K") {
         if (!FKundeGelesen) {
             parseKundenkontrollsatz(row, Kundenkontrollsatz);
@@ -232,7 +238,7 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
                 warengruppen.add(toUtf8(felder[gruppenFeld - 1], CodePage::Cp850));
             }
         } else if (Version == 5 && istNeueZeile(zeile, 'G')) {
-            RawFieldRow row;
+            LineFields row;
             row.zerlege(zeile);
             Grafikanbindesaetze.push_back(parseGrafikbindungssatz(row, false, this));
         }

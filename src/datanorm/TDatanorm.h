@@ -13,7 +13,7 @@
 #include "datanorm/DatanormRecords.h"
 #include "datanorm/KeyTable.h"
 #include "datanorm/LargeFileIndex.h"
-#include "datanorm/RawFieldRow.h"
+#include "datanorm/LineFields.h"
 #include "datanorm/RecordCollections.h"
 #include "datanorm/SideFileRecords.h"
 #include "datanorm/TCSVFile.h"
@@ -115,7 +115,7 @@ private:
     void reset(const std::string& Datei);
     void loadInMemory(const std::string& Datei, const std::vector<std::string_view>& zeilen);
     void loadLargeFile(const std::string& Datei);
-    void parseZeile(const RawFieldRow& row);
+    void parseZeile(const LineFields& row);
     void fuelleAusFund(const LargeFileIndex::Fund& fund, TProdukt& produkt) const;
     void readSideFiles(const std::vector<std::string>& warengruppen);
     void readDiscountFile(const std::string& rab);
