@@ -160,9 +160,16 @@ void TDatanorm::loadInMemory(const std::string& Datei,
     // The first line too: a DATANORM 5 file may start with a record, while a DATANORM 4
     // header ("V" and a blank) names no kind.
     LineFields row;
+    // The groups are taken while an article is at hand: read again after the file, the
+    // records would have left the processor's cache.
+    EindeutigeWerte warengruppen(true);
+    EindeutigeWerte rabattgruppen(false);
     for (const std::string_view zeile : zeilen) {
         row.zerlege(zeile);
-        parseZeile(row);
+        if (const TArtikelsatzA* artikel = parseZeile(row)) {
+            warengruppen.add(artikel->Hauptwarengruppe);
+            rabattgruppen.add(artikel->Rabattgruppe);
+        }
         pumpe.tick();
     }
     ArtikelSaetzeA.indexiere();
@@ -171,23 +178,18 @@ void TDatanorm::loadInMemory(const std::string& Datei,
     if (static_cast<int>(ArtikelSaetzeA.getArtikelsaetzeA().size()) > kMaxArtikelzeilenImSpeicher) {
         grosse_dateien = true;
     }
-
-    EindeutigeWerte warengruppen(true);
-    EindeutigeWerte rabattgruppen(false);
-    for (const auto& artikel : ArtikelSaetzeA.getArtikelsaetzeA()) {
-        warengruppen.add(artikel.Hauptwarengruppe);
-        rabattgruppen.add(artikel.Rabattgruppe);
-    }
     FRabattgruppen = rabattgruppen.werte();
     readSideFiles(warengruppen.werte());
     Titel = std::string(zeilen.front());
 }
 
-void TDatanorm::parseZeile(const LineFields& row) {
+const TArtikelsatzA* TDatanorm::parseZeile(const LineFields& row) {
     const std::string_view art = row.feld(1);
     if (art == "A") {
         if (row.feld(2) == "N") {
-            parseArtikelsatz(row, Version, ArtikelSaetzeA.neuerSatz());
+            TArtikelsatzA& artikel = ArtikelSaetzeA.neuerSatz();
+            parseArtikelsatz(row, Version, artikel);
+            return &artikel;
         }
     } else if (art == "T") {
         parseTextsatz(row, Version, Textsaetze.neuerSatz());
@@ -203,6 +205,7 @@ void TDatanorm::parseZeile(const LineFields& row) {
     } else if (art == "G" && Version == 5) {
         Grafikanbindesaetze.push_back(parseGrafikbindungssatz(row, true, this));
     }
+    return nullptr;
 }
 
 void TDatanorm::loadLargeFile(const std::string& Datei) {

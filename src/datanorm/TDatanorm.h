@@ -115,7 +115,8 @@ private:
     void reset(const std::string& Datei);
     void loadInMemory(const std::string& Datei, const std::vector<std::string_view>& zeilen);
     void loadLargeFile(const std::string& Datei);
-    void parseZeile(const LineFields& row);
+    // The new article record the line made, if it made one.
+    const TArtikelsatzA* parseZeile(const LineFields& row);
     void fuelleAusFund(const LargeFileIndex::Fund& fund, TProdukt& produkt) const;
     void readSideFiles(const std::vector<std::string>& warengruppen);
     void readDiscountFile(const std::string& rab);
