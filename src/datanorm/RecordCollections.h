@@ -23,7 +23,7 @@ public:
         }
         return FId;
     }
-    // Before the key table is cleared.
+    // Forgets the number, for a key table that is cleared.
     void clear() { FGueltig = false; }
 
 private:
@@ -43,9 +43,9 @@ public:
 
     // A new empty record at the end, to be filled and then indexed by indexiere.
     TArtikelsatzA& neuerSatz();
-    // Indexes the records added since the last call. After a file's records rather than
-    // with each: the key table then stays in the processor's cache, which the records
-    // streaming past would push it out of.
+    // Indexes the records added since the last call. A load calls it once after the file's
+    // records: the look-ups of the key table then follow one another, which measured faster
+    // than one between the parsing of each two lines.
     void indexiere();
     // Room for this many records, announced by the count before parsing.
     void reserve(std::size_t anzahl);
