@@ -151,9 +151,8 @@ void TDatanorm::loadInMemory(const std::string& Datei,
     ArtikelSaetzeA.reserve(static_cast<std::size_t>(Satzzahlen.laenge_artikelsatz));
     Textsaetze.reserve(static_cast<std::size_t>(Satzzahlen.laenge_textsatz));
     Dimensionssaetze.reserve(static_cast<std::size_t>(Satzzahlen.laenge_dimensionssatz));
-    // A key comes with an article or a text: sized once, the table is not built twice.
-    FNummern.reserve(
-        static_cast<std::size_t>(Satzzahlen.laenge_artikelsatz + Satzzahlen.laenge_textsatz));
+    // Mostly one number per article; texts under numbers of their own grow the table once.
+    FNummern.reserve(static_cast<std::size_t>(Satzzahlen.laenge_artikelsatz));
 
     WaitCursor warten;
     EventPump pumpe;
