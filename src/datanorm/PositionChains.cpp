@@ -1,19 +1,16 @@
 #include "datanorm/PositionChains.h"
 
-#include <algorithm>
-
 namespace velmora::datanorm {
 
 namespace {
 
-// Room for index i. Positions come one after another; the ids of a table that several
-// chains share skip, so the list grows by doubling rather than by the gap each time.
+// Room for index i, mostly the next one, where appending is cheaper than a resize.
 template <typename T>
 void platzFuer(std::vector<T>& liste, std::size_t i, const T& leer) {
     if (i == liste.size()) {
         liste.push_back(leer);
     } else if (i > liste.size()) {
-        liste.resize(std::max(i + 1, 2 * liste.size()), leer);
+        liste.resize(i + 1, leer);
     }
 }
 
