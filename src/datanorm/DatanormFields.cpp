@@ -25,6 +25,8 @@ struct Column {
 constexpr std::array<Column, 7> kHeaderColumns{
     {{1, 1}, {3, 8}, {9, 48}, {49, 88}, {89, 123}, {124, 125}, {126, 128}}};
 
+}  // namespace
+
 // Eight bytes at a time: the check runs over every line of a file.
 bool istAscii(std::string_view text) {
     std::uint64_t bits = 0;
@@ -39,8 +41,6 @@ bool istAscii(std::string_view text) {
     }
     return (bits & 0x8080808080808080u) == 0;
 }
-
-}  // namespace
 
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -67,28 +67,8 @@ std::vector<std::string_view> splitFields(std::string_view line, std::size_t max
 
 FieldRow splitConverted(std::string_view line, std::size_t maxFields) {
     FieldRow row;
-    splitConvertedInto(line, maxFields, row);
+    forEachField(line, maxFields, [&](std::string_view field) { row.push_back(decode(field)); });
     return row;
-}
-
-void splitConvertedInto(std::string_view line, std::size_t maxFields, FieldRow& row) {
-    // Most lines, and most fields of the others, are plain ASCII, which every code page
-    // leaves as it is.
-    const bool ascii = istAscii(line);
-    std::size_t n = 0;
-    forEachField(line, maxFields, [&](std::string_view field) {
-        if (n == row.size()) {
-            row.emplace_back();
-        }
-        if (ascii || istAscii(field)) {
-            row[n].assign(field);
-        } else {
-            row[n].clear();
-            appendUtf8(row[n], field, CodePage::Cp850);
-        }
-        ++n;
-    });
-    row.resize(n);
 }
 
 FieldRow splitFixedHeader(std::string_view line) {
@@ -105,14 +85,6 @@ FieldRow splitFixedHeader(std::string_view line) {
 const std::string& feld(const FieldRow& row, std::size_t n) {
     static const std::string empty;
     return n >= 1 && n <= row.size() ? row[n - 1] : empty;
-}
-
-void nimm(FieldRow& row, std::size_t n, std::string& ziel) {
-    if (n >= 1 && n <= row.size()) {
-        ziel = std::move(row[n - 1]);
-    } else {
-        ziel.clear();
-    }
 }
 
 int erkenneVersion(std::string_view ersteZeile, const std::string& dateiname) {

@@ -191,9 +191,8 @@ void LargeFileIndex::liesLaeufe(const PositionChains& ketten, const std::vector<
     for (const std::size_t position : lesen.positionen) {
         const Lauf& lauf = laeufe[position];
         for (std::uint32_t i = 0; i < lauf.zeilen; ++i, ++satz) {
-            splitConvertedInto(
-                i == 0 ? lesen.fenster.zeileAb(lauf.offset) : lesen.fenster.naechsteZeile(),
-                kMaxArtikelFelder, lesen.zeile);
+            lesen.zeile.zerlege(i == 0 ? lesen.fenster.zeileAb(lauf.offset)
+                                       : lesen.fenster.naechsteZeile());
             parse(lesen.zeile, FVersion, *satz);
         }
     }
@@ -204,8 +203,7 @@ bool LargeFileIndex::lies(KeyTable::Id artikel, Lesen& lesen, Fund& fund) const 
         return false;
     }
     const auto liesArtikel = [&](std::size_t position, TArtikelsatzA& satz) {
-        splitConvertedInto(lesen.fenster.zeileAb(FArtikelzeilen[position]), kMaxArtikelFelder,
-                           lesen.zeile);
+        lesen.zeile.zerlege(lesen.fenster.zeileAb(FArtikelzeilen[position]));
         parseArtikelsatz(lesen.zeile, FVersion, satz);
     };
     liesArtikel(FArtikel.first(artikel), fund.erster);

@@ -11,6 +11,7 @@
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
 #include "datanorm/KeyTable.h"
+#include "datanorm/LineFields.h"
 #include "datanorm/LineWindow.h"
 #include "datanorm/PositionChains.h"
 
@@ -68,7 +69,7 @@ private:
     struct Lesen {
         explicit Lesen(const std::string& path) : fenster(path) {}
         LineWindow fenster;
-        FieldRow zeile;
+        LineFields zeile;
         std::vector<std::size_t> positionen;
     };
 

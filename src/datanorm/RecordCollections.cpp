@@ -10,9 +10,11 @@ TArtikelsatzA& TArtikelSaetzeA::neuerSatz() {
     return ArtikelsaetzeA.emplace_back(parent);
 }
 
-void TArtikelSaetzeA::indexLetzten() {
-    FPositionen.add(FNummern.insert(ArtikelsaetzeA.back().Artikelnummer).first,
-                    ArtikelsaetzeA.size() - 1);
+void TArtikelSaetzeA::indexiere() {
+    for (; FIndexiert < ArtikelsaetzeA.size(); ++FIndexiert) {
+        FPositionen.add(FNummern.insert(ArtikelsaetzeA[FIndexiert].Artikelnummer).first,
+                        FIndexiert);
+    }
 }
 
 void TArtikelSaetzeA::reserve(std::size_t anzahl) {
@@ -23,6 +25,7 @@ void TArtikelSaetzeA::reserve(std::size_t anzahl) {
 void TArtikelSaetzeA::clear() {
     ArtikelsaetzeA.clear();
     FPositionen.clear();
+    FIndexiert = 0;
 }
 
 const TArtikelsatzA* TArtikelSaetzeA::findeErsten(const std::string& Artikelnummer) const {
@@ -101,9 +104,11 @@ TTextsatz& TTextsaetze::neuerSatz() {
     return Textsaetze.emplace_back(parent);
 }
 
-void TTextsaetze::indexLetzten() {
-    FPositionen.add(FNummern.insert(toLowerText(Textsaetze.back().Textnummer)).first,
-                    Textsaetze.size() - 1);
+void TTextsaetze::indexiere() {
+    for (; FIndexiert < Textsaetze.size(); ++FIndexiert) {
+        FPositionen.add(FLetzte.id(FNummern, Textsaetze[FIndexiert].Textnummer, toLowerText),
+                        FIndexiert);
+    }
 }
 
 void TTextsaetze::reserve(std::size_t anzahl) {
@@ -114,6 +119,8 @@ void TTextsaetze::reserve(std::size_t anzahl) {
 void TTextsaetze::clear() {
     Textsaetze.clear();
     FPositionen.clear();
+    FIndexiert = 0;
+    FLetzte.clear();
 }
 
 std::vector<std::string> TTextsaetze::getTextsatz(const std::string& Textnummer) const {
@@ -125,12 +132,13 @@ TDimensionssatz& TDimensionssaetze::neuerSatz() {
     return Dimensionssatz.emplace_back(Parent);
 }
 
-void TDimensionssaetze::indexLetzten() {
-    const TDimensionssatz& satz = Dimensionssatz.back();
-    const std::string& nummer =
-        satz.Dimensionstextnummer.empty() ? satz.Artikelnummer : satz.Dimensionstextnummer;
-    FPositionen.add(FNummern.insert(normalisiereArtikelnummer(nummer)).first,
-                    Dimensionssatz.size() - 1);
+void TDimensionssaetze::indexiere() {
+    for (; FIndexiert < Dimensionssatz.size(); ++FIndexiert) {
+        const TDimensionssatz& satz = Dimensionssatz[FIndexiert];
+        const std::string& nummer =
+            satz.Dimensionstextnummer.empty() ? satz.Artikelnummer : satz.Dimensionstextnummer;
+        FPositionen.add(FLetzte.id(FNummern, nummer, normalisiereArtikelnummer), FIndexiert);
+    }
 }
 
 void TDimensionssaetze::reserve(std::size_t anzahl) {
@@ -141,6 +149,8 @@ void TDimensionssaetze::reserve(std::size_t anzahl) {
 void TDimensionssaetze::clear() {
     Dimensionssatz.clear();
     FPositionen.clear();
+    FIndexiert = 0;
+    FLetzte.clear();
 }
 
 std::vector<const TDimensionssatz*> TDimensionssaetze::finde(

@@ -5,121 +5,122 @@
 
 namespace velmora::datanorm {
 
-void parseArtikelsatz(FieldRow& row, int version, TArtikelsatzA& satz) {
-    nimm(row, 2, satz.Verarbeitungsmerker);
-    satz.Artikelnummer = normalisiereArtikelnummer(feld(row, 3));
-    satz.Preiskennzeichen = parseByte(feld(row, 7));
-    satz.Preiseinheit = parseInteger(feld(row, 8));
+void parseArtikelsatz(const LineFields& row, int version, TArtikelsatzA& satz) {
+    row.text(2, satz.Verarbeitungsmerker);
+    row.text(3, satz.Artikelnummer);
+    normalisiereArtikelnummerInPlace(satz.Artikelnummer);
+    satz.Preiskennzeichen = parseByte(row.feld(7));
+    satz.Preiseinheit = parseInteger(row.feld(8));
     if (version == 5) {
-        nimm(row, 4, satz.Kurztext1);
-        nimm(row, 5, satz.Kurztext2);
-        nimm(row, 6, satz.Mengeneinheit);
-        satz.Preis = parseDecimal(feld(row, 9));
-        nimm(row, 10, satz.Rabattgruppe);
-        nimm(row, 11, satz.Hauptwarengruppe);
-        nimm(row, 12, satz.Warengruppe);
-        nimm(row, 13, satz.Matchcode);
-        nimm(row, 14, satz.Ersteller_alternativ_artikelnummer);
-        nimm(row, 15, satz.Alternativ_artikelnummer);
-        nimm(row, 16, satz.Ersteller_alternativ_herstellernummer);
-        nimm(row, 17, satz.Herstellernummer);
-        nimm(row, 18, satz.Herstellertype);
-        nimm(row, 19, satz.EAN_Nummer);
-        nimm(row, 20, satz.Anbindenummer);
-        satz.Mindestverpackungsmenge = parseInteger(feld(row, 21));
-        nimm(row, 22, satz.Katalogseite);
-        satz.Textkennzeichen = parseByte(feld(row, 23));
-        nimm(row, 24, satz.Langtextnummer);
-        satz.Kostenart = parseByte(feld(row, 25));
-        satz.Lagermerker = parseByte(feld(row, 26));
-        nimm(row, 27, satz.Ersteller_referenznummern);
-        nimm(row, 28, satz.Referenznummer);
-        satz.Mehrwertsteuermerker = parseByte(feld(row, 29));
+        row.text(4, satz.Kurztext1);
+        row.text(5, satz.Kurztext2);
+        row.text(6, satz.Mengeneinheit);
+        satz.Preis = parseDecimal(row.feld(9));
+        row.text(10, satz.Rabattgruppe);
+        row.text(11, satz.Hauptwarengruppe);
+        row.text(12, satz.Warengruppe);
+        row.text(13, satz.Matchcode);
+        row.text(14, satz.Ersteller_alternativ_artikelnummer);
+        row.text(15, satz.Alternativ_artikelnummer);
+        row.text(16, satz.Ersteller_alternativ_herstellernummer);
+        row.text(17, satz.Herstellernummer);
+        row.text(18, satz.Herstellertype);
+        row.text(19, satz.EAN_Nummer);
+        row.text(20, satz.Anbindenummer);
+        satz.Mindestverpackungsmenge = parseInteger(row.feld(21));
+        row.text(22, satz.Katalogseite);
+        satz.Textkennzeichen = parseByte(row.feld(23));
+        row.text(24, satz.Langtextnummer);
+        satz.Kostenart = parseByte(row.feld(25));
+        satz.Lagermerker = parseByte(row.feld(26));
+        row.text(27, satz.Ersteller_referenznummern);
+        row.text(28, satz.Referenznummer);
+        satz.Mehrwertsteuermerker = parseByte(row.feld(29));
     } else {
-        satz.Textkennzeichen = parseByte(feld(row, 4));
-        nimm(row, 5, satz.Kurztext1);
-        nimm(row, 6, satz.Kurztext2);
-        nimm(row, 9, satz.Mengeneinheit);
-        satz.Preis = parseDecimal(feld(row, 10));
-        nimm(row, 11, satz.Rabattgruppe);
-        nimm(row, 12, satz.Hauptwarengruppe);
-        nimm(row, 13, satz.Langtextnummer);
+        satz.Textkennzeichen = parseByte(row.feld(4));
+        row.text(5, satz.Kurztext1);
+        row.text(6, satz.Kurztext2);
+        row.text(9, satz.Mengeneinheit);
+        satz.Preis = parseDecimal(row.feld(10));
+        row.text(11, satz.Rabattgruppe);
+        row.text(12, satz.Hauptwarengruppe);
+        row.text(13, satz.Langtextnummer);
     }
 }
 
-void parseTextsatz(FieldRow& row, int version, TTextsatz& satz) {
-    nimm(row, 2, satz.Verarbeitungsmerker);
-    nimm(row, 3, satz.Textnummer);
-    satz.Zeilennummer = parseByte(feld(row, 5));
+void parseTextsatz(const LineFields& row, int version, TTextsatz& satz) {
+    row.text(2, satz.Verarbeitungsmerker);
+    row.text(3, satz.Textnummer);
+    satz.Zeilennummer = parseByte(row.feld(5));
     if (version == 5) {
-        nimm(row, 1, satz.Satzartenkennzeichen);
-        satz.Merker_verwendung = parseInteger(feld(row, 4));
-        nimm(row, 6, satz.Textzeile);
-        satz.Zeilennummer2 = parseByte(feld(row, 7));
-        nimm(row, 8, satz.Langtextzeile2);
+        row.text(1, satz.Satzartenkennzeichen);
+        satz.Merker_verwendung = parseInteger(row.feld(4));
+        row.text(6, satz.Textzeile);
+        satz.Zeilennummer2 = parseByte(row.feld(7));
+        row.text(8, satz.Langtextzeile2);
     } else {
-        nimm(row, 7, satz.Textzeile);
-        satz.Zeilennummer2 = parseByte(feld(row, 8));
-        nimm(row, 10, satz.Langtextzeile2);
+        row.text(7, satz.Textzeile);
+        satz.Zeilennummer2 = parseByte(row.feld(8));
+        row.text(10, satz.Langtextzeile2);
     }
 }
 
-void parseDimensionssatz(FieldRow& row, int version, TDimensionssatz& satz) {
-    nimm(row, 2, satz.Verarbeitungskennzeichen);
-    satz.Zeilennummer = parseByte(feld(row, 4));
-    nimm(row, 5, satz.Unterkennzeichen);
-    satz.Zeilennummer2 = parseByte(feld(row, 8));
-    nimm(row, 9, satz.Kennzeichen);
-    nimm(row, 11, satz.Textzeile2);
+void parseDimensionssatz(const LineFields& row, int version, TDimensionssatz& satz) {
+    row.text(2, satz.Verarbeitungskennzeichen);
+    satz.Zeilennummer = parseByte(row.feld(4));
+    row.text(5, satz.Unterkennzeichen);
+    satz.Zeilennummer2 = parseByte(row.feld(8));
+    row.text(9, satz.Kennzeichen);
+    row.text(11, satz.Textzeile2);
     if (version == 5) {
-        nimm(row, 1, satz.Satzartenkennzeichen);
-        satz.Dimensionstextnummer = feld(row, 3);
-        nimm(row, 6, satz.Textzeile);
-        nimm(row, 7, satz.Einfuegetextbausteinnummer);
-        satz.Langtextnummer2 = feld(row, 10).empty() ? feld(row, 3) : feld(row, 10);
+        row.text(1, satz.Satzartenkennzeichen);
+        row.text(3, satz.Dimensionstextnummer);
+        row.text(6, satz.Textzeile);
+        row.text(7, satz.Einfuegetextbausteinnummer);
+        row.text(row.feld(10).empty() ? 3 : 10, satz.Langtextnummer2);
     } else {
-        satz.Artikelnummer = feld(row, 3);
-        nimm(row, 6, satz.Langtextnummer);
-        nimm(row, 7, satz.Textzeile);
-        satz.Langtextnummer2 = feld(row, 10);
+        row.text(3, satz.Artikelnummer);
+        row.text(6, satz.Langtextnummer);
+        row.text(7, satz.Textzeile);
+        row.text(10, satz.Langtextnummer2);
     }
 }
 
-TEinfuegetextsatz parseEinfuegetextsatz(const FieldRow& row, const TDatanorm* parent) {
+TEinfuegetextsatz parseEinfuegetextsatz(const LineFields& row, const TDatanorm* parent) {
     TEinfuegetextsatz satz(parent);
-    satz.Verarbeitungsmerker = feld(row, 2);
-    satz.Langtextnummer = feld(row, 3);
-    satz.Zeilennummer1 = parseInteger(feld(row, 5));
-    satz.Einfuegetextzeile1 = feld(row, 7);
-    satz.Zeilennummer2 = parseInteger(feld(row, 8));
-    satz.Einfuegetextzeile2 = feld(row, 10);
+    row.text(2, satz.Verarbeitungsmerker);
+    row.text(3, satz.Langtextnummer);
+    satz.Zeilennummer1 = parseInteger(row.feld(5));
+    row.text(7, satz.Einfuegetextzeile1);
+    satz.Zeilennummer2 = parseInteger(row.feld(8));
+    row.text(10, satz.Einfuegetextzeile2);
     return satz;
 }
 
-TGrafikbindungssatz parseGrafikbindungssatz(const FieldRow& row, bool mitKurzbeschreibung,
+TGrafikbindungssatz parseGrafikbindungssatz(const LineFields& row, bool mitKurzbeschreibung,
                                             const TDatanorm* parent) {
     TGrafikbindungssatz satz(parent);
-    satz.Verarbeitungsmerker = feld(row, 2);
-    satz.Grafikanbindungsnummer = feld(row, 3);
-    satz.Zeilennummer = parseByte(feld(row, 4));
-    satz.Anbindeart = feld(row, 5);
-    satz.Dateiname = feld(row, 6);
-    satz.Extension = feld(row, 7);
+    row.text(2, satz.Verarbeitungsmerker);
+    row.text(3, satz.Grafikanbindungsnummer);
+    satz.Zeilennummer = parseByte(row.feld(4));
+    row.text(5, satz.Anbindeart);
+    row.text(6, satz.Dateiname);
+    row.text(7, satz.Extension);
     if (mitKurzbeschreibung) {
-        satz.Kurzbeschreibung = feld(row, 8);
+        row.text(8, satz.Kurzbeschreibung);
     }
     return satz;
 }
 
-void parseKundenkontrollsatz(const FieldRow& row, TKundenkontrollsatz& satz) {
-    satz.Kundennummer = feld(row, 2);
-    satz.Anschrift_kunde1 = feld(row, 11);
-    satz.Anschrift_kunde2 = feld(row, 12);
-    satz.Anschrift_kunde3 = feld(row, 13);
-    satz.Anschrift_kunde_strasse = feld(row, 14);
-    satz.Anschrift_kunde_land = feld(row, 15);
-    satz.Anschrift_kunde_plz = feld(row, 16);
-    satz.Anschrift_kunde_ort = feld(row, 17);
+void parseKundenkontrollsatz(const LineFields& row, TKundenkontrollsatz& satz) {
+    row.text(2, satz.Kundennummer);
+    row.text(11, satz.Anschrift_kunde1);
+    row.text(12, satz.Anschrift_kunde2);
+    row.text(13, satz.Anschrift_kunde3);
+    row.text(14, satz.Anschrift_kunde_strasse);
+    row.text(15, satz.Anschrift_kunde_land);
+    row.text(16, satz.Anschrift_kunde_plz);
+    row.text(17, satz.Anschrift_kunde_ort);
 }
 
 void parseVorlaufsatz(const FieldRow& kopf, int version, bool grosseDatei, TVorlaufsatz& satz) {

@@ -2,6 +2,7 @@
 
 #include "datanorm/DatanormFields.h"
 #include "datanorm/DatanormRecords.h"
+#include "datanorm/LineFields.h"
 
 namespace velmora::datanorm {
 
@@ -9,15 +10,15 @@ namespace velmora::datanorm {
 // DATANORM version (4 or 5). The row's kind is not checked here.
 
 // These three set every field they read, so a record can be filled again for the next
-// line. Text fields are moved out of the row.
-void parseArtikelsatz(FieldRow& row, int version, TArtikelsatzA& satz);
-void parseTextsatz(FieldRow& row, int version, TTextsatz& satz);
-void parseDimensionssatz(FieldRow& row, int version, TDimensionssatz& satz);
-TEinfuegetextsatz parseEinfuegetextsatz(const FieldRow& row, const TDatanorm* parent);
+// line.
+void parseArtikelsatz(const LineFields& row, int version, TArtikelsatzA& satz);
+void parseTextsatz(const LineFields& row, int version, TTextsatz& satz);
+void parseDimensionssatz(const LineFields& row, int version, TDimensionssatz& satz);
+TEinfuegetextsatz parseEinfuegetextsatz(const LineFields& row, const TDatanorm* parent);
 // A large-file read takes fields 2 to 7 only.
-TGrafikbindungssatz parseGrafikbindungssatz(const FieldRow& row, bool mitKurzbeschreibung,
+TGrafikbindungssatz parseGrafikbindungssatz(const LineFields& row, bool mitKurzbeschreibung,
                                             const TDatanorm* parent);
-void parseKundenkontrollsatz(const FieldRow& row, TKundenkontrollsatz& satz);
+void parseKundenkontrollsatz(const LineFields& row, TKundenkontrollsatz& satz);
 
 // The header from the first line (split as its version lays it out). Any DATANORM 5 first
 // line gives version, date and currency; fields 6 to 8 give the three information texts

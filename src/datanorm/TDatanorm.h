@@ -13,6 +13,7 @@
 #include "datanorm/DatanormRecords.h"
 #include "datanorm/KeyTable.h"
 #include "datanorm/LargeFileIndex.h"
+#include "datanorm/LineFields.h"
 #include "datanorm/RecordCollections.h"
 #include "datanorm/SideFileRecords.h"
 #include "datanorm/TCSVFile.h"
@@ -114,8 +115,8 @@ private:
     void reset(const std::string& Datei);
     void loadInMemory(const std::string& Datei, const std::vector<std::string_view>& zeilen);
     void loadLargeFile(const std::string& Datei);
-    // Takes the fields it keeps out of row.
-    void parseZeile(FieldRow& row);
+    // The new article record the line made, if it made one.
+    const TArtikelsatzA* parseZeile(const LineFields& row);
     void fuelleAusFund(const LargeFileIndex::Fund& fund, TProdukt& produkt) const;
     void readSideFiles(const std::vector<std::string>& warengruppen);
     void readDiscountFile(const std::string& rab);

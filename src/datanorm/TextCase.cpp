@@ -33,6 +33,10 @@ void mapCaseInPlace(std::string& text, bool toLower) {
     }
 }
 
+bool istSteuerzeichen(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
 std::string mapCase(std::string_view text, bool toLower) {
     std::string result(text);
     mapCaseInPlace(result, toLower);
@@ -50,20 +54,20 @@ std::string toUpperText(std::string_view text) {
 }
 
 std::string ohneSteuerzeichen(std::string_view text) {
-    std::string kompakt;
-    kompakt.reserve(text.size());
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) > 32) {
-            kompakt.push_back(c);
-        }
-    }
+    std::string kompakt(text);
+    std::erase_if(kompakt, istSteuerzeichen);
     return kompakt;
 }
 
 std::string normalisiereArtikelnummer(std::string_view nummer) {
-    std::string normal = ohneSteuerzeichen(nummer);
-    mapCaseInPlace(normal, true);
+    std::string normal(nummer);
+    normalisiereArtikelnummerInPlace(normal);
     return normal;
+}
+
+void normalisiereArtikelnummerInPlace(std::string& nummer) {
+    std::erase_if(nummer, istSteuerzeichen);
+    mapCaseInPlace(nummer, true);
 }
 
 bool istLeerOderBlank(std::string_view feld) {

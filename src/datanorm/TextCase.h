@@ -16,6 +16,7 @@ std::string ohneSteuerzeichen(std::string_view text);
 // An article number as stored and compared: characters of code 32 or less removed,
 // then lower-cased.
 std::string normalisiereArtikelnummer(std::string_view nummer);
+void normalisiereArtikelnummerInPlace(std::string& nummer);
 
 // True for an empty field and for a field of a single blank, which DATANORM files use
 // for "no value".

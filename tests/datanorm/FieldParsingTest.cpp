@@ -6,6 +6,7 @@
 #include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFields.h"
 #include "datanorm/FieldValues.h"
+#include "datanorm/LineFields.h"
 #include "datanorm/TextCase.h"
 
 namespace velmora::datanorm {
@@ -25,6 +26,38 @@ TEST(DatanormFields, FieldCountsOnlyWhenSemicolonFollows) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(splitFields(c.line, kMaxArtikelFelder), c.fields) << c.line;
+    }
+}
+
+TEST(DatanormFields, EverySemicolonCutsWhereverItFallsInABlockOfEight) {
+    // Every line up to ten bytes of ";", another ASCII byte and 0xBB (which differs from ";"
+    // only in its top bit), cut with and without a limit, against a cut byte by byte.
+    const std::string zeichen = ";x\xBB";
+    const auto vonHand = [](std::string_view zeile, std::size_t maxFelder) {
+        std::vector<std::string_view> felder;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < zeile.size() && felder.size() < maxFelder; ++i) {
+            if (zeile[i] == ';') {
+                felder.push_back(zeile.substr(start, i - start));
+                start = i + 1;
+            }
+        }
+        return felder;
+    };
+    std::vector<std::string> zeilen = {""};
+    for (std::size_t laenge = 1, von = 0; laenge <= 10; ++laenge) {
+        const std::size_t bis = zeilen.size();
+        for (std::size_t i = von; i < bis; ++i) {
+            for (const char c : zeichen) {
+                zeilen.push_back(zeilen[i] + c);
+            }
+        }
+        von = bis;
+    }
+    for (const std::string& zeile : zeilen) {
+        for (const std::size_t maxFelder : {std::size_t{3}, kMaxArtikelFelder}) {
+            ASSERT_EQ(splitFields(zeile, maxFelder), vonHand(zeile, maxFelder)) << zeile;
+        }
     }
 }
 
@@ -71,6 +104,14 @@ TEST(DatanormFields, FieldsAreDecodedFromCodePage850) {
             std::count(ascii.begin(), ascii.begin() + static_cast<std::ptrdiff_t>(stelle), ';'));
         erwartet[feldNummer].replace(stelle - feldAnfang, 1, "ü");
         EXPECT_EQ(splitConverted(zeile, kMaxArtikelFelder), erwartet) << stelle;
+        // A load decodes such a line as a whole before cutting it.
+        LineFields felder;
+        felder.zerlege(zeile);
+        FieldRow erhalten;
+        for (std::size_t n = 1; n <= felder.size(); ++n) {
+            erhalten.push_back(felder.text(n));
+        }
+        EXPECT_EQ(erhalten, erwartet) << stelle;
     }
 }
 

@@ -96,6 +96,7 @@ TEST_F(SideFilesTest, Datanorm5ProductGroups) {
 
 TEST_F(SideFilesTest, WithoutProductGroupFileTheArticlesNameTheGroups) {
     FDir.write("Datanorm.500", kopf5() + artikel5({.nummer = "1", .hauptwarengruppe = "B"}) +
+                                   artikel5({.nummer = "5", .hauptwarengruppe = "B"}) +
                                    artikel5({.nummer = "2", .hauptwarengruppe = "A"}) +
                                    artikel5({.nummer = "3", .hauptwarengruppe = "B"}) +
                                    artikel5({.nummer = "4", .hauptwarengruppe = " "}));
