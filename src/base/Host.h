@@ -54,6 +54,20 @@ public:
 Host& host();
 void installHost(Host* newHost);
 
+// For its lifetime this thread's host is a NullHost. Work on a worker thread must not open
+// dialogs, set the cursor or pump the window's events (the window's toolkit allows that on
+// its own thread only); what it has to say it keeps for the window to show.
+class NoHostOnThisThread {
+public:
+    NoHostOnThisThread();
+    ~NoHostOnThisThread();
+    NoHostOnThisThread(const NoHostOnThisThread&) = delete;
+    NoHostOnThisThread& operator=(const NoHostOnThisThread&) = delete;
+
+private:
+    Host* FVorher;
+};
+
 // Shows the wait cursor for its lifetime.
 class WaitCursor {
 public:

@@ -61,6 +61,7 @@ QLabel* namedLabel(const char* name, QWidget* parent) {
 
 std::future<std::unique_ptr<TDaten>> TfrmGrund::ladeKatalog(const std::string& appPath) {
     return std::async(std::launch::async | std::launch::deferred, [appPath] {
+        const NoHostOnThisThread ohneFenster;
         return std::make_unique<TDaten>(appPath, TDaten::LadefehlerSpaeter{});
     });
 }

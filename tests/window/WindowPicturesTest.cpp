@@ -120,5 +120,17 @@ TEST(WindowStart, MissingCatalogueFileIsSaidOnceAndEndsTheProgram) {
     EXPECT_EQ(window.daten().getFehlendeDateien(), (std::vector<std::string>{"settings.dta"}));
 }
 
+// The application object may be anywhere in its construction meanwhile: the load must
+// neither set its cursor nor pump its events from the loading thread.
+TEST(WindowStart, CatalogueLoadOnItsThreadLeavesTheWindowSystemAlone) {
+    ScriptedHost host;
+    const std::unique_ptr<TDaten> daten =
+        TfrmGrund::ladeKatalog(qgetenv("VELMORA_BIN").toStdString()).get();
+    EXPECT_TRUE(daten->getFehlendeDateien().empty());
+    EXPECT_TRUE(host.waitCursorChanges.empty());
+    EXPECT_EQ(host.eventPumps, 0);
+    EXPECT_TRUE(host.errors.empty());
+}
+
 }  // namespace
 }  // namespace velmora::testing

@@ -18,8 +18,24 @@ LC_ALL=de_DE.UTF-8 "$bin/velmora" >"$home/velmora.log" 2>&1 &
 pid=$!
 
 fail() { echo "drive: $*"; cat "$home/velmora.log"; exit 1; }
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora$' | head -1) ||
+# Without its window the program has either ended or stopped somewhere: say which, and where.
+no_window() {
+  echo "drive: no window; shown: $(xdotool search --onlyvisible --name . 2>/dev/null |
+    while read -r w; do xdotool getwindowname "$w"; done | tr "\n" "|")"
+  if kill -0 "$pid" 2>/dev/null; then
+    for task in /proc/"$pid"/task/*; do
+      echo "thread $(cat "$task/comm"): state $(sed 's/.*) //' "$task/stat" | cut -d' ' -f1), waits in $(cat "$task/wchan")"
+    done
+    ! command -v gdb >/dev/null || gdb -p "$pid" -batch -ex "thread apply all bt 20" 2>&1 |
+      sed -n 's/^\(Thread [0-9]*\).*"\(.*\)").*/\1 \2/p; s/^#[0-9]* .* in \([^ ]*\) (.*/  \1/p'
+  else
+    local status=0
+    wait "$pid" || status=$?
+    echo "the program ended with status $status"
+  fi || true
   fail "no window"
+}
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora$' | head -1) || no_window
 # Coordinates inside the fixed 978 x 732 window.
 at() { xdotool mousemove --window "$window" "$@"; }
 pixel() {
