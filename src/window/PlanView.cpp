@@ -56,7 +56,7 @@ PlanView::PlanView(Kind kind, PositionChoice& tank, PositionChoice& corner, Posi
                    QSize imageSize, QWidget* parent, std::unique_ptr<QtRasterImage> image)
     : QWidget(parent), kind_(kind), tank_(tank), corner_(corner), boiler_(boiler) {
     if (kind == Kind::Main) {
-        buildMain(imageSize, std::move(image));
+        buildMain(std::move(image));
     } else {
         buildEnlarged(imageSize);
     }
@@ -100,7 +100,7 @@ QGroupBox* PlanView::buildPositions(const char* name, const char* prefix) {
     return group;
 }
 
-void PlanView::buildMain(QSize imageSize, std::unique_ptr<QtRasterImage> image) {
+void PlanView::buildMain(std::unique_ptr<QtRasterImage> image) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
@@ -111,8 +111,7 @@ void PlanView::buildMain(QSize imageSize, std::unique_ptr<QtRasterImage> image) 
     grafik->setObjectName(QStringLiteral("gboGrafik"));
     auto* grafikLayout = new QVBoxLayout(grafik);
     grafikLayout->setContentsMargins(6, 4, 6, 6);
-    image_ = image != nullptr ? new PlanImageView(std::move(image), grafik)
-                              : new PlanImageView(imageSize.width(), imageSize.height(), grafik);
+    image_ = new PlanImageView(std::move(image), grafik);
     image_->setObjectName(QStringLiteral("imgGrafik"));
     image_->setToolTip(kHintEnlarge);
     grafikLayout->addWidget(image_, 0, Qt::AlignCenter);

@@ -28,8 +28,8 @@ class PlanView : public QWidget {
 public:
     enum class Kind { Main, Enlarged };
 
-    // The three choices: battery, corner cut-out, boiler. The image has imageSize; the main
-    // view may take one made beforehand.
+    // The three choices: battery, corner cut-out, boiler. The main view shows image, made
+    // beforehand; the enlarged one makes its own of imageSize.
     PlanView(Kind kind, PositionChoice& tank, PositionChoice& corner, PositionChoice& boiler,
              QSize imageSize, QWidget* parent = nullptr,
              std::unique_ptr<QtRasterImage> image = nullptr);
@@ -70,7 +70,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMain(QSize imageSize, std::unique_ptr<QtRasterImage> image);
+    void buildMain(std::unique_ptr<QtRasterImage> image);
     void buildEnlarged(QSize imageSize);
     QGroupBox* buildPositions(const char* name, const char* prefix);
 
