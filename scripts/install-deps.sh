@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libpugixml-dev libssl-dev zlib1g-dev libfontconfig-dev
   fonts-liberation
-  xvfb xauth xdotool imagemagick poppler-utils locales
+  xvfb xauth xdotool imagemagick poppler-utils locales dbus-daemon
   dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
 )
 

@@ -8,7 +8,10 @@
 set -euo pipefail
 bin=$(cd "$1" && pwd)
 if [[ -z ${VELMORA_DRIVE_DISPLAY:-} ]]; then
-  exec env VELMORA_DRIVE_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  # A session bus of its own, as on a desktop: without one, the first label forks the
+  # program to look for a bus launcher, which can hang under the address sanitizer.
+  exec env VELMORA_DRIVE_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
+    dbus-run-session -- bash "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 home=$(mktemp -d)
