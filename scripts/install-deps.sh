@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build ccache g++ clang clang-format libclang-rt-14-dev
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-translations-l10n libxcb1-dev pkgconf
   libgtest-dev libgmock-dev libbenchmark-dev
   libpugixml-dev libssl-dev zlib1g-dev libfontconfig-dev
   fonts-liberation
