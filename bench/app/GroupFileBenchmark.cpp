@@ -1,5 +1,6 @@
 // Start-up with a large "wg.dta": the demo catalogue beside the executables, its group file
-// grown by filler groups ahead of the real ones, so every group name is found at its end.
+// grown by filler groups ahead of the real ones, so every group name is found at its end; at
+// about 5.5 MB it stays below the largest catalogue file the program reads.
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -63,6 +64,6 @@ void BM_StartupLargeGroupFile(benchmark::State& state) {
     }
     state.counters["wg.dta MB"] = static_cast<double>(catalogue.groupFileBytes()) / 1e6;
 }
-BENCHMARK(BM_StartupLargeGroupFile)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupLargeGroupFile)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
