@@ -3,6 +3,9 @@
 #include <QImageReader>
 #include <QString>
 
+#include <chrono>
+#include <utility>
+
 namespace velmora {
 
 namespace {
@@ -19,7 +22,7 @@ QImage bild(const QString& path, const char* format, const QSize& passendIn = QS
 }
 
 // The window system gets every size of the icon with the window: the 256-pixel picture
-// alone would be a quarter megabyte to convert and send before the window shows.
+// alone would be a quarter megabyte to convert and send.
 std::vector<QImage> symbolGroessen(const QImage& symbol) {
     std::vector<QImage> groessen;
     for (const int seite : {16, 24, 32, 48, 64, 128}) {
@@ -33,13 +36,30 @@ std::vector<QImage> symbolGroessen(const QImage& symbol) {
 
 }  // namespace
 
-std::future<FensterBilder> ladeFensterBilder(const std::string& appPath, QSize logoGroesse) {
-    const QString bilder = QString::fromStdString(appPath) + QStringLiteral("images/");
-    return std::async(std::launch::async | std::launch::deferred, [bilder, logoGroesse] {
-        return FensterBilder{symbolGroessen(bild(bilder + QStringLiteral("velmora.png"), "png")),
-                             bild(bilder + QStringLiteral("halvex-logo.jpg"), "jpeg", logoGroesse),
-                             bild(bilder + QStringLiteral("header.jpg"), "jpeg")};
-    });
+FensterBilderLaden::FensterBilderLaden(const std::string& appPath, QSize logoGroesse) {
+    const QString ordner = QString::fromStdString(appPath) + QStringLiteral("images/");
+    std::promise<FensterBilder> ersteBilder;
+    bilder_ = ersteBilder.get_future();
+    symbol_ =
+        std::async(std::launch::async | std::launch::deferred,
+                   [ordner, logoGroesse, ersteBilder = std::move(ersteBilder)]() mutable {
+                       ersteBilder.set_value(FensterBilder{
+                           bild(ordner + QStringLiteral("halvex-logo.jpg"), "jpeg", logoGroesse),
+                           bild(ordner + QStringLiteral("header.jpg"), "jpeg")});
+                       return symbolGroessen(bild(ordner + QStringLiteral("velmora.png"), "png"));
+                   });
+}
+
+FensterBilder FensterBilderLaden::bilder() {
+    // Deferred, the thread's work runs here, the icon with it.
+    if (symbol_.wait_for(std::chrono::seconds(0)) == std::future_status::deferred) {
+        symbol_.wait();
+    }
+    return bilder_.get();
+}
+
+std::vector<QImage> FensterBilderLaden::symbol() {
+    return symbol_.get();
 }
 
 }  // namespace velmora

@@ -80,7 +80,9 @@ LoesungsAnzeige::LoesungsAnzeige(QWidget* parent) : QWidget(parent) {
     startText->setAlignment(Qt::AlignCenter);
     startLayout->addWidget(startText);
     layout->addWidget(pnlStartanzeige);
+}
 
+void LoesungsAnzeige::erstelleLoesungsanzeige() {
     pnlLoesungsanzeige = new QWidget(this);
     pnlLoesungsanzeige->setObjectName(QStringLiteral("pnlLoesungsanzeige"));
     auto* anzeige = new QHBoxLayout(pnlLoesungsanzeige);
@@ -121,8 +123,8 @@ LoesungsAnzeige::LoesungsAnzeige(QWidget* parent) : QWidget(parent) {
         rechts->addWidget(note);
     }
     anzeige->addLayout(rechts, 1);
-    layout->addWidget(pnlLoesungsanzeige);
     pnlLoesungsanzeige->hide();
+    layout()->addWidget(pnlLoesungsanzeige);
 }
 
 QWidget* LoesungsAnzeige::erstelleLoesungsauswahl() {
@@ -289,6 +291,7 @@ QWidget* LoesungsAnzeige::erstellePrint() {
 }
 
 void LoesungsAnzeige::verbinde(CoreSession& session, const std::string& appPath) {
+    erstelleLoesungsanzeige();
     session_ = &session;
     appPath_ = appPath;
     connect(&session, &CoreSession::solutionsChanged, this, &LoesungsAnzeige::fuelleLoesungsliste);

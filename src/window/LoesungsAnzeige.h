@@ -26,9 +26,11 @@ class LoesungsAnzeige : public QWidget {
     Q_OBJECT
 
 public:
+    // The start panel only: the solution display comes with verbinde.
     explicit LoesungsAnzeige(QWidget* parent = nullptr);
 
-    // Shows the core's solutions and its shown product from now on; pictures under appPath.
+    // Builds the solution display, which shows the core's solutions and its shown product from
+    // now on; pictures under appPath.
     void verbinde(CoreSession& session, const std::string& appPath);
 
     // The solution display (not the start panel) is showing.
@@ -87,6 +89,7 @@ signals:
     void zubehoerGewaehlt();
 
 private:
+    void erstelleLoesungsanzeige();
     QWidget* erstelleLoesungsauswahl();
     QGroupBox* erstelleZubehoer();
     QWidget* erstellePrint();

@@ -51,6 +51,38 @@ constexpr int kLeftColumnWidth = 300;
 constexpr int kGrafikWidth = 636;
 constexpr int kGrafikHeight = 318;
 
+// Runs its action at the first input anywhere in the application.
+class VorEingabe : public QObject {
+public:
+    VorEingabe(std::function<void()> aktion, QObject* parent)
+        : QObject(parent), aktion_(std::move(aktion)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::ShortcutOverride:
+            case QEvent::Wheel:
+            case QEvent::ContextMenu:
+            case QEvent::DragEnter:
+            case QEvent::Drop:
+            case QEvent::TouchBegin:
+            case QEvent::TabletPress:
+            case QEvent::InputMethod:
+                aktion_();
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> aktion_;
+};
+
 QLabel* namedLabel(const char* name, QWidget* parent) {
     auto* result = new QLabel(parent);
     result->setObjectName(QString::fromLatin1(name));
@@ -67,10 +99,10 @@ std::future<std::unique_ptr<TDaten>> TfrmGrund::ladeKatalog(const std::string& a
 }
 
 TfrmGrund::TfrmGrund(const std::string& appPath, QWidget* parent)
-    : TfrmGrund(appPath, ladeKatalog(appPath), parent) {}
+    : TfrmGrund(appPath, ladeKatalog(appPath), Aufbau::Sofort, parent) {}
 
 TfrmGrund::TfrmGrund(const std::string& appPath, std::future<std::unique_ptr<TDaten>> katalog,
-                     QWidget* parent)
+                     Aufbau aufbau, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -79,13 +111,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, std::future<std::unique_ptr<TDa
         AppPath += '/';
     }
     // Decoded while the widgets are built; shown before the window is.
-    std::future<FensterBilder> bilder =
-        ladeFensterBilder(AppPath, QSize(kLeftColumnWidth, kLogoHeight));
-    // The main plan's white image (most of a megabyte to fill) is made meanwhile too.
-    std::future<std::unique_ptr<QtRasterImage>> planBild =
-        std::async(std::launch::async | std::launch::deferred, [ratio = devicePixelRatioF()] {
-            return std::make_unique<QtRasterImage>(kGrafikWidth, kGrafikHeight, ratio);
-        });
+    FBilder = std::make_unique<FensterBilderLaden>(AppPath, QSize(kLeftColumnWidth, kLogoHeight));
     setObjectName(QStringLiteral("TfrmGrund"));
     setFont(schrift());
     setFixedSize(kClientWidth, kClientHeight);
@@ -99,18 +125,10 @@ TfrmGrund::TfrmGrund(const std::string& appPath, std::future<std::unique_ptr<TDa
     layout->addWidget(FVorgaben);
     FLoesung = new LoesungsAnzeige(this);
     layout->addWidget(FLoesung, 1);
-    erstellePlan(planBild.get());
 
-    PlanImageView& plan = FPlan->image();
     Daten = katalog.get();
-    Daten->zeichneIn(plan.canvas(), plan.width(), plan.height());
     Daten->meldeLadefehler();
     FSitzung = new CoreSession(*Daten, this);
-    FPlan->attach(*FSitzung, AppPath);
-    FLoesung->verbinde(*FSitzung, AppPath);
-    FBewegung = new TankMoveMode(*FSitzung, *this, this);
-    // Every printout opens a fresh preview window of its own, which goes with the window.
-    Daten->getAusdruck().setDruckvorschau([this] { return neueDruckvorschau(); });
 
     FVorgaben->cboVorgTankart->addItem(QStringLiteral("Alle Tanks"));
     for (std::size_t index = 0; index < Daten->getAnzahlProduktgruppen(); ++index) {
@@ -119,39 +137,80 @@ TfrmGrund::TfrmGrund(const std::string& appPath, std::future<std::unique_ptr<TDa
     }
     FVorgaben->cboVorgTankart->setCurrentIndex(0);
     FVorgaben->rboVorgKessel40->setChecked(true);
-    // The sort-key column keeps its place but takes no room (Qt's minimum would show a stub).
-    FLoesung->lviLoesungsanzeige->header()->setMinimumSectionSize(0);
-    FLoesung->lviLoesungsanzeige->setColumnWidth(0, 0);
-
     setzeStandardwerte();
 
     lblVersionsNr->setText(QString::fromStdString(TDaten::getAktuelleVersion()));
     FImpressum = new ImpressumAnzeige(this);
-    erstelleGrafikGross();
     layout->activate();
     ordneImpressumAn();
     erstellePlanDateiUndHilfe();
+    zeigeTitel();
+    FVorgaben->bbnVorgLoesungen->setFocus();
+    zeigeFensterBilder(FBilder->bilder());
+
+    if (aufbau == Aufbau::Sofort) {
+        vervollstaendige();
+    } else {
+        // Input that comes before then finds the window complete.
+        FVorEingabe = new VorEingabe([this] { vervollstaendige(); }, this);
+        qApp->installEventFilter(FVorEingabe);
+    }
+}
+
+void TfrmGrund::vervollstaendige() {
+    if (FVollstaendig) {
+        return;
+    }
+    FVollstaendig = true;
+    if (FVorEingabe != nullptr) {
+        qApp->removeEventFilter(FVorEingabe);
+        FVorEingabe->deleteLater();
+        FVorEingabe = nullptr;
+    }
+    FLoesung->verbinde(*FSitzung, AppPath);
+    erstellePlan();
+    PlanImageView& plan = FPlan->image();
+    Daten->zeichneIn(plan.canvas(), plan.width(), plan.height());
+    FPlan->attach(*FSitzung, AppPath);
+    FBewegung = new TankMoveMode(*FSitzung, *this, this);
+    // Every printout opens a fresh preview window of its own, which goes with the window.
+    Daten->getAusdruck().setDruckvorschau([this] { return neueDruckvorschau(); });
+    // The sort-key column keeps its place but takes no room (Qt's minimum would show a stub).
+    FLoesung->lviLoesungsanzeige->header()->setMinimumSectionSize(0);
+    FLoesung->lviLoesungsanzeige->setColumnWidth(0, 0);
+    erstelleMaterialExport();
+    erstelleGrafikGross();
     erstelleVerlauf();
     erstelleBefehle();
     verbindeAnzeigen();
     FLoesung->loescheAnzeige();
     FPlan->draw();
     befehleAktualisieren();
-    zeigeTitel();
-    FVorgaben->bbnVorgLoesungen->setFocus();
-    zeigeFensterBilder(bilder.get());
+    zeigeFensterSymbol(FBilder->symbol());
+    FBilder.reset();
+}
+
+void TfrmGrund::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // The rest follows the first frame.
+    if (!FVollstaendig) {
+        QMetaObject::invokeMethod(this, &TfrmGrund::vervollstaendige, Qt::QueuedConnection);
+    }
 }
 
 QFont TfrmGrund::schrift() {
     return QFont(QStringLiteral("Arial"), 9);
 }
 
-void TfrmGrund::zeigeFensterBilder(const FensterBilder& bilder) {
+void TfrmGrund::zeigeFensterSymbol(const std::vector<QImage>& groessen) {
     QIcon symbol;
-    for (const QImage& groesse : bilder.symbol) {
+    for (const QImage& groesse : groessen) {
         symbol.addPixmap(QPixmap::fromImage(groesse));
     }
     setWindowIcon(symbol);
+}
+
+void TfrmGrund::zeigeFensterBilder(const FensterBilder& bilder) {
     imgLogo->setPixmap(QPixmap::fromImage(bilder.logo));
     imgHeader->setPixmap(QPixmap::fromImage(bilder.kopf));
 }
@@ -212,7 +271,7 @@ QWidget* TfrmGrund::erstelleLogoLeiste() {
     return strip;
 }
 
-void TfrmGrund::erstellePlan(std::unique_ptr<QtRasterImage> bild) {
+void TfrmGrund::erstellePlan() {
     Tankposition = new PositionChoice(this);
     Eckenposition = new PositionChoice(this);
     Kesselposition = new PositionChoice(this);
@@ -222,9 +281,10 @@ void TfrmGrund::erstellePlan(std::unique_ptr<QtRasterImage> bild) {
     connect(Tankposition, &PositionChoice::clicked, this, &TfrmGrund::onTankPosition);
     connect(Eckenposition, &PositionChoice::clicked, this, &TfrmGrund::onEckePosition);
     connect(Kesselposition, &PositionChoice::clicked, this, &TfrmGrund::onHeizraumPosition);
-    FPlan = new PlanView(PlanView::Kind::Main, *Tankposition, *Eckenposition, *Kesselposition,
-                         QSize(kGrafikWidth, kGrafikHeight), FLoesung->pnlZeichnungsebene,
-                         std::move(bild));
+    FPlan = new PlanView(
+        PlanView::Kind::Main, *Tankposition, *Eckenposition, *Kesselposition,
+        QSize(kGrafikWidth, kGrafikHeight), FLoesung->pnlZeichnungsebene,
+        std::make_unique<QtRasterImage>(kGrafikWidth, kGrafikHeight, devicePixelRatioF()));
     FLoesung->pnlZeichnungsebene->layout()->addWidget(FPlan);
 }
 
@@ -241,6 +301,7 @@ void TfrmGrund::ordneImpressumAn() {
 }
 
 void TfrmGrund::closeEvent(QCloseEvent* event) {
+    vervollstaendige();
     FBewegung->cancel();
     FVerlauf->merkeJetzt();
     if (!host().askWarningYesNo(schliessenFrage())) {

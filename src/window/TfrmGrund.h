@@ -19,6 +19,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QImage;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -29,13 +30,13 @@ namespace velmora {
 struct AufstellungsArt;
 class CoreSession;
 struct FensterBilder;
+class FensterBilderLaden;
 class HelpWindow;
 class ImpressumAnzeige;
 class LoesungsAnzeige;
 class PlanVerlauf;
 class PlanView;
 class PositionChoice;
-class QtRasterImage;
 class TankMoveMode;
 struct PlanFile;
 struct PlanStand;
@@ -63,10 +64,18 @@ public:
     // Loads the catalogue; a missing file is reported through the host, which then ends the
     // program.
     explicit TfrmGrund(const std::string& appPath, QWidget* parent = nullptr);
+    // When the window is built whole.
+    enum class Aufbau {
+        Sofort,
+        // What the first frame shows before the window is; the solution display, the plan
+        // and the commands after its first frame, or before the first input if that is
+        // sooner. The program's start.
+        NachErstemBild,
+    };
     // As above, with the catalogue of ladeKatalog: a program starts loading it before its
     // application object, which takes a while to connect to the display.
     TfrmGrund(const std::string& appPath, std::future<std::unique_ptr<TDaten>> katalog,
-              QWidget* parent = nullptr);
+              Aufbau aufbau = Aufbau::Sofort, QWidget* parent = nullptr);
     // Loads the catalogue in appPath on a thread of its own; its start-up message waits for
     // the window.
     static std::future<std::unique_ptr<TDaten>> ladeKatalog(const std::string& appPath);
@@ -86,6 +95,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // A .velmora file dropped onto the window opens.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -94,13 +104,16 @@ protected:
 private:
     // --- construction (TfrmGrund.cpp) ---
     QWidget* erstelleLogoLeiste();
+    // Builds what the first frame does not show; once.
+    void vervollstaendige();
     // The position choices and the main plan view with its image, in the solution area.
-    void erstellePlan(std::unique_ptr<QtRasterImage> bild);
+    void erstellePlan();
     // The imprint over the input and solution areas, version and imprint link in the logo.
     void ordneImpressumAn();
     // Subscribes the controls to the core's changes.
     void verbindeAnzeigen();
     void zeigeFensterBilder(const FensterBilder& bilder);
+    void zeigeFensterSymbol(const std::vector<QImage>& groessen);
 
     // --- commands and keys (TfrmGrundBefehle.cpp) ---
     void erstelleBefehle();
@@ -170,6 +183,8 @@ private:
 
     // --- plan files, material export, help, update check (TfrmGrundPlanDatei.cpp) ---
     void erstellePlanDateiUndHilfe();
+    // The export button in the solution display's material.
+    void erstelleMaterialExport();
     // The menu of the recent plans, built when it opens.
     void zeigeZuletztGeoeffnet();
     void oeffneZuletztGeoeffnet(const QString& path);
@@ -202,6 +217,11 @@ private:
     // A file name in the plan's directory named after the project, with the suffix.
     QString vorschlag(const QString& suffix) const;
 
+    // Until then: the window's icon, still being decoded.
+    std::unique_ptr<FensterBilderLaden> FBilder;
+    bool FVollstaendig = false;
+    // Until then: completes the window at the first input.
+    QObject* FVorEingabe = nullptr;
     std::unique_ptr<TDaten> Daten;
     CoreSession* FSitzung = nullptr;
     std::string AppPath;

@@ -114,13 +114,10 @@ void TfrmGrund::erstellePlanDateiUndHilfe() {
          std::initializer_list<QWidget*>{bbnRueckgaengig, bbnWiederholen, bbnHilfe}) {
         schritte->addWidget(knopf, 1);
     }
+    // Nothing to undo yet; the commands keep them in step from now on.
+    bbnRueckgaengig->setEnabled(false);
+    bbnWiederholen->setEnabled(false);
     FZuletzt = std::make_unique<ZuletztGeoeffnet>();
-
-    bbnZubExport =
-        new QPushButton(QStringLiteral("Materialliste exportieren…"), FLoesung->gboZubehoer);
-    bbnZubExport->setObjectName(QStringLiteral("bbnZubExport"));
-    static_cast<QGridLayout*>(FLoesung->gboZubehoer->layout())
-        ->addWidget(bbnZubExport, 1, 0, Qt::AlignLeft);
 
     // The check starts once the event loop runs, and only with an address.
     QTimer::singleShot(0, this, [this] {
@@ -130,6 +127,14 @@ void TfrmGrund::erstellePlanDateiUndHilfe() {
                                    address);
         }
     });
+}
+
+void TfrmGrund::erstelleMaterialExport() {
+    bbnZubExport =
+        new QPushButton(QStringLiteral("Materialliste exportieren…"), FLoesung->gboZubehoer);
+    bbnZubExport->setObjectName(QStringLiteral("bbnZubExport"));
+    static_cast<QGridLayout*>(FLoesung->gboZubehoer->layout())
+        ->addWidget(bbnZubExport, 1, 0, Qt::AlignLeft);
 }
 
 void TfrmGrund::setPlanFileDialogs(PlanFileDialogs dialogs) {
@@ -267,6 +272,7 @@ void TfrmGrund::onPlanOeffnen() {
 }
 
 void TfrmGrund::oeffnePlanDatei(const QString& path) {
+    vervollstaendige();
     // A move or a printout in progress would carry the old plan.
     if (FSitzung->isPrinting()) {
         return;

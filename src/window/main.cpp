@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
     velmora::installHost(&qtHost);
     int result = 1;
     {
-        velmora::TfrmGrund window(programmVerzeichnis, std::move(katalog));
+        velmora::TfrmGrund window(programmVerzeichnis, std::move(katalog),
+                                  velmora::TfrmGrund::Aufbau::NachErstemBild);
         // After missing catalogue files (reported while the window was built) the program
         // ends without showing it.
         if (window.daten().getFehlendeDateien().empty()) {
