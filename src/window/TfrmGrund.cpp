@@ -110,7 +110,7 @@ TfrmGrund::TfrmGrund(const std::string& appPath, std::future<std::unique_ptr<TDa
     if (AppPath.empty() || AppPath.back() != '/') {
         AppPath += '/';
     }
-    // Decoded while the widgets are built; shown before the window is.
+    // Decoded while the widgets are built: the logo and the header for the first frame.
     FBilder = std::make_unique<FensterBilderLaden>(AppPath, QSize(kLeftColumnWidth, kLogoHeight));
     setObjectName(QStringLiteral("TfrmGrund"));
     setFont(schrift());
