@@ -4,22 +4,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <utility>
-
 namespace velmora {
 
 PlanImageView::PlanImageView(int width, int height, QWidget* parent)
     : QWidget(parent), image_(std::make_unique<QtRasterImage>(width, height, devicePixelRatioF())) {
-    zeigeBild();
-}
-
-PlanImageView::PlanImageView(std::unique_ptr<QtRasterImage> image, QWidget* parent)
-    : QWidget(parent), image_(std::move(image)) {
-    zeigeBild();
-}
-
-void PlanImageView::zeigeBild() {
-    setFixedSize(image_->width(), image_->height());
+    setFixedSize(width, height);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

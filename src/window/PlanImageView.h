@@ -21,8 +21,6 @@ class PlanImageView : public QWidget {
 
 public:
     PlanImageView(int width, int height, QWidget* parent = nullptr);
-    // Shows an image made beforehand, with the screen's device pixel ratio.
-    explicit PlanImageView(std::unique_ptr<QtRasterImage> image, QWidget* parent = nullptr);
     ~PlanImageView() override;
 
     // The drawing surface; valid for the view's whole life.
@@ -44,9 +42,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    // The view takes the image's size.
-    void zeigeBild();
-
     std::unique_ptr<QtRasterImage> image_;
     QPoint pressPosition_;
     bool pressed_ = false;

@@ -53,10 +53,10 @@ const QString kHintShrink = QStringLiteral("Zum Verkleinern bitte doppelklicken.
 }  // namespace
 
 PlanView::PlanView(Kind kind, PositionChoice& tank, PositionChoice& corner, PositionChoice& boiler,
-                   QSize imageSize, QWidget* parent, std::unique_ptr<QtRasterImage> image)
+                   QSize imageSize, QWidget* parent)
     : QWidget(parent), kind_(kind), tank_(tank), corner_(corner), boiler_(boiler) {
     if (kind == Kind::Main) {
-        buildMain(std::move(image));
+        buildMain(imageSize);
     } else {
         buildEnlarged(imageSize);
     }
@@ -100,7 +100,7 @@ QGroupBox* PlanView::buildPositions(const char* name, const char* prefix) {
     return group;
 }
 
-void PlanView::buildMain(std::unique_ptr<QtRasterImage> image) {
+void PlanView::buildMain(QSize imageSize) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
@@ -111,7 +111,7 @@ void PlanView::buildMain(std::unique_ptr<QtRasterImage> image) {
     grafik->setObjectName(QStringLiteral("gboGrafik"));
     auto* grafikLayout = new QVBoxLayout(grafik);
     grafikLayout->setContentsMargins(6, 4, 6, 6);
-    image_ = new PlanImageView(std::move(image), grafik);
+    image_ = new PlanImageView(imageSize.width(), imageSize.height(), grafik);
     image_->setObjectName(QStringLiteral("imgGrafik"));
     image_->setToolTip(kHintEnlarge);
     grafikLayout->addWidget(image_, 0, Qt::AlignCenter);

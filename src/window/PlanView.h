@@ -5,8 +5,6 @@
 
 #include <memory>
 
-#include "platform/qt/QtRasterImage.h"
-
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -28,11 +26,9 @@ class PlanView : public QWidget {
 public:
     enum class Kind { Main, Enlarged };
 
-    // The three choices: battery, corner cut-out, boiler. The main view shows image, made
-    // beforehand; the enlarged one makes its own of imageSize.
+    // The three choices: battery, corner cut-out, boiler. The image has imageSize.
     PlanView(Kind kind, PositionChoice& tank, PositionChoice& corner, PositionChoice& boiler,
-             QSize imageSize, QWidget* parent = nullptr,
-             std::unique_ptr<QtRasterImage> image = nullptr);
+             QSize imageSize, QWidget* parent = nullptr);
     ~PlanView() override;
 
     Kind kind() const { return kind_; }
@@ -70,7 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMain(std::unique_ptr<QtRasterImage> image);
+    void buildMain(QSize imageSize);
     void buildEnlarged(QSize imageSize);
     QGroupBox* buildPositions(const char* name, const char* prefix);
 

@@ -26,7 +26,6 @@
 #include "app/PlanFile.h"
 #include "app/TDaten.h"
 #include "base/Host.h"
-#include "platform/qt/QtRasterImage.h"
 #include "printing/TAusdruck.h"
 #include "printing/ui/Tfrm_prnpreview.h"
 #include "widgets/TAlignEdit.h"
@@ -281,10 +280,8 @@ void TfrmGrund::erstellePlan() {
     connect(Tankposition, &PositionChoice::clicked, this, &TfrmGrund::onTankPosition);
     connect(Eckenposition, &PositionChoice::clicked, this, &TfrmGrund::onEckePosition);
     connect(Kesselposition, &PositionChoice::clicked, this, &TfrmGrund::onHeizraumPosition);
-    FPlan = new PlanView(
-        PlanView::Kind::Main, *Tankposition, *Eckenposition, *Kesselposition,
-        QSize(kGrafikWidth, kGrafikHeight), FLoesung->pnlZeichnungsebene,
-        std::make_unique<QtRasterImage>(kGrafikWidth, kGrafikHeight, devicePixelRatioF()));
+    FPlan = new PlanView(PlanView::Kind::Main, *Tankposition, *Eckenposition, *Kesselposition,
+                         QSize(kGrafikWidth, kGrafikHeight), FLoesung->pnlZeichnungsebene);
     FLoesung->pnlZeichnungsebene->layout()->addWidget(FPlan);
 }
 

@@ -217,10 +217,10 @@ private:
     // A file name in the plan's directory named after the project, with the suffix.
     QString vorschlag(const QString& suffix) const;
 
-    // Until then: the window's icon, still being decoded.
-    std::unique_ptr<FensterBilderLaden> FBilder;
+    // vervollstaendige has run. Until then: the window's icon, still being decoded, and the
+    // filter that completes the window at the first input.
     bool FVollstaendig = false;
-    // Until then: completes the window at the first input.
+    std::unique_ptr<FensterBilderLaden> FBilder;
     QObject* FVorEingabe = nullptr;
     std::unique_ptr<TDaten> Daten;
     CoreSession* FSitzung = nullptr;
