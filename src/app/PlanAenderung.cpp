@@ -18,7 +18,10 @@ std::string auswahlAenderung(const PlanSelection& a, const PlanSelection& b) {
     }
     if (a.installation != b.installation) {
         const bool nurGedreht =
-            a.installation && b.installation && a.installation->variant == b.installation->variant;
+            a.installation && b.installation &&
+            a.installation->variant == b.installation->variant &&
+            a.installation->secondRowCrosswise == b.installation->secondRowCrosswise &&
+            a.installation->occurrence == b.installation->occurrence;
         return nurGedreht ? "Tankanlage gedreht" : "Variante gewechselt";
     }
     if (a.offset != b.offset) {

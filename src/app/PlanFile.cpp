@@ -76,6 +76,15 @@ public:
         return object(key);
     }
 
+    // A whole number from 0 to max.
+    int count(std::string_view key, int max) const {
+        const double number = member(key, JsonValue::Type::Number, "keine Zahl").asNumber();
+        if (number != std::floor(number) || number < 0 || number > max) {
+            fail(key, "ist keine ganze Zahl von 0 bis " + std::to_string(max));
+        }
+        return static_cast<int>(number);
+    }
+
     int offsetCoordinate(const JsonValue& value, std::string_view key) const {
         if (value.type() != JsonValue::Type::Number) {
             fail(key, "enthält keine Zahl");
@@ -153,15 +162,23 @@ PlanInputs readInputs(const Fields& in) {
     return inputs;
 }
 
-PlanSelection readSelection(const Fields& in) {
+PlanInstallation readInstallation(const Fields& in, int format) {
+    PlanInstallation installation{in.text("variant"), in.flag("horizontal"), std::nullopt, 0};
+    if (format >= 2) {
+        installation.secondRowCrosswise = in.flag("secondRowCrosswise");
+        installation.occurrence = in.count("occurrence", kMaxVariantOccurrence);
+    }
+    return installation;
+}
+
+PlanSelection readSelection(const Fields& in, int format) {
     PlanSelection selection;
     selection.artNr = in.text("artNr");
     if (selection.artNr.empty()) {
         in.fail("artNr", "ist leer");
     }
     if (const std::optional<Fields> installation = in.optionalObject("installation")) {
-        selection.installation =
-            PlanInstallation{installation->text("variant"), installation->flag("horizontal")};
+        selection.installation = readInstallation(*installation, format);
     }
     selection.offset = in.offset("offset");
     selection.tickedAccessories = in.texts("accessories", kMaxTickedAccessories);
@@ -178,11 +195,14 @@ PlanFile readPlan(const JsonValue& document) {
         throw PlanFileFault{"der Eintrag \"format\" fehlt, sie ist also keine Plandatei"};
     }
     const double version = root.member("format", JsonValue::Type::Number, "keine Zahl").asNumber();
-    if (version != kPlanFileFormat) {
+    if (version != std::floor(version) || version < kOldestPlanFileFormat ||
+        version > kPlanFileFormat) {
         JsonWriter number;
         number.value(version);
-        throw PlanFileFault{"sie hat das unbekannte Format " + number.str() +
-                            " (gelesen wird Format " + std::to_string(kPlanFileFormat) + ")"};
+        throw PlanFileFault{
+            "sie hat das unbekannte Format " + number.str() + " (gelesen werden die Formate " +
+            std::to_string(kOldestPlanFileFormat) + " bis " + std::to_string(kPlanFileFormat) +
+            "); sie stammt wohl von einer neueren Programmversion"};
     }
     PlanFile plan;
     plan.inputs = readInputs(root.object("inputs"));
@@ -195,7 +215,7 @@ PlanFile readPlan(const JsonValue& document) {
     plan.tenCm = root.flag("tenCm");
     plan.projectName = root.text("projectName", kMaxProjectName);
     if (const std::optional<Fields> selection = root.optionalObject("selection")) {
-        plan.selection = readSelection(*selection);
+        plan.selection = readSelection(*selection, static_cast<int>(version));
     }
     return plan;
 }
@@ -208,6 +228,9 @@ void writeSelection(JsonWriter& json, const PlanSelection& selection) {
         json.beginObject();
         json.key("variant").value(selection.installation->variant);
         json.key("horizontal").value(selection.installation->horizontal);
+        json.key("secondRowCrosswise")
+            .value(selection.installation->secondRowCrosswise.value_or(false));
+        json.key("occurrence").value(selection.installation->occurrence);
         json.endObject();
     } else {
         json.null();

@@ -14,11 +14,18 @@ namespace velmora {
 
 class JsonWriter;
 
-// The installation of a plan by what survives a changed catalogue: the variant's name
-// ("3+2") and the orientation, never a list index.
+// The installation of a plan by what survives a changed catalogue, never a list index: the
+// variant's name ("3+2"), its kind of second row and the orientation. A catalogue may hold
+// several variants of one name (a straight and a crosswise "4+2"); occurrence tells them
+// apart where even the kind of row is the same.
 struct PlanInstallation {
     std::string variant;
     bool horizontal = false;
+    // The second row stands crosswise; none in plans that did not say (format 1).
+    std::optional<bool> secondRowCrosswise;
+    // Which of the product's variants of that name and kind of row, counted from 0 in the
+    // order the search tries them (the product's own before its group's).
+    int occurrence = 0;
 
     friend bool operator==(const PlanInstallation&, const PlanInstallation&) = default;
 };
@@ -37,7 +44,8 @@ struct PlanSelection {
 };
 
 // Everything needed to bring a plan back: the inputs of the search as the user gave them
-// and the choice made in its result. Stored as a ".velmora" file (UTF-8 JSON, "format": 1).
+// and the choice made in its result. Stored as a ".velmora" file (UTF-8 JSON, "format": 2;
+// format 1, which named the installation by its name alone, is still read).
 struct PlanFile {
     PlanInputs inputs;
     // Display name of the product group; empty for all tanks.
@@ -56,7 +64,11 @@ struct PlanFile {
     friend bool operator==(const PlanFile&, const PlanFile&) = default;
 };
 
-constexpr int kPlanFileFormat = 1;
+constexpr int kPlanFileFormat = 2;
+// The oldest format still read.
+constexpr int kOldestPlanFileFormat = 1;
+// More same-named variants than this come only from damaged or hostile files.
+constexpr int kMaxVariantOccurrence = 1000;
 // Larger files are refused unread: a plan takes a few kilobytes.
 constexpr std::size_t kMaxPlanFileBytes = 1024 * 1024;
 // The free position may shift a battery at most this far (mm) in either direction.

@@ -1,5 +1,6 @@
 #include "app/PlanRestore.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "app/TDaten.h"
@@ -10,25 +11,48 @@ namespace velmora {
 
 namespace {
 
-// The catalogue's variant of that name for the product numbered artNr: its own variants
-// first, then its group's, as the search tries them. Null when there is none.
-TAufstellvariante* katalogVariante(const TDaten& daten, const std::string& artNr,
-                                   const std::string& name) {
+// The variants the search tries for the product numbered artNr, in its order: the product's
+// own, then its group's. Empty when the catalogue has no such product.
+std::vector<const TAufstellvariante*> katalogVarianten(const TDaten& daten,
+                                                       const std::string& artNr) {
+    std::vector<const TAufstellvariante*> varianten;
     for (const auto& gruppe : daten.getProduktgruppenListe()) {
         for (const auto& produkt : gruppe->getProduktListe()) {
             if (!equalsIgnoringAsciiCase(produkt->getArtikelNr(), artNr)) {
                 continue;
             }
             for (const auto& variante : produkt->getAufstellvariantenListe()) {
-                if (variante->getVariante() == name) {
-                    return variante.get();
-                }
+                varianten.push_back(variante.get());
             }
             for (const auto& variante : gruppe->getAufstellvariantenListe()) {
-                if (variante->getVariante() == name) {
-                    return variante.get();
-                }
+                varianten.push_back(variante.get());
             }
+            return varianten;
+        }
+    }
+    return varianten;
+}
+
+bool gleicheArt(const TAufstellvariante& variante, const PlanInstallation& installation) {
+    return variante.getVariante() == installation.variant &&
+           (!installation.secondRowCrosswise ||
+            variante.getZwReihWaag() == *installation.secondRowCrosswise);
+}
+
+// The catalogue's variant the installation names: the occurrence-th of its name and kind of
+// row; the first of its name when the catalogue has changed and that one is gone. Null when
+// the name is gone too.
+const TAufstellvariante* katalogVariante(const std::vector<const TAufstellvariante*>& varianten,
+                                         const PlanInstallation& installation) {
+    int gezaehlt = 0;
+    for (const TAufstellvariante* variante : varianten) {
+        if (gleicheArt(*variante, installation) && gezaehlt++ == installation.occurrence) {
+            return variante;
+        }
+    }
+    for (const TAufstellvariante* variante : varianten) {
+        if (variante->getVariante() == installation.variant) {
+            return variante;
         }
     }
     return nullptr;
@@ -41,29 +65,48 @@ std::string ausrichtung(bool horizontal) {
 // Chooses the stored installation itself when the product still has it.
 // searchReported: the search's own rule had the stored variant and has warned when it found
 // nothing like it.
-void waehleGenaueAufstellung(TDaten& daten, const PlanInstallation& gespeichert,
-                             bool searchReported, std::vector<std::string>& notes) {
+void waehleGenaueAufstellung(TDaten& daten, const TAufstellvariante* variante,
+                             const PlanInstallation& gespeichert, bool searchReported,
+                             std::vector<std::string>& notes) {
     const TProdukt& produkt = *daten.getAktuellesProdukt();
     const auto& liste = produkt.getMoeglicheAufstellVarianten();
-    bool nameVorhanden = false;
+    bool andersMoeglich = false;
     for (std::size_t i = 0; i < liste.size(); ++i) {
-        if (liste[i]->getVariante()->getVariante() != gespeichert.variant) {
+        if (liste[i]->getVariante() != variante) {
             continue;
         }
-        nameVorhanden = true;
         if (liste[i]->getHorizontal() == gespeichert.horizontal) {
             if (liste[i].get() != produkt.getAktuelleAufstellVariante()) {
                 daten.aendereAufstellung(i, false);
             }
             return;
         }
+        andersMoeglich = true;
     }
-    if (nameVorhanden) {
+    if (andersMoeglich) {
         notes.push_back("Die Aufstellung \"" + gespeichert.variant + "\" ist nur noch " +
                         ausrichtung(!gespeichert.horizontal) + " möglich.");
     } else if (!searchReported) {
         notes.push_back("Die Aufstellung \"" + gespeichert.variant +
                         "\" gibt es nicht mehr; gezeigt wird eine andere.");
+    }
+}
+
+// A plan that named its installation by name alone, where the catalogue holds several
+// variants of that name: the first is taken, and the user is told.
+void pruefeEindeutig(const std::vector<const TAufstellvariante*>& varianten,
+                     const PlanInstallation& installation, std::vector<std::string>& notes) {
+    if (installation.secondRowCrosswise) {
+        return;
+    }
+    const auto gleichnamig = std::count_if(varianten.begin(), varianten.end(), [&](auto* v) {
+        return v->getVariante() == installation.variant;
+    });
+    if (gleichnamig > 1) {
+        notes.push_back("Die Plandatei nennt die Aufstellung \"" + installation.variant +
+                        "\" nur mit ihrem Namen, den mehrere Aufstellungen tragen; gezeigt "
+                        "wird die erste. Speichern Sie den Plan neu, um die gewählte zu "
+                        "behalten.");
     }
 }
 
@@ -107,8 +150,18 @@ std::optional<PlanSelection> currentPlanSelection(const TDaten& daten) {
     PlanSelection selection;
     selection.artNr = produkt->getArtikelNr();
     if (const TAufstellung* aufstellung = produkt->getAktuelleAufstellVariante()) {
-        selection.installation = PlanInstallation{aufstellung->getVariante()->getVariante(),
-                                                  aufstellung->getHorizontal()};
+        const TAufstellvariante& variante = *aufstellung->getVariante();
+        PlanInstallation installation{variante.getVariante(), aufstellung->getHorizontal(),
+                                      variante.getZwReihWaag(), 0};
+        for (const TAufstellvariante* frueher : katalogVarianten(daten, selection.artNr)) {
+            if (frueher == &variante) {
+                break;
+            }
+            if (gleicheArt(*frueher, installation)) {
+                ++installation.occurrence;
+            }
+        }
+        selection.installation = std::move(installation);
         selection.offset = aufstellung->CurrentOffset();
     }
     for (std::size_t i = 0; i < produkt->getZubehoerOptionalListeCount(); ++i) {
@@ -121,41 +174,46 @@ std::optional<PlanSelection> currentPlanSelection(const TDaten& daten) {
 }
 
 std::string PlanRestoreReport::message() const {
-    std::string text = searchWarnings;
+    std::string text = suche.Warnungen.empty() ? "" : suche.Warnungen.front();
+    for (std::size_t i = 1; i < suche.Warnungen.size(); ++i) {
+        text += "\r\n" + suche.Warnungen[i];
+    }
     for (const std::string& note : notes) {
         text += (text.empty() ? "" : "\r\n") + note;
     }
     return text;
 }
 
-PlanRestoreReport restorePlan(TDaten& daten, const PlanFile& plan,
-                              const std::function<void()>& search) {
+PlanRestoreReport restorePlan(TDaten& daten, const PlanFile& plan, int Dec) {
     TTempData& tempData = daten.getTempData();
     tempData.tmpProdukt = plan.selection ? plan.selection->artNr : "";
     tempData.tmpVariante = nullptr;
     tempData.tmpHorizontal = false;
+    std::vector<const TAufstellvariante*> varianten;
+    const TAufstellvariante* variante = nullptr;
     if (plan.selection && plan.selection->installation) {
-        tempData.tmpVariante =
-            katalogVariante(daten, plan.selection->artNr, plan.selection->installation->variant);
+        varianten = katalogVarianten(daten, plan.selection->artNr);
+        variante = katalogVariante(varianten, *plan.selection->installation);
+        // The search keeps it as the installation to show again; it changes nothing in it.
+        tempData.tmpVariante = const_cast<TAufstellvariante*>(variante);
         tempData.tmpHorizontal = plan.selection->installation->horizontal;
     }
-    // Without the catalogue's variant the search keeps the first installation silently.
-    const bool searchKnowsVariant = tempData.tmpVariante != nullptr;
     daten.setAktuellerProjektName(plan.projectName);
 
+    PlanRestoreReport report;
     const bool zeigen = tempData.getFehlermeldungenAnzeigen();
     tempData.showFehlermeldungen(false);
-    search();
+    report.suche = daten.sucheLoesung(suchAuftrag(plan, Dec, false));
     tempData.showFehlermeldungen(zeigen);
 
-    PlanRestoreReport report;
-    report.searchWarnings = tempData.error;
     TProdukt* produkt = daten.getAktuellesProdukt();
     if (!plan.selection || produkt == nullptr) {
         return report;
     }
     if (plan.selection->installation && produkt->getAktuelleAufstellVariante() != nullptr) {
-        waehleGenaueAufstellung(daten, *plan.selection->installation, searchKnowsVariant,
+        pruefeEindeutig(varianten, *plan.selection->installation, report.notes);
+        // Without the catalogue's variant the search keeps the first installation silently.
+        waehleGenaueAufstellung(daten, variante, *plan.selection->installation, variante != nullptr,
                                 report.notes);
         if (plan.selection->offset != TPoint{}) {
             verschiebe(daten, plan.selection->offset, report.notes);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PlanFile.h"
 #include "app/PlanInputs.h"
 
 namespace velmora {
@@ -40,8 +41,11 @@ struct SuchAuftrag {
     bool ARefreshGraphic = true;
 };
 
-// The ten fields of a search from a plan's input texts, all with Dec decimals.
-SuchAuftrag suchAuftrag(const PlanInputs& Texte, int Dec);
+// The search a plan asks for: its group, corners and boiler options, its ten input texts,
+// all with Dec decimals. The battery stands top left unless the plan says otherwise; a
+// corner cut-out or a boiler room of nonzero size without a corner takes the default corner
+// (standardEcke), as the window's position buttons do when they open.
+SuchAuftrag suchAuftrag(const PlanFile& Plan, int Dec, bool ZurueckSetzen);
 
 // What a search answers: the ten texts as it corrected them (defaults filled in, signs
 // dropped, values clipped) and the warnings it collected, one per entry, in the order the

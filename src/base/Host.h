@@ -5,6 +5,9 @@
 
 namespace velmora {
 
+// The answer to the question before unsaved work would be replaced or closed.
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
 // The platform services the planning core needs from its surroundings: message boxes,
 // text input, the wait cursor, the event pump and the request to end the program.
 // The Qt shell installs a real one; tests and command-line tools use NullHost or their own.
@@ -23,6 +26,9 @@ public:
     }
     // Modal warning with Yes/No; true for Yes.
     virtual bool askWarningYesNo(const std::string& text) = 0;
+    // Modal warning with "Speichern" (the default), "Verwerfen" and "Abbrechen"; closing the
+    // box cancels.
+    virtual UnsavedAnswer askSaveDiscardCancel(const std::string& text) = 0;
     // Text input dialog; no value when the user cancels.
     virtual std::optional<std::string> inputText(const std::string& caption,
                                                  const std::string& prompt,
@@ -40,6 +46,9 @@ public:
     void showError(const std::string&) override {}
     void showInformation(const std::string&) override {}
     bool askWarningYesNo(const std::string&) override { return false; }
+    UnsavedAnswer askSaveDiscardCancel(const std::string&) override {
+        return UnsavedAnswer::Cancel;
+    }
     std::optional<std::string> inputText(const std::string&, const std::string&,
                                          const std::string& initial) override {
         return initial;

@@ -44,6 +44,15 @@ PlanVerlauf::PlanVerlauf(Lesen lesen, Herstellen herstellen, QObject* parent)
     : QObject(parent), lesen_(std::move(lesen)), herstellen_(std::move(herstellen)) {
     stack_.setUndoLimit(kSchritte);
     stand_ = lesen_();
+    // Undo and redo move the index only after the step has restored its plan; what depends on
+    // the index (the caption's mark) hears of it then.
+    connect(&stack_, &QUndoStack::indexChanged, this, &PlanVerlauf::verzeichnet);
+    connect(&stack_, &QUndoStack::cleanChanged, this, &PlanVerlauf::verzeichnet);
+}
+
+PlanVerlauf::~PlanVerlauf() {
+    // The stack clears itself as it goes, while the window it would report to is half gone.
+    stack_.disconnect(this);
 }
 
 void PlanVerlauf::vormerken() {
@@ -72,6 +81,17 @@ void PlanVerlauf::merkeJetzt() {
     PlanStand vorher = std::exchange(stand_, std::move(neu));
     stack_.push(new PlanSchritt(*this, std::move(vorher), stand_, name));
     emit verzeichnet();
+}
+
+void PlanVerlauf::alsEinSchritt(std::string name, const std::function<void()>& schritt) {
+    merkeJetzt();
+    herstellend_ = true;
+    schritt();
+    herstellend_ = false;
+    vorgemerkt_ = false;
+    naechsterName_ = std::move(name);
+    merkeJetzt();
+    naechsterName_.clear();
 }
 
 void PlanVerlauf::setzeGespeichert() {

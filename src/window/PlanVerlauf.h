@@ -22,6 +22,7 @@ public:
 
     // lesen: the plan as shown now; herstellen: shows a recorded plan.
     PlanVerlauf(Lesen lesen, Herstellen herstellen, QObject* parent = nullptr);
+    ~PlanVerlauf() override;
 
     QUndoStack& stack() { return stack_; }
     // Records the shown plan once the current event has run to its end: a search rewrites
@@ -33,15 +34,16 @@ public:
     // typed on the start panel) becomes a step of its own, unless this event already
     // changed the core and is not over yet.
     void vorAenderung();
-    // The next recorded step carries this name instead of the one its difference gives.
-    void benenneNaechstenSchritt(std::string name) { naechsterName_ = std::move(name); }
+    // Runs schritt as one step named name: what was pending before becomes a step of its own,
+    // and nothing schritt passes through on its way is recorded.
+    void alsEinSchritt(std::string name, const std::function<void()>& schritt);
     // The shown plan is the one in the file.
     void setzeGespeichert();
     // The names of the steps between the saved plan and the shown one, each once.
     std::string ungespeicherteAenderungen() const;
 
 signals:
-    // A step was recorded, undone or redone.
+    // A step was recorded, undone or redone, or the saved step changed.
     void verzeichnet();
 
 private:

@@ -299,12 +299,18 @@ void TfrmGrund::ordneImpressumAn() {
 
 void TfrmGrund::closeEvent(QCloseEvent* event) {
     vervollstaendige();
-    FBewegung->cancel();
     FVerlauf->merkeJetzt();
-    if (!host().askWarningYesNo(schliessenFrage())) {
+    // Unsaved work gets the question that can save it; otherwise the plain close question.
+    const bool schliessen =
+        planUngespeichert()
+            ? sichereUngespeichertes("HALVEX Velmora geschlossen wird")
+            : host().askWarningYesNo("Möchten Sie HALVEX Velmora wirklich schließen?");
+    if (!schliessen) {
+        // Everything stays as it was, a move in progress too.
         event->ignore();
         return;
     }
+    FBewegung->cancel();
     event->accept();
     // The preview, the help and the price windows belong to this one: they go with it, and
     // with the last window the program ends.

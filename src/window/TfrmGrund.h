@@ -39,6 +39,7 @@ class PlanView;
 class PositionChoice;
 class TankMoveMode;
 struct PlanFile;
+struct PlanInputs;
 struct PlanStand;
 struct PlanFileDialogs;
 class TAlignEdit;
@@ -138,8 +139,17 @@ private:
     void onTankartChanged();
     // The catalogue's defaults in the inputs, no corner, no boiler room.
     void setzeStandardwerte();
-    // The common search routine.
-    void sucheLoesung(bool ZurueckSetzen);
+    // The position buttons made ready for a search of the inputs as they stand; the plan
+    // to search, with the corners the buttons offer.
+    PlanFile bereiteSucheVor();
+    // The common search routine; returns the search's warnings, which the caller shows once
+    // the result is on screen (empty while the core shows none).
+    std::string sucheLoesung(bool ZurueckSetzen);
+    // The inputs as the search rewrote them, and the position buttons after it.
+    void zeigeGesuchteVorgaben(const PlanInputs& neu);
+    void zeigeWarnungen(const std::string& warnungen);
+    // The decimals of the input fields, with which the search writes its corrections.
+    int dezimalen() const;
     // Re-search after an input change, when a search has been run; re-shows the solution.
     void automatischeSuche();
     // A value entered into edit (typed and left, or taken from the calculator): re-search
@@ -188,7 +198,6 @@ private:
     // The menu of the recent plans, built when it opens.
     void zeigeZuletztGeoeffnet();
     void oeffneZuletztGeoeffnet(const QString& path);
-    void onPlanSpeichern();
     void onPlanOeffnen();
     void onMaterialExportieren();
     // A preview window of its own for a printout; its PDF goes where the user says.
@@ -200,10 +209,16 @@ private:
     std::string setzePlanVorgaben(const PlanFile& plan);
     // Brings a plan back into the window and the core; returns what could not be restored.
     std::string stellePlanHer(const PlanFile& plan);
-    // A solution is shown that differs from the last saved or opened plan.
+    // The history holds steps since the plan was last saved or opened.
     bool planUngespeichert() const;
-    std::string schliessenFrage() const;
-    void merkePlanDatei(const QString& path, PlanFile plan);
+    // Before unsaved work is replaced or closed: asks whether to save it first, naming its
+    // changes; bevor completes the question ("… speichern, bevor ein anderer Plan geöffnet
+    // wird?"). True when the caller may go on: saved, discarded or nothing unsaved.
+    bool sichereUngespeichertes(const std::string& bevor);
+    // "Plan speichern": into the plan's file when it has one, else as "Speichern unter…"
+    // (neuerName) does, after asking for a file. True when the plan was written.
+    bool speicherePlan(bool neuerName);
+    void merkePlanDatei(const QString& path);
     // The caption: the plan file's name, marked while the plan differs from it.
     void zeigeTitel();
 
@@ -225,8 +240,6 @@ private:
     std::unique_ptr<TDaten> Daten;
     CoreSession* FSitzung = nullptr;
     std::string AppPath;
-    std::string VorgRaumBreite, VorgRaumLaenge, VorgRaumHoehe, VorgSollVolumen, VorgEinbringHoehe,
-        VorgEinbringBreite, VorgEckeBreite, VorgEckeLaenge, VorgheizraumBreite, VorgHeizraumLaenge;
     bool loesungVorhanden = false;
     // The inputs and positions as the last search left them, without a choice.
     std::unique_ptr<PlanFile> FGesuchterPlan;
@@ -257,6 +270,7 @@ private:
     QAction* aLoeschen = nullptr;
     QAction* aPlanOeffnen = nullptr;
     QAction* aPlanSpeichern = nullptr;
+    QAction* aSpeichernUnter = nullptr;
     QAction* aHilfe = nullptr;
     QAction* aDrucken = nullptr;
     QAction* aDatanormDrucken = nullptr;
@@ -281,12 +295,12 @@ private:
 
     // Plan files, help and update check.
     std::unique_ptr<PlanFileDialogs> FDateiDialoge;
-    std::unique_ptr<PlanFile> FGespeicherterPlan;
     HelpWindow* FHilfe = nullptr;
     QPushButton* bbnPlanOeffnen = nullptr;
     QToolButton* bbnZuletztGeoeffnet = nullptr;
     std::unique_ptr<ZuletztGeoeffnet> FZuletzt;
     QPushButton* bbnPlanSpeichern = nullptr;
+    QToolButton* bbnSpeichernUnter = nullptr;
     QPushButton* bbnHilfe = nullptr;
     QPushButton* bbnZubExport = nullptr;
 

@@ -78,8 +78,12 @@ void TfrmGrund::erstelleBefehle() {
         FVorgaben->bbnVorgLoeschen);
     aPlanOeffnen = befehl(QStringLiteral("Plan öffnen…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
                           nur(&TfrmGrund::onPlanOeffnen), bbnPlanOeffnen);
-    aPlanSpeichern = befehl(QStringLiteral("Plan speichern…"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
-                            nur(&TfrmGrund::onPlanSpeichern), bbnPlanSpeichern);
+    aPlanSpeichern = befehl(
+        QStringLiteral("Plan speichern"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+        [this] { speicherePlan(false); }, bbnPlanSpeichern);
+    aSpeichernUnter = befehl(
+        QStringLiteral("Speichern unter…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        [this] { speicherePlan(true); }, bbnSpeichernUnter);
     aRueckgaengig = befehl(QStringLiteral("Rückgängig"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
                            nur(&TfrmGrund::onRueckgaengig), bbnRueckgaengig);
     aWiederholen =
@@ -144,8 +148,8 @@ void TfrmGrund::befehleAktualisieren() {
         gezeigt ? variantenBefehle(aufstellungsArten(*produkt), Daten->getVarianteIndex())
                 : VariantenBefehle{};
 
-    for (QAction* action : {aLoesungen, aLoeschen, aPlanOeffnen, aPlanSpeichern, aHilfe,
-                            aMaterialOK, aNaechsteZeile, aVorherigeZeile}) {
+    for (QAction* action : {aLoesungen, aLoeschen, aPlanOeffnen, aPlanSpeichern, aSpeichernUnter,
+                            aHilfe, aMaterialOK, aNaechsteZeile, aVorherigeZeile}) {
         action->setEnabled(frei);
     }
     bbnZuletztGeoeffnet->setEnabled(frei);

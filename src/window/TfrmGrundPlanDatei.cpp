@@ -47,10 +47,6 @@ QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-std::string text(const TAlignEdit* edit) {
-    return edit->text().toStdString();
-}
-
 // The chosen file with the suffix the filter promised, when the user typed none.
 QString mitEndung(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
@@ -93,9 +89,14 @@ void TfrmGrund::erstellePlanDateiUndHilfe() {
     zuletzt->setObjectName(QStringLiteral("mnuZuletztGeoeffnet"));
     bbnZuletztGeoeffnet->setMenu(zuletzt);
     connect(zuletzt, &QMenu::aboutToShow, this, &TfrmGrund::zeigeZuletztGeoeffnet);
-    bbnPlanSpeichern = new QPushButton(QStringLiteral("Plan speichern…"), pnlDatei);
+    bbnPlanSpeichern = new QPushButton(QStringLiteral("Plan speichern"), pnlDatei);
     bbnPlanSpeichern->setObjectName(QStringLiteral("bbnPlanSpeichern"));
-    bbnPlanSpeichern->setToolTip(QStringLiteral("Den angezeigten Plan speichern (Strg+S)"));
+    bbnPlanSpeichern->setToolTip(
+        QStringLiteral("Den angezeigten Plan in seine Datei speichern (Strg+S)"));
+    bbnSpeichernUnter = kleinerKnopf("bbnSpeichernUnter", QStringLiteral("…"), pnlDatei);
+    bbnSpeichernUnter->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    bbnSpeichernUnter->setToolTip(
+        QStringLiteral("Speichern unter… – in eine andere Datei (Strg+Umschalt+S)"));
     bbnRueckgaengig = kleinerKnopf("bbnRueckgaengig", QStringLiteral("↶"), pnlDatei);
     bbnWiederholen = kleinerKnopf("bbnWiederholen", QStringLiteral("↷"), pnlDatei);
     bbnHilfe = new QPushButton(QStringLiteral("?"), pnlDatei);
@@ -108,7 +109,9 @@ void TfrmGrund::erstellePlanDateiUndHilfe() {
     QHBoxLayout* oeffnen = zeile(spalte);
     oeffnen->addWidget(bbnPlanOeffnen, 1);
     oeffnen->addWidget(bbnZuletztGeoeffnet);
-    spalte->addWidget(bbnPlanSpeichern);
+    QHBoxLayout* speichern = zeile(spalte);
+    speichern->addWidget(bbnPlanSpeichern, 1);
+    speichern->addWidget(bbnSpeichernUnter);
     QHBoxLayout* schritte = zeile(spalte);
     for (QWidget* knopf :
          std::initializer_list<QWidget*>{bbnRueckgaengig, bbnWiederholen, bbnHilfe}) {
@@ -143,11 +146,7 @@ void TfrmGrund::setPlanFileDialogs(PlanFileDialogs dialogs) {
 
 PlanFile TfrmGrund::aktuellerPlan() const {
     PlanFile plan;
-    plan.inputs = {text(FVorgaben->edtVorgRaumBreite),     text(FVorgaben->edtVorgRaumLaenge),
-                   text(FVorgaben->edtVorgRaumHoehe),      text(FVorgaben->edtVorgSollVolumen),
-                   text(FVorgaben->edtVorgEinbringHoehe),  text(FVorgaben->edtVorgEinbringBreite),
-                   text(FVorgaben->edtVorgEckeBreite),     text(FVorgaben->edtVorgEckeLaenge),
-                   text(FVorgaben->edtVorgHeizraumBreite), text(FVorgaben->edtVorgheizraumLaenge)};
+    plan.inputs = FVorgaben->eingaben();
     plan.productGroup = FVorgaben->tankart();
     plan.tankPosition = Tankposition->pressed();
     plan.cornerPosition = Eckenposition->isEnabled() ? Eckenposition->pressed() : "";
@@ -172,19 +171,10 @@ std::string TfrmGrund::setzePlanVorgaben(const PlanFile& plan) {
         }
     }
     FVorgaben->cboVorgTankart->setCurrentIndex(gruppe);
-    const PlanInputs& in = plan.inputs;
-    FVorgaben->edtVorgRaumBreite->setText(qt(in.roomWidth));
-    FVorgaben->edtVorgRaumLaenge->setText(qt(in.roomLength));
-    FVorgaben->edtVorgRaumHoehe->setText(qt(in.roomHeight));
-    FVorgaben->edtVorgSollVolumen->setText(qt(in.volume));
-    FVorgaben->edtVorgEinbringHoehe->setText(qt(in.openingHeight));
-    FVorgaben->edtVorgEinbringBreite->setText(qt(in.openingWidth));
-    FVorgaben->edtVorgEckeBreite->setText(qt(in.cornerWidth));
-    FVorgaben->edtVorgEckeLaenge->setText(qt(in.cornerLength));
+    // The boiler edits follow their box first, then take the plan's texts.
     FVorgaben->chkVorgHeizraum->setChecked(plan.boilerRoom);
     FVorgaben->zeigeHeizraum(plan.boilerRoom);
-    FVorgaben->edtVorgHeizraumBreite->setText(qt(in.boilerWidth));
-    FVorgaben->edtVorgheizraumLaenge->setText(qt(in.boilerLength));
+    FVorgaben->setzeEingaben(plan.inputs);
     FVorgaben->chkVorgKessel->setChecked(plan.protectedBoiler);
     (plan.tenCm ? FVorgaben->rboVorgKessel10 : FVorgaben->rboVorgKessel40)->setChecked(true);
     FVorgaben->aktualisiereKesselRadios();
@@ -201,24 +191,32 @@ std::string TfrmGrund::setzePlanVorgaben(const PlanFile& plan) {
 }
 
 bool TfrmGrund::planUngespeichert() const {
-    return loesungVorhanden && (!FGespeicherterPlan || aktuellerPlan() != *FGespeicherterPlan);
+    return FVerlauf != nullptr && !FVerlauf->stack().isClean();
 }
 
-std::string TfrmGrund::schliessenFrage() const {
-    const std::string frage = "Möchten Sie HALVEX Velmora wirklich schließen?";
+bool TfrmGrund::sichereUngespeichertes(const std::string& bevor) {
+    FVerlauf->merkeJetzt();
     if (!planUngespeichert()) {
-        return frage;
+        return true;
     }
     const std::string aenderungen = FVerlauf->ungespeicherteAenderungen();
-    return (aenderungen.empty()
-                ? "Der angezeigte Plan ist nicht gespeichert; seine Änderungen gehen verloren."
-                : "Der angezeigte Plan ist nicht gespeichert; diese Änderungen gehen verloren: " +
-                      aenderungen + ".") +
-           "\r\n" + frage;
+    const std::string frage =
+        (aenderungen.empty()
+             ? std::string("Der angezeigte Plan ist nicht gespeichert.")
+             : "Der angezeigte Plan hat ungespeicherte Änderungen: " + aenderungen + ".") +
+        "\r\nMöchten Sie ihn speichern, bevor " + bevor + "?";
+    switch (host().askSaveDiscardCancel(frage)) {
+        case UnsavedAnswer::Save:
+            return speicherePlan(false);
+        case UnsavedAnswer::Discard:
+            return true;
+        case UnsavedAnswer::Cancel:
+            break;
+    }
+    return false;
 }
 
-void TfrmGrund::merkePlanDatei(const QString& path, PlanFile plan) {
-    FGespeicherterPlan = std::make_unique<PlanFile>(std::move(plan));
+void TfrmGrund::merkePlanDatei(const QString& path) {
     FVerlauf->setzeGespeichert();
     FZuletzt->nimmAuf(path);
     FSitzung->setPlanFile(path);
@@ -246,21 +244,24 @@ QString TfrmGrund::vorschlag(const QString& suffix) const {
     return verzeichnis + QLatin1Char('/') + name + QLatin1Char('.') + suffix;
 }
 
-void TfrmGrund::onPlanSpeichern() {
-    const QString& datei = FSitzung->planFile();
-    const QString gewaehlt = FDateiDialoge->saveFile(
-        this, datei.isEmpty() ? vorschlag(QStringLiteral("velmora")) : datei);
-    if (gewaehlt.isEmpty()) {
-        return;
+bool TfrmGrund::speicherePlan(bool neuerName) {
+    FVerlauf->merkeJetzt();
+    QString path = FSitzung->planFile();
+    if (neuerName || path.isEmpty()) {
+        const QString gewaehlt = FDateiDialoge->saveFile(
+            this, path.isEmpty() ? vorschlag(QStringLiteral("velmora")) : path);
+        if (gewaehlt.isEmpty()) {
+            return false;
+        }
+        path = mitEndung(gewaehlt, QStringLiteral("velmora"));
     }
-    const QString path = mitEndung(gewaehlt, QStringLiteral("velmora"));
-    PlanFile plan = aktuellerPlan();
     std::string error;
-    if (!writePlanFile(path.toStdString(), plan, error)) {
+    if (!writePlanFile(path.toStdString(), angezeigterStand().plan, error)) {
         host().showError(error);
-        return;
+        return false;
     }
-    merkePlanDatei(path, std::move(plan));
+    merkePlanDatei(path);
+    return true;
 }
 
 void TfrmGrund::onPlanOeffnen() {
@@ -273,35 +274,42 @@ void TfrmGrund::onPlanOeffnen() {
 
 void TfrmGrund::oeffnePlanDatei(const QString& path) {
     vervollstaendige();
-    // A move or a printout in progress would carry the old plan.
+    // A printout in progress would carry the old plan.
     if (FSitzung->isPrinting()) {
         return;
     }
-    FBewegung->cancel();
     // Nothing in the window changes before the whole file has been read and checked.
     const PlanFileReadResult read = readPlanFile(path.toStdString());
     if (!read.plan) {
         host().showError(read.error);
         return;
     }
+    if (!sichereUngespeichertes("ein anderer Plan geöffnet wird")) {
+        return;
+    }
+    FBewegung->cancel();
     closeGrafikGross();
-    FVerlauf->benenneNaechstenSchritt("Plan geöffnet");
-    const std::string meldung = stellePlanHer(*read.plan);
-    merkePlanDatei(path, aktuellerPlan());
+    std::string meldung;
+    FVerlauf->alsEinSchritt("Plan geöffnet", [&] { meldung = stellePlanHer(*read.plan); });
+    merkePlanDatei(path);
+    befehleAktualisieren();
     if (!meldung.empty()) {
         host().showInformation(meldung);
     }
-    befehleAktualisieren();
 }
 
 std::string TfrmGrund::stellePlanHer(const PlanFile& plan) {
     // The inputs are set without the automatic re-search of a single change.
     loesungVorhanden = false;
     const std::string gruppenHinweis = setzePlanVorgaben(plan);
+    PlanFile gesucht = bereiteSucheVor();
+    gesucht.projectName = plan.projectName;
+    gesucht.selection = plan.selection;
     PlanRestoreReport report;
     // The restored choice, variant and free position reach every view at once.
     FSitzung->change(CoreSession::Solutions,
-                     [&] { report = restorePlan(*Daten, plan, [this] { sucheLoesung(false); }); });
+                     [&] { report = restorePlan(*Daten, gesucht, dezimalen()); });
+    zeigeGesuchteVorgaben(report.suche.Eingaben);
     loesungVorhanden = true;
     zeigeLoesungsanzeige();
     FLoesung->zeigeAktuelleLoesungErneut();

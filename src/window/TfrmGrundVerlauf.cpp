@@ -50,7 +50,8 @@ void TfrmGrund::stelleStandHer(const PlanStand& stand) {
         // stays in view when it was: undoing a tick shows the tick.
         const bool material = FLoesung->gboZubehoer->isVisible();
         stellePlanHer(plan);
-        if (material) {
+        // A restore without a product closes the material; it would list the old one's.
+        if (material && Daten->getAktuellesProdukt() != nullptr) {
             FLoesung->zeigeMaterial();
         }
     } else {

@@ -8,10 +8,13 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+#include <utility>
+
 #include "app/EingabeRegeln.h"
 #include "app/PlanFile.h"
 #include "app/SuchAuftrag.h"
 #include "app/TDaten.h"
+#include "base/Host.h"
 #include "base/LenientNumber.h"
 #include "widgets/TAlignEdit.h"
 #include "window/CoreSession.h"
@@ -35,9 +38,16 @@ double wert(const TAlignEdit* edit) {
 }  // namespace
 
 void TfrmGrund::onLoesungen() {
-    sucheLoesung(true);
+    const std::string warnungen = sucheLoesung(true);
     loesungVorhanden = true;
     zeigeLoesungsanzeige();
+    zeigeWarnungen(warnungen);
+}
+
+void TfrmGrund::zeigeWarnungen(const std::string& warnungen) {
+    if (!warnungen.empty()) {
+        host().showInformation(warnungen);
+    }
 }
 
 void TfrmGrund::zeigeLoesungsanzeige() {
@@ -56,8 +66,8 @@ void TfrmGrund::onLoeschen() {
         Kesselposition->setEnabled(false);
         Kesselposition->setAllVisible();
     });
-    // The shown plan is no longer the opened file's.
-    FGespeicherterPlan.reset();
+    // A new plan: the file stays with the plan it holds. The reset is a step, so the plan
+    // stays marked unsaved and the reset can be undone.
     FSitzung->setPlanFile(QString());
 }
 
@@ -92,21 +102,10 @@ void TfrmGrund::onTankartChanged() {
     }
 }
 
-void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
+PlanFile TfrmGrund::bereiteSucheVor() {
     FLoesung->loescheAnzeige();
     FLoesung->zeigeZeichnungsebene();
     imgHeader->hide();
-
-    VorgRaumBreite = text(FVorgaben->edtVorgRaumBreite);
-    VorgRaumLaenge = text(FVorgaben->edtVorgRaumLaenge);
-    VorgRaumHoehe = text(FVorgaben->edtVorgRaumHoehe);
-    VorgSollVolumen = text(FVorgaben->edtVorgSollVolumen);
-    VorgEinbringHoehe = text(FVorgaben->edtVorgEinbringHoehe);
-    VorgEinbringBreite = text(FVorgaben->edtVorgEinbringBreite);
-    VorgEckeBreite = text(FVorgaben->edtVorgEckeBreite);
-    VorgEckeLaenge = text(FVorgaben->edtVorgEckeLaenge);
-    VorgheizraumBreite = text(FVorgaben->edtVorgHeizraumBreite);
-    VorgHeizraumLaenge = text(FVorgaben->edtVorgheizraumLaenge);
 
     const bool eckeAngegeben =
         wert(FVorgaben->edtVorgEckeBreite) != 0.0 && wert(FVorgaben->edtVorgEckeLaenge) != 0.0;
@@ -139,64 +138,47 @@ void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
         Kesselposition->setEnabled(false);
     }
 
-    TTempData& tempData = Daten->getTempData();
+    const TTempData& tempData = Daten->getTempData();
     Eckenposition->setCornerVisible(tempData.HeizraumPosition, true);
     Kesselposition->setCornerVisible(tempData.EckePosition, true);
 
-    const std::string tankart = FVorgaben->tankart();
-    std::string tankPosition = Tankposition->pressedVisible();
-    if (tankPosition.empty()) {
-        tankPosition = "OL";
-    }
-    const std::string eckePosition = eckeParameter();
-    const std::string heizraumPosition = Kesselposition->pressedVisible();
+    // The plan as the inputs stand, with the corners the position buttons offer.
+    PlanFile plan = aktuellerPlan();
+    plan.tankPosition = Tankposition->pressedVisible();
+    plan.cornerPosition = eckeParameter();
+    plan.boilerPosition = Kesselposition->pressedVisible();
+    return plan;
+}
 
-    const auto feld = [](const std::string& text, const TAlignEdit* edit) {
-        return SuchFeld{text, edit->decimals()};
-    };
-    const VorgabenGruppe& v = *FVorgaben;
-    const SuchAuftrag auftrag{
-        .Tankart = tankart,
-        .TankPosition = tankPosition,
-        .EckePosition = eckePosition,
-        .HeizraumPosition = heizraumPosition,
-        .RaumBreite = feld(VorgRaumBreite, v.edtVorgRaumBreite),
-        .RaumLaenge = feld(VorgRaumLaenge, v.edtVorgRaumLaenge),
-        .RaumHoehe = feld(VorgRaumHoehe, v.edtVorgRaumHoehe),
-        .SollVolumen = feld(VorgSollVolumen, v.edtVorgSollVolumen),
-        .EinbringHoehe = feld(VorgEinbringHoehe, v.edtVorgEinbringHoehe),
-        .EinbringBreite = feld(VorgEinbringBreite, v.edtVorgEinbringBreite),
-        .EckeBreite = feld(VorgEckeBreite, v.edtVorgEckeBreite),
-        .EckeLaenge = feld(VorgEckeLaenge, v.edtVorgEckeLaenge),
-        .HeizraumBreite = feld(VorgheizraumBreite, v.edtVorgHeizraumBreite),
-        .HeizraumLaenge = feld(VorgHeizraumLaenge, v.edtVorgheizraumLaenge),
-        .VorgHeizraum = v.chkVorgHeizraum->isChecked(),
-        .VorgKessel = v.chkVorgKessel->isChecked(),
-        .VorgKessel10 = v.rboVorgKessel10->isChecked(),
-        .ZurueckSetzen = ZurueckSetzen,
-        // The views draw the plan when they hear of the change.
-        .ARefreshGraphic = false,
-    };
+std::string TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
+    const PlanFile plan = bereiteSucheVor();
+    TTempData& tempData = Daten->getTempData();
+    // The warnings come after the views show the result, not over the previous plan.
+    const bool zeigen = tempData.getFehlermeldungenAnzeigen();
+    tempData.showFehlermeldungen(false);
     SuchErgebnis ergebnis;
-    FSitzung->change(CoreSession::Solutions, [&] { ergebnis = Daten->sucheLoesung(auftrag); });
-    const PlanInputs& neu = ergebnis.Eingaben;
-    VorgRaumBreite = neu.roomWidth;
-    VorgRaumLaenge = neu.roomLength;
-    VorgRaumHoehe = neu.roomHeight;
-    VorgSollVolumen = neu.volume;
-    VorgEinbringHoehe = neu.openingHeight;
-    VorgEinbringBreite = neu.openingWidth;
-    VorgEckeBreite = neu.cornerWidth;
-    VorgEckeLaenge = neu.cornerLength;
-    VorgheizraumBreite = neu.boilerWidth;
-    VorgHeizraumLaenge = neu.boilerLength;
+    FSitzung->change(CoreSession::Solutions, [&] {
+        ergebnis = Daten->sucheLoesung(suchAuftrag(plan, dezimalen(), ZurueckSetzen));
+    });
+    tempData.showFehlermeldungen(zeigen);
+    zeigeGesuchteVorgaben(ergebnis.Eingaben);
+    return zeigen ? tempData.error : std::string();
+}
 
-    FVorgaben->edtVorgRaumBreite->SetFloat(parseLenient(VorgRaumBreite));
-    FVorgaben->edtVorgRaumLaenge->SetFloat(parseLenient(VorgRaumLaenge));
-    FVorgaben->edtVorgRaumHoehe->SetFloat(parseLenient(VorgRaumHoehe));
-    FVorgaben->edtVorgSollVolumen->SetFloat(parseLenient(VorgSollVolumen));
-    FVorgaben->edtVorgEinbringHoehe->SetFloat(parseLenient(VorgEinbringHoehe));
-    FVorgaben->edtVorgEinbringBreite->SetFloat(parseLenient(VorgEinbringBreite));
+int TfrmGrund::dezimalen() const {
+    return FVorgaben->edtVorgRaumBreite->decimals();
+}
+
+void TfrmGrund::zeigeGesuchteVorgaben(const PlanInputs& neu) {
+    const TTempData& tempData = Daten->getTempData();
+    for (auto [edit, text] : {std::pair{FVorgaben->edtVorgRaumBreite, &neu.roomWidth},
+                              std::pair{FVorgaben->edtVorgRaumLaenge, &neu.roomLength},
+                              std::pair{FVorgaben->edtVorgRaumHoehe, &neu.roomHeight},
+                              std::pair{FVorgaben->edtVorgSollVolumen, &neu.volume},
+                              std::pair{FVorgaben->edtVorgEinbringHoehe, &neu.openingHeight},
+                              std::pair{FVorgaben->edtVorgEinbringBreite, &neu.openingWidth}}) {
+        edit->SetFloat(parseLenient(*text));
+    }
     // A pair of edits takes the rewritten values only where the pair describes a thing.
     const auto schreibePaar = [](TAlignEdit* edit, const TAlignEdit* anderes,
                                  const std::string& neu) {
@@ -204,12 +186,12 @@ void TfrmGrund::sucheLoesung(bool ZurueckSetzen) {
             edit->SetFloat(parseLenient(neu));
         }
     };
-    schreibePaar(FVorgaben->edtVorgEckeBreite, FVorgaben->edtVorgEckeLaenge, VorgEckeBreite);
-    schreibePaar(FVorgaben->edtVorgEckeLaenge, FVorgaben->edtVorgEckeBreite, VorgEckeLaenge);
+    schreibePaar(FVorgaben->edtVorgEckeBreite, FVorgaben->edtVorgEckeLaenge, neu.cornerWidth);
+    schreibePaar(FVorgaben->edtVorgEckeLaenge, FVorgaben->edtVorgEckeBreite, neu.cornerLength);
     schreibePaar(FVorgaben->edtVorgHeizraumBreite, FVorgaben->edtVorgheizraumLaenge,
-                 VorgheizraumBreite);
+                 neu.boilerWidth);
     schreibePaar(FVorgaben->edtVorgheizraumLaenge, FVorgaben->edtVorgHeizraumBreite,
-                 VorgHeizraumLaenge);
+                 neu.boilerLength);
     if (FVorgaben->chkVorgHeizraum->isChecked() != tempData.heizraum) {
         FVorgaben->chkVorgHeizraum->setChecked(tempData.heizraum);
         FVorgaben->zeigeHeizraum(tempData.heizraum);
@@ -232,8 +214,9 @@ void TfrmGrund::automatischeSuche() {
     if (!loesungVorhanden || Daten->getLoesungsListe() == nullptr) {
         return;
     }
-    sucheLoesung(false);
+    const std::string warnungen = sucheLoesung(false);
     FLoesung->zeigeAktuelleLoesungErneut();
+    zeigeWarnungen(warnungen);
 }
 
 void TfrmGrund::pruefeAenderung(TAlignEdit* edit) {

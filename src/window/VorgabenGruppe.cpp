@@ -13,6 +13,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <array>
+#include <utility>
+
 #include "base/LenientNumber.h"
 #include "widgets/TAlignEdit.h"
 
@@ -172,6 +175,41 @@ VorgabenGruppe::VorgabenGruppe(QWidget* parent) : QGroupBox(QStringLiteral("Vorg
 std::string VorgabenGruppe::tankart() const {
     return cboVorgTankart->currentIndex() <= 0 ? std::string()
                                                : cboVorgTankart->currentText().toStdString();
+}
+
+namespace {
+
+// The fields of the ten texts, paired with their place in the record.
+template <typename Gruppe>
+auto eingabeFelder(Gruppe& g) {
+    return std::array{
+        std::pair{g.edtVorgRaumBreite, &PlanInputs::roomWidth},
+        std::pair{g.edtVorgRaumLaenge, &PlanInputs::roomLength},
+        std::pair{g.edtVorgRaumHoehe, &PlanInputs::roomHeight},
+        std::pair{g.edtVorgSollVolumen, &PlanInputs::volume},
+        std::pair{g.edtVorgEinbringHoehe, &PlanInputs::openingHeight},
+        std::pair{g.edtVorgEinbringBreite, &PlanInputs::openingWidth},
+        std::pair{g.edtVorgEckeBreite, &PlanInputs::cornerWidth},
+        std::pair{g.edtVorgEckeLaenge, &PlanInputs::cornerLength},
+        std::pair{g.edtVorgHeizraumBreite, &PlanInputs::boilerWidth},
+        std::pair{g.edtVorgheizraumLaenge, &PlanInputs::boilerLength},
+    };
+}
+
+}  // namespace
+
+PlanInputs VorgabenGruppe::eingaben() const {
+    PlanInputs eingaben;
+    for (const auto& [edit, feld] : eingabeFelder(*this)) {
+        eingaben.*feld = edit->text().toStdString();
+    }
+    return eingaben;
+}
+
+void VorgabenGruppe::setzeEingaben(const PlanInputs& eingaben) {
+    for (const auto& [edit, feld] : eingabeFelder(*this)) {
+        edit->setText(QString::fromStdString(eingaben.*feld));
+    }
 }
 
 void VorgabenGruppe::zeigeHeizraum(bool checked) {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "app/PlanInputs.h"
+
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -26,6 +28,10 @@ public:
 
     // The selected product group; empty for "Alle Tanks".
     std::string tankart() const;
+    // The ten input texts as the fields hold them.
+    PlanInputs eingaben() const;
+    // Puts the ten texts into the fields as they stand.
+    void setzeEingaben(const PlanInputs& eingaben);
     // Enabling, colours and the boiler edits' values for a boiler-room state.
     void zeigeHeizraum(bool checked);
     void aktualisiereKesselRadios();

@@ -13,7 +13,8 @@ PlanStand gezeigt() {
     stand.solutionShown = true;
     stand.plan.inputs.roomWidth = "3,50";
     stand.plan.tankPosition = "OL";
-    stand.plan.selection = PlanSelection{"951100", PlanInstallation{"3+2", false}, {}, {}};
+    stand.plan.selection =
+        PlanSelection{"951100", PlanInstallation{"3+2", false, false, 0}, {}, {}};
     return stand;
 }
 

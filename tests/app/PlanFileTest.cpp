@@ -26,13 +26,14 @@ PlanFile vollerPlan() {
     plan.protectedBoiler = true;
     plan.tenCm = true;
     plan.projectName = "Müller \"Keller\" / Süd";
-    plan.selection = PlanSelection{"1001", PlanInstallation{"3+2", true}, {120, -40}, {"9002"}};
+    plan.selection =
+        PlanSelection{"1001", PlanInstallation{"3+2", true, true, 1}, {120, -40}, {"9002"}};
     return plan;
 }
 
 // A valid document with one text replaced: key "inputs" and so on as written.
-std::string dokumentMit(const std::string& suche, const std::string& ersatz) {
-    std::string text = planFileJson(vollerPlan());
+std::string dokumentMit(const std::string& suche, const std::string& ersatz,
+                        std::string text = planFileJson(vollerPlan())) {
     const std::size_t at = text.find(suche);
     EXPECT_NE(at, std::string::npos) << suche;
     return text.replace(at, suche.size(), ersatz);
@@ -53,9 +54,22 @@ TEST(PlanFile, SavedPlanReadsBackUnchanged) {
         ASSERT_TRUE(read.plan) << read.error;
         EXPECT_EQ(*read.plan, plan);
     }
-    EXPECT_EQ(lies(path).substr(0, 17), "{\n  \"format\": 1,\n");
+    EXPECT_EQ(lies(path).substr(0, 17), "{\n  \"format\": 2,\n");
     // A byte-order mark some editors add is accepted.
     EXPECT_TRUE(parsePlanFile("\xEF\xBB\xBF" + planFileJson(vollerPlan())).plan);
+}
+
+// Plans of the first format named the installation by its name and orientation alone; they
+// still open, and say that they did not name the kind of row.
+TEST(PlanFile, FirstFormatStillReads) {
+    std::string document = dokumentMit("\"format\": 2", "\"format\": 1");
+    document = dokumentMit("\"secondRowCrosswise\": true,", "", document);
+    document = dokumentMit("\"occurrence\": 1", "\"occurrence\": \"alt\"", document);
+    const PlanFileReadResult read = parsePlanFile(document);
+    ASSERT_TRUE(read.plan) << read.error;
+    PlanFile erwartet = vollerPlan();
+    erwartet.selection->installation = PlanInstallation{"3+2", true, std::nullopt, 0};
+    EXPECT_EQ(*read.plan, erwartet);
 }
 
 TEST(PlanFile, BadDocumentsNameWhatIsWrong) {
@@ -69,10 +83,18 @@ TEST(PlanFile, BadDocumentsNameWhatIsWrong) {
          "Zeile 1, Spalte 1)"},
         {"[]", "sie enthält kein JSON-Objekt, ist also keine Plandatei"},
         {"{}", "der Eintrag \"format\" fehlt, sie ist also keine Plandatei"},
-        {dokumentMit("\"format\": 1", "\"format\": \"1\""),
+        {dokumentMit("\"format\": 2", "\"format\": \"2\""),
          "der Eintrag \"format\" ist keine Zahl"},
-        {dokumentMit("\"format\": 1", "\"format\": 2"),
-         "sie hat das unbekannte Format 2 (gelesen wird Format 1)"},
+        {dokumentMit("\"format\": 2", "\"format\": 3"),
+         "sie hat das unbekannte Format 3 (gelesen werden die Formate 1 bis 2); sie stammt wohl "
+         "von einer neueren Programmversion"},
+        {dokumentMit("\"format\": 2", "\"format\": 1.5"),
+         "sie hat das unbekannte Format 1.5 (gelesen werden die Formate 1 bis 2); sie stammt "
+         "wohl von einer neueren Programmversion"},
+        {dokumentMit("\"secondRowCrosswise\": true,", ""),
+         "der Eintrag \"selection.installation.secondRowCrosswise\" fehlt"},
+        {dokumentMit("\"occurrence\": 1", "\"occurrence\": -1"),
+         "der Eintrag \"selection.installation.occurrence\" ist keine ganze Zahl von 0 bis 1000"},
         {dokumentMit("\"volume\": \"5000\",", ""), "der Eintrag \"inputs.volume\" fehlt"},
         {dokumentMit("\"volume\": \"5000\"", "\"volume\": 5000"),
          "der Eintrag \"inputs.volume\" ist kein Text"},

@@ -29,6 +29,14 @@ public:
         yesNoAnswers.pop_front();
         return answer;
     }
+    UnsavedAnswer askSaveDiscardCancel(const std::string& text) override {
+        unsavedQuestions.push_back(text);
+        if (unsavedAnswers.empty())
+            return UnsavedAnswer::Cancel;
+        const UnsavedAnswer answer = unsavedAnswers.front();
+        unsavedAnswers.pop_front();
+        return answer;
+    }
     std::optional<std::string> inputText(const std::string& caption, const std::string& prompt,
                                          const std::string& initial) override {
         inputPrompts.push_back(caption + "|" + prompt + "|" + initial);
@@ -44,12 +52,14 @@ public:
 
     // Answers, taken front first.
     std::deque<bool> yesNoAnswers;
+    std::deque<UnsavedAnswer> unsavedAnswers;
     std::deque<std::optional<std::string>> textAnswers;
 
     // What was shown or asked, in order.
     std::vector<std::string> errors;
     std::vector<std::string> informations;
     std::vector<std::string> questions;
+    std::vector<std::string> unsavedQuestions;
     std::vector<std::string> inputPrompts;  // "caption|prompt|initial"
     std::vector<bool> waitCursorChanges;
     int eventPumps = 0;

@@ -66,10 +66,10 @@ TEST_F(DruckTest, ClosingTheWindowClosesThePreview) {
     QPointer<Tfrm_prnpreview> blatt = vorschau(window->daten());
     ASSERT_TRUE(blatt && blatt->isVisible());
 
-    host.yesNoAnswers = {false};
+    host.unsavedAnswers = {UnsavedAnswer::Cancel};
     window->close();
-    EXPECT_TRUE(blatt->isVisible()) << "No keeps everything open";
-    host.yesNoAnswers = {true};
+    EXPECT_TRUE(blatt->isVisible()) << "Abbrechen keeps everything open";
+    host.unsavedAnswers = {UnsavedAnswer::Discard};
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(blatt.isNull() || !blatt->isVisible());

@@ -8,6 +8,7 @@
 
 #include "PlanDateiFixture.h"
 #include "app/MaterialCsv.h"
+#include "app/PlanFile.h"
 #include "app/TDaten.h"
 #include "drawing/TGrafik.h"
 #include "window/HelpWindow.h"
@@ -41,7 +42,8 @@ TEST_F(PlanDateiTest, SavedPlanReopensInAFreshWindow) {
 }
 
 // A plan with a free position is drawn where it was put, in every view, after reopening; and
-// "Werte löschen" leaves no file named in the caption.
+// "Werte löschen" starts a new plan: no file named in the caption, and unsaved, so opening
+// asks before it replaces it.
 TEST_F(PlanDateiTest, AFreePositionIsDrawnAfterReopeningAndResetForgetsTheFile) {
     find<QAbstractButton>("bbnVorgLoesungen")->click();
     auto* liste = find<QTreeWidget>("lviLoesungsanzeige");
@@ -62,9 +64,16 @@ TEST_F(PlanDateiTest, AFreePositionIsDrawnAfterReopeningAndResetForgetsTheFile) 
     antwortDatei = dir.filePath(QStringLiteral("frei.velmora"));
     strg(Qt::Key_S, *window);
     find<QAbstractButton>("bbnVorgLoeschen")->click();
-    EXPECT_EQ(caption(*window), QStringLiteral("Velmora"));
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora*"));
     EXPECT_NE(plan->image(), verschoben);
 
+    strg(Qt::Key_O, *window);
+    EXPECT_EQ(host.unsavedQuestions,
+              std::vector<std::string>{
+                  "Der angezeigte Plan hat ungespeicherte Änderungen: Werte gelöscht.\r\n"
+                  "Möchten Sie ihn speichern, bevor ein anderer Plan geöffnet wird?"});
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora*")) << "Abbrechen opens nothing";
+    host.unsavedAnswers = {UnsavedAnswer::Discard};
     strg(Qt::Key_O, *window);
     EXPECT_EQ(caption(*window), QStringLiteral("Velmora – frei.velmora"));
     EXPECT_EQ(plan->image(), verschoben) << "the main plan shows the restored position";
@@ -94,7 +103,9 @@ TEST_F(PlanDateiTest, ADroppedPlanFileOpens) {
     };
     EXPECT_FALSE(ziehe(dir.filePath(QStringLiteral("material.csv"))));
     EXPECT_TRUE(find<QWidget>("pnlStartanzeige")->isVisible());
+    host.unsavedAnswers = {UnsavedAnswer::Discard};
     EXPECT_TRUE(ziehe(antwortDatei));
+    EXPECT_EQ(host.unsavedQuestions.size(), 1U);
     EXPECT_EQ(ansicht(*window), geplant);
     EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora"));
     EXPECT_TRUE(host.errors.empty());
@@ -123,10 +134,14 @@ TEST_F(PlanDateiTest, UnreadableFileChangesNothingAndSaysSoOnce) {
     EXPECT_EQ(caption(*window), QStringLiteral("Velmora*"));
 }
 
-// The caption marks a plan that differs from its file, and the close question names the
-// steps that would be lost.
+// The caption marks a plan with steps since it was saved; closing it asks to save those
+// steps, naming them, and a saved plan gets the plain close question.
 TEST_F(PlanDateiTest, UnsavedChangesAreMarkedAndNamed) {
     const std::string frage = "Möchten Sie HALVEX Velmora wirklich schließen?";
+    const auto ungespeichert = [](const std::string& aenderungen) {
+        return "Der angezeigte Plan hat ungespeicherte Änderungen: " + aenderungen +
+               ".\r\nMöchten Sie ihn speichern, bevor HALVEX Velmora geschlossen wird?";
+    };
     window->close();
     planeKeller();
     EXPECT_EQ(caption(*window), QStringLiteral("Velmora*"));
@@ -142,16 +157,52 @@ TEST_F(PlanDateiTest, UnsavedChangesAreMarkedAndNamed) {
     strg(Qt::Key_Z, *window);
     EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora"));
     window->close();
-    const std::string verloren =
-        "Der angezeigte Plan ist nicht gespeichert; diese Änderungen gehen verloren: ";
+    EXPECT_EQ(host.questions, (std::vector<std::string>{frage, frage, frage}));
     EXPECT_EQ(
-        host.questions,
+        host.unsavedQuestions,
         (std::vector<std::string>{
-            frage,
-            verloren + "Vorgaben geändert, Lösungen gesucht, Lösung gewählt, Zubehör gewählt.\r\n" +
-                frage,
-            frage, verloren + "Tankposition geändert.\r\n" + frage, frage}));
+            ungespeichert("Vorgaben geändert, Lösungen gesucht, Lösung gewählt, Zubehör gewählt"),
+            ungespeichert("Tankposition geändert")}));
     EXPECT_TRUE(window->isVisible());
+
+    // "Speichern" in the question writes the plan into its file, and the window closes.
+    strg(Qt::Key_Y, *window);
+    host.unsavedAnswers = {UnsavedAnswer::Save};
+    antwortDatei.clear();
+    EXPECT_TRUE(window->close());
+    const PlanFileReadResult gespeichert =
+        readPlanFile(dir.filePath(QStringLiteral("keller.velmora")).toStdString());
+    ASSERT_TRUE(gespeichert.plan) << gespeichert.error;
+    EXPECT_EQ(gespeichert.plan->tankPosition, "UR");
+}
+
+// Ctrl+S writes a plan that has a file into it without asking; Ctrl+Shift+S asks for another.
+TEST_F(PlanDateiTest, SaveWritesTheFileAndSaveAsAsks) {
+    int gefragt = 0;
+    const auto zaehlend = [this, &gefragt](QWidget*, const QString&) {
+        ++gefragt;
+        return antwortDatei;
+    };
+    window->setPlanFileDialogs({zaehlend, zaehlend, zaehlend, zaehlend});
+    planeKeller();
+    antwortDatei = dir.filePath(QStringLiteral("keller.velmora"));
+    strg(Qt::Key_S, *window);
+    EXPECT_EQ(gefragt, 1) << "a new plan asks for its file";
+    key(Qt::Key_3);
+    QCoreApplication::processEvents();
+    antwortDatei = dir.filePath(QStringLiteral("anders.velmora"));
+    strg(Qt::Key_S, *window);
+    EXPECT_EQ(gefragt, 1);
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora"));
+    EXPECT_EQ(readPlanFile(dir.filePath(QStringLiteral("keller.velmora")).toStdString())
+                  .plan->tankPosition,
+              "UR");
+
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(gefragt, 2);
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora – anders.velmora"));
+    EXPECT_TRUE(QFile::exists(antwortDatei));
+    EXPECT_TRUE(host.errors.empty());
 }
 
 TEST_F(PlanDateiTest, MaterialExportWritesTheCoresBytes) {

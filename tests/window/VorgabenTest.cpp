@@ -141,25 +141,25 @@ TEST_F(VorgabenTest, ResetBringsBackTheStartState) {
     EXPECT_EQ(window->daten().getLoesungsListe(), nullptr);
 }
 
-TEST_F(VorgabenTest, AnsweringNoToTheCloseQuestionKeepsEverything) {
+TEST_F(VorgabenTest, CancellingTheCloseQuestionKeepsEverything) {
     click("bbnVorgLoesungen");
     select("951100");
     type("edtVorgRaumHoehe", "2,5");
-    host.yesNoAnswers = {false};
 
     EXPECT_FALSE(window->close());
-    ASSERT_EQ(host.questions.size(), 1U);
-    // The shown plan was never saved: the question warns about that first.
-    EXPECT_EQ(host.questions.front(),
-              "Der angezeigte Plan ist nicht gespeichert; diese Änderungen gehen verloren: "
-              "Lösungen gesucht.\r\nMöchten Sie HALVEX Velmora wirklich schließen?");
+    EXPECT_TRUE(host.questions.empty());
+    ASSERT_EQ(host.unsavedQuestions.size(), 1U);
+    // The shown plan was never saved: the question offers to save it.
+    EXPECT_EQ(host.unsavedQuestions.front(),
+              "Der angezeigte Plan hat ungespeicherte Änderungen: Lösungen gesucht.\r\nMöchten "
+              "Sie ihn speichern, bevor HALVEX Velmora geschlossen wird?");
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(text("edtVorgRaumHoehe"), "2,5");
     EXPECT_EQ(text("lblLoesTankart"), "HALVEX Batterietank PE 1000 l");
     EXPECT_EQ(window->daten().getAktuellesProdukt()->getArtikelNr(), "951100");
     EXPECT_GT(list()->topLevelItemCount(), 0);
 
-    host.yesNoAnswers = {true};
+    host.unsavedAnswers = {UnsavedAnswer::Discard};
     EXPECT_TRUE(window->close());
 }
 

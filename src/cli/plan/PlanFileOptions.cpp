@@ -9,20 +9,12 @@ namespace velmora {
 PlanFileReadResult openPlanFile(PlanOptions& options) {
     PlanFileReadResult read = readPlanFile(*options.openFile);
     if (read.plan) {
-        const PlanFile& plan = *read.plan;
-        options.inputs = plan.inputs;
-        options.type = plan.productGroup;
-        options.tankPosition = plan.tankPosition;
-        options.cornerPosition = plan.cornerPosition;
-        options.boilerPosition = plan.boilerPosition;
-        options.boilerRoom = plan.boilerRoom;
-        options.protectedBoiler = plan.protectedBoiler;
-        options.tenCm = plan.tenCm;
+        options.plan = *read.plan;
     }
     return read;
 }
 
-bool writePlanFiles(const TDaten& daten, const PlanOptions& options, const PlanInputs& givenInputs,
+bool writePlanFiles(const TDaten& daten, const PlanOptions& options, const PlanFile& givenPlan,
                     std::string& error) {
     if (options.materialCsvFile) {
         if (daten.getAktuellesProdukt() == nullptr) {
@@ -33,15 +25,7 @@ bool writePlanFiles(const TDaten& daten, const PlanOptions& options, const PlanI
         }
     }
     if (options.saveFile) {
-        PlanFile plan;
-        plan.inputs = givenInputs;
-        plan.productGroup = options.type;
-        plan.tankPosition = options.tankPosition;
-        plan.cornerPosition = options.cornerPosition;
-        plan.boilerPosition = options.boilerPosition;
-        plan.boilerRoom = options.boilerRoom;
-        plan.protectedBoiler = options.protectedBoiler;
-        plan.tenCm = options.tenCm;
+        PlanFile plan = givenPlan;
         plan.projectName = daten.getAktuellerProjektName();
         plan.selection = currentPlanSelection(daten);
         return writePlanFile(*options.saveFile, plan, error);

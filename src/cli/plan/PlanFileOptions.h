@@ -9,15 +9,15 @@ namespace velmora {
 
 class TDaten;
 
-// Reads the plan named by --open and puts its inputs into options, as if they had been
-// given on the command line. On failure the result's error is the line for standard error.
+// Reads the plan named by --open and puts it into options, as if its inputs had been given
+// on the command line. On failure the result's error is the line for standard error.
 PlanFileReadResult openPlanFile(PlanOptions& options);
 
 // Writes the outputs of --material-csv and --save: the material list of the current
-// solution and a plan file of the run with the inputs as given (before the search rewrote
-// them). False with a one-line error when a file cannot be written; throws PlanUsageError
-// for --material-csv without a current solution.
-bool writePlanFiles(const TDaten& daten, const PlanOptions& options, const PlanInputs& givenInputs,
+// solution and a plan file of the run: givenPlan, the inputs as given (before the search
+// rewrote them), with the current choice. False with a one-line error when a file cannot be
+// written; throws PlanUsageError for --material-csv without a current solution.
+bool writePlanFiles(const TDaten& daten, const PlanOptions& options, const PlanFile& givenPlan,
                     std::string& error);
 
 }  // namespace velmora

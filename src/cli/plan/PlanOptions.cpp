@@ -72,22 +72,22 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
     options.catalogueDir = defaultCatalogueDir;
     const std::map<std::string, std::string*> texts{
         {"--catalogue", &options.catalogueDir},
-        {"--type", &options.type},
-        {"--room-width", &options.inputs.roomWidth},
-        {"--room-length", &options.inputs.roomLength},
-        {"--room-height", &options.inputs.roomHeight},
-        {"--volume", &options.inputs.volume},
-        {"--opening-height", &options.inputs.openingHeight},
-        {"--opening-width", &options.inputs.openingWidth},
-        {"--corner-width", &options.inputs.cornerWidth},
-        {"--corner-length", &options.inputs.cornerLength},
-        {"--boiler-width", &options.inputs.boilerWidth},
-        {"--boiler-length", &options.inputs.boilerLength},
+        {"--type", &options.plan.productGroup},
+        {"--room-width", &options.plan.inputs.roomWidth},
+        {"--room-length", &options.plan.inputs.roomLength},
+        {"--room-height", &options.plan.inputs.roomHeight},
+        {"--volume", &options.plan.inputs.volume},
+        {"--opening-height", &options.plan.inputs.openingHeight},
+        {"--opening-width", &options.plan.inputs.openingWidth},
+        {"--corner-width", &options.plan.inputs.cornerWidth},
+        {"--corner-length", &options.plan.inputs.cornerLength},
+        {"--boiler-width", &options.plan.inputs.boilerWidth},
+        {"--boiler-length", &options.plan.inputs.boilerLength},
     };
     const std::map<std::string, std::string*> positions{
-        {"--tank-position", &options.tankPosition},
-        {"--corner-position", &options.cornerPosition},
-        {"--boiler-position", &options.boilerPosition},
+        {"--tank-position", &options.plan.tankPosition},
+        {"--corner-position", &options.plan.cornerPosition},
+        {"--boiler-position", &options.plan.boilerPosition},
     };
     const std::map<std::string, std::optional<std::string>*> optionalTexts{
         {"--png", &options.pngFile},
@@ -100,9 +100,9 @@ PlanOptions parsePlanOptions(const std::vector<std::string>& arguments,
     };
     const std::map<std::string, bool*> flags{
         {"--dump-catalogue", &options.dumpCatalogue},
-        {"--boiler-room", &options.boilerRoom},
-        {"--protected-boiler", &options.protectedBoiler},
-        {"--ten-cm", &options.tenCm},
+        {"--boiler-room", &options.plan.boilerRoom},
+        {"--protected-boiler", &options.plan.protectedBoiler},
+        {"--ten-cm", &options.plan.tenCm},
     };
     // The options a plan file replaces.
     const auto isPlanInput = [&](const std::string& option) {

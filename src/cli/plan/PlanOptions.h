@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PlanInputs.h"
+#include "app/PlanFile.h"
 #include "base/GeometryTypes.h"
 
 namespace velmora {
@@ -28,14 +28,8 @@ struct PlanOptions {
     std::string catalogueDir;
     bool dumpCatalogue = false;
 
-    std::string type;
-    std::string tankPosition;
-    std::string cornerPosition;
-    std::string boilerPosition;
-    PlanInputs inputs;
-    bool boilerRoom = false;
-    bool protectedBoiler = false;
-    bool tenCm = false;
+    // The inputs and corners as given (the project name and the choice stay empty).
+    PlanFile plan;
     // Decimals of every field when the search rewrites it.
     int decimals = 2;
 

@@ -54,18 +54,8 @@ constexpr const char* kUsage =
 
 using namespace velmora;
 
-void search(TDaten& daten, PlanOptions& o, bool zuruecksetzen) {
-    SuchAuftrag auftrag = suchAuftrag(o.inputs, o.decimals);
-    auftrag.Tankart = o.type;
-    auftrag.TankPosition = o.tankPosition;
-    auftrag.EckePosition = o.cornerPosition;
-    auftrag.HeizraumPosition = o.boilerPosition;
-    auftrag.VorgHeizraum = o.boilerRoom;
-    auftrag.VorgKessel = o.protectedBoiler;
-    auftrag.VorgKessel10 = o.tenCm;
-    auftrag.ZurueckSetzen = zuruecksetzen;
-    auftrag.ARefreshGraphic = false;
-    o.inputs = daten.sucheLoesung(auftrag).Eingaben;
+void search(TDaten& daten, PlanOptions& o) {
+    o.plan.inputs = daten.sucheLoesung(suchAuftrag(o.plan, o.decimals, true)).Eingaben;
 }
 
 // Throws PlanUsageError when the selection names no solution or no installation of it.
@@ -119,15 +109,15 @@ int run(PlanOptions& options) {
     if (!daten.getFehlendeDateien().empty()) {
         return 1;
     }
-    const PlanInputs givenInputs = options.inputs;
+    const PlanFile givenPlan = options.plan;
     if (opened) {
-        const PlanRestoreReport report =
-            restorePlan(daten, *opened, [&] { search(daten, options, false); });
+        const PlanRestoreReport report = restorePlan(daten, *opened, options.decimals);
+        options.plan.inputs = report.suche.Eingaben;
         for (const std::string& note : report.notes) {
             std::cerr << "velmora-plan: " << note << '\n';
         }
     } else {
-        search(daten, options, true);
+        search(daten, options);
         select(daten, options);
     }
     const std::optional<PlanMove> move =
@@ -150,13 +140,13 @@ int run(PlanOptions& options) {
             return 1;
         }
     }
-    if (std::string error; !writePlanFiles(daten, options, givenInputs, error)) {
+    if (std::string error; !writePlanFiles(daten, options, givenPlan, error)) {
         std::cerr << "velmora-plan: " << error << '\n';
         return 1;
     }
     std::cout << (options.format == PlanFormat::Json
-                      ? planReportJson(daten, options.inputs, varianteIndex, move)
-                      : planReportText(daten, options.inputs, move))
+                      ? planReportJson(daten, options.plan.inputs, varianteIndex, move)
+                      : planReportText(daten, options.plan.inputs, move))
               << '\n';
     return 0;
 }

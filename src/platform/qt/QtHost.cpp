@@ -66,6 +66,25 @@ bool QtHost::askWarningYesNo(const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+UnsavedAnswer QtHost::askSaveDiscardCancel(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), qt(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, dialogParent());
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Speichern"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Verwerfen"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Abbrechen"));
+    // Enter saves; Escape and the close box keep the work.
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return UnsavedAnswer::Save;
+        case QMessageBox::Discard:
+            return UnsavedAnswer::Discard;
+        default:
+            return UnsavedAnswer::Cancel;
+    }
+}
+
 std::optional<std::string> QtHost::inputText(const std::string& caption, const std::string& prompt,
                                              const std::string& initial) {
     QInputDialog dialog(dialogParent());

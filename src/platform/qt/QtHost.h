@@ -13,6 +13,7 @@ public:
     // The address as a link that opens in the browser.
     void showInformationWithLink(const std::string& text, const std::string& url) override;
     bool askWarningYesNo(const std::string& text) override;
+    UnsavedAnswer askSaveDiscardCancel(const std::string& text) override;
     std::optional<std::string> inputText(const std::string& caption, const std::string& prompt,
                                          const std::string& initial) override;
     // Calls nest: the cursor returns after as many false as true calls.

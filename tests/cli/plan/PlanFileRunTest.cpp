@@ -140,7 +140,9 @@ TEST_F(PlanFileRun, UnreadablePlanExitsWithOneLine) {
         {"PK\x03\x04",
          "sie ist keine Plandatei (kein gültiges JSON: unerwartetes Zeichen in "
          "Zeile 1, Spalte 1)"},
-        {"{\"format\": 2}", "sie hat das unbekannte Format 2 (gelesen wird Format 1)"},
+        {"{\"format\": 3}",
+         "sie hat das unbekannte Format 3 (gelesen werden die Formate 1 bis 2); sie stammt wohl "
+         "von einer neueren Programmversion"},
         {"{\"format\": 1, \"inputs\": {}}", "der Eintrag \"inputs.roomWidth\" fehlt"},
     };
     for (const Case& c : cases) {
