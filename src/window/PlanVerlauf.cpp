@@ -4,7 +4,10 @@
 #include <QUndoCommand>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
+
+#include "window/CoreSession.h"
 
 namespace velmora {
 
@@ -12,24 +15,35 @@ namespace velmora {
 // shows the result already.
 class PlanSchritt : public QUndoCommand {
 public:
-    PlanSchritt(PlanVerlauf& verlauf, PlanStand vorher, PlanStand nachher, const std::string& name)
+    struct Seite {
+        PlanStand stand;
+        QString datei;
+    };
+
+    PlanSchritt(PlanVerlauf& verlauf, Seite vorher, Seite nachher, const std::string& name)
         : QUndoCommand(QString::fromStdString(name)),
           verlauf_(verlauf),
           vorher_(std::move(vorher)),
           nachher_(std::move(nachher)) {}
 
-    void undo() override { verlauf_.stelleHer(vorher_); }
+    void undo() override { verlauf_.stelleHer(vorher_.stand, datei(vorher_)); }
     void redo() override {
         if (gepusht_) {
-            verlauf_.stelleHer(nachher_);
+            verlauf_.stelleHer(nachher_.stand, datei(nachher_));
         }
         gepusht_ = true;
     }
 
 private:
+    // Only a step that changed the file (opening, a new plan) brings a file back: the file a
+    // plan was saved into stays with it through the steps made before the saving.
+    std::optional<QString> datei(const Seite& seite) const {
+        return vorher_.datei != nachher_.datei ? std::optional(seite.datei) : std::nullopt;
+    }
+
     PlanVerlauf& verlauf_;
-    PlanStand vorher_;
-    PlanStand nachher_;
+    Seite vorher_;
+    Seite nachher_;
     bool gepusht_ = false;
 };
 
@@ -40,10 +54,14 @@ constexpr int kSchritte = 200;
 
 }  // namespace
 
-PlanVerlauf::PlanVerlauf(Lesen lesen, Herstellen herstellen, QObject* parent)
-    : QObject(parent), lesen_(std::move(lesen)), herstellen_(std::move(herstellen)) {
+PlanVerlauf::PlanVerlauf(CoreSession& sitzung, Lesen lesen, Herstellen herstellen, QObject* parent)
+    : QObject(parent),
+      sitzung_(sitzung),
+      lesen_(std::move(lesen)),
+      herstellen_(std::move(herstellen)) {
     stack_.setUndoLimit(kSchritte);
     stand_ = lesen_();
+    datei_ = sitzung_.planFile();
     // Undo and redo move the index only after the step has restored its plan; what depends on
     // the index (the caption's mark) hears of it then.
     connect(&stack_, &QUndoStack::indexChanged, this, &PlanVerlauf::verzeichnet);
@@ -78,8 +96,9 @@ void PlanVerlauf::merkeJetzt() {
     const std::string name =
         naechsterName_.empty() ? planAenderung(stand_, neu) : std::move(naechsterName_);
     naechsterName_.clear();
-    PlanStand vorher = std::exchange(stand_, std::move(neu));
-    stack_.push(new PlanSchritt(*this, std::move(vorher), stand_, name));
+    PlanSchritt::Seite vorher{std::exchange(stand_, std::move(neu)),
+                              std::exchange(datei_, sitzung_.planFile())};
+    stack_.push(new PlanSchritt(*this, std::move(vorher), {stand_, datei_}, name));
     emit verzeichnet();
 }
 
@@ -96,6 +115,7 @@ void PlanVerlauf::alsEinSchritt(std::string name, const std::function<void()>& s
 
 void PlanVerlauf::setzeGespeichert() {
     merkeJetzt();
+    datei_ = sitzung_.planFile();
     stack_.setClean();
 }
 
@@ -111,9 +131,13 @@ std::string PlanVerlauf::ungespeicherteAenderungen() const {
     return aenderungsListe(namen);
 }
 
-void PlanVerlauf::stelleHer(const PlanStand& stand) {
+void PlanVerlauf::stelleHer(const PlanStand& stand, const std::optional<QString>& datei) {
     herstellend_ = true;
     herstellen_(stand);
+    if (datei) {
+        sitzung_.setPlanFile(*datei);
+    }
+    datei_ = sitzung_.planFile();
     herstellend_ = false;
     vorgemerkt_ = false;
     naechsterName_.clear();

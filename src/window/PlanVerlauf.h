@@ -1,14 +1,18 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QUndoStack>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/PlanAenderung.h"
 
 namespace velmora {
+
+class CoreSession;
 
 // The window's undo history. After an event has changed the plan, the shown plan is compared
 // with the last recorded one, and a difference becomes one step named after it; undo and redo
@@ -20,8 +24,11 @@ public:
     using Lesen = std::function<PlanStand()>;
     using Herstellen = std::function<void(const PlanStand&)>;
 
-    // lesen: the plan as shown now; herstellen: shows a recorded plan.
-    PlanVerlauf(Lesen lesen, Herstellen herstellen, QObject* parent = nullptr);
+    // lesen: the plan as shown now; herstellen: shows a recorded plan. A step that changed the
+    // session's plan file (opening, a new plan) changes it back: undoing an opening names the
+    // file shown before.
+    PlanVerlauf(CoreSession& sitzung, Lesen lesen, Herstellen herstellen,
+                QObject* parent = nullptr);
     ~PlanVerlauf() override;
 
     QUndoStack& stack() { return stack_; }
@@ -48,12 +55,16 @@ signals:
 
 private:
     friend class PlanSchritt;
-    void stelleHer(const PlanStand& stand);
+    // datei: the plan file to name again, when the step changed it.
+    void stelleHer(const PlanStand& stand, const std::optional<QString>& datei);
 
+    CoreSession& sitzung_;
     Lesen lesen_;
     Herstellen herstellen_;
     QUndoStack stack_;
     PlanStand stand_;
+    // The plan file of stand_.
+    QString datei_;
     std::string naechsterName_;
     bool vorgemerkt_ = false;
     bool herstellend_ = false;

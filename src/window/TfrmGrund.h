@@ -199,6 +199,10 @@ private:
     void zeigeZuletztGeoeffnet();
     void oeffneZuletztGeoeffnet(const QString& path);
     void onPlanOeffnen();
+    // The plan in the file, or none after its error was shown.
+    std::optional<PlanFile> liesPlan(const QString& path);
+    // Replaces the shown plan by one read from path, as one undo step.
+    void zeigeGeoeffnetenPlan(const QString& path, const PlanFile& plan);
     void onMaterialExportieren();
     // A preview window of its own for a printout; its PDF goes where the user says.
     std::unique_ptr<Tfrm_prnpreview> neueDruckvorschau();

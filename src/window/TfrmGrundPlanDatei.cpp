@@ -217,9 +217,9 @@ bool TfrmGrund::sichereUngespeichertes(const std::string& bevor) {
 }
 
 void TfrmGrund::merkePlanDatei(const QString& path) {
+    FSitzung->setPlanFile(path);
     FVerlauf->setzeGespeichert();
     FZuletzt->nimmAuf(path);
-    FSitzung->setPlanFile(path);
     zeigeTitel();
 }
 
@@ -265,10 +265,14 @@ bool TfrmGrund::speicherePlan(bool neuerName) {
 }
 
 void TfrmGrund::onPlanOeffnen() {
+    // Asked before the file is chosen: the answer may be to save the plan first.
+    if (FSitzung->isPrinting() || !sichereUngespeichertes("ein anderer Plan geöffnet wird")) {
+        return;
+    }
     const QString& datei = FSitzung->planFile();
     const QString path = FDateiDialoge->openFile(this, datei.isEmpty() ? QDir::homePath() : datei);
-    if (!path.isEmpty()) {
-        oeffnePlanDatei(path);
+    if (const std::optional<PlanFile> plan = path.isEmpty() ? std::nullopt : liesPlan(path)) {
+        zeigeGeoeffnetenPlan(path, *plan);
     }
 }
 
@@ -278,19 +282,29 @@ void TfrmGrund::oeffnePlanDatei(const QString& path) {
     if (FSitzung->isPrinting()) {
         return;
     }
+    const std::optional<PlanFile> plan = liesPlan(path);
+    if (plan && sichereUngespeichertes("ein anderer Plan geöffnet wird")) {
+        zeigeGeoeffnetenPlan(path, *plan);
+    }
+}
+
+std::optional<PlanFile> TfrmGrund::liesPlan(const QString& path) {
     // Nothing in the window changes before the whole file has been read and checked.
-    const PlanFileReadResult read = readPlanFile(path.toStdString());
+    PlanFileReadResult read = readPlanFile(path.toStdString());
     if (!read.plan) {
         host().showError(read.error);
-        return;
     }
-    if (!sichereUngespeichertes("ein anderer Plan geöffnet wird")) {
-        return;
-    }
+    return std::move(read.plan);
+}
+
+void TfrmGrund::zeigeGeoeffnetenPlan(const QString& path, const PlanFile& plan) {
     FBewegung->cancel();
     closeGrafikGross();
     std::string meldung;
-    FVerlauf->alsEinSchritt("Plan geöffnet", [&] { meldung = stellePlanHer(*read.plan); });
+    FVerlauf->alsEinSchritt("Plan geöffnet", [&] {
+        meldung = stellePlanHer(plan);
+        FSitzung->setPlanFile(path);
+    });
     merkePlanDatei(path);
     befehleAktualisieren();
     if (!meldung.empty()) {

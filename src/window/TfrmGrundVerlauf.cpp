@@ -15,8 +15,9 @@
 namespace velmora {
 
 void TfrmGrund::erstelleVerlauf() {
-    FVerlauf = new PlanVerlauf([this] { return angezeigterStand(); },
-                               [this](const PlanStand& stand) { stelleStandHer(stand); }, this);
+    FVerlauf = new PlanVerlauf(
+        *FSitzung, [this] { return angezeigterStand(); },
+        [this](const PlanStand& stand) { stelleStandHer(stand); }, this);
     // Every change of the core, and the ticks, which change no more than the product's list.
     connect(FSitzung, &CoreSession::aboutToChange, FVerlauf, &PlanVerlauf::vorAenderung);
     connect(FSitzung, &CoreSession::planChanged, FVerlauf, &PlanVerlauf::vormerken);

@@ -58,6 +58,10 @@ void TfrmGrund::zeigeLoesungsanzeige() {
 }
 
 void TfrmGrund::onLoeschen() {
+    // A new plan: the file stays with the plan it holds. The reset is a step (recorded as the
+    // start panel changes, so the file goes first), the plan stays marked unsaved, and undo
+    // brings the file's plan back with its name.
+    FSitzung->setPlanFile(QString());
     zeigeStartanzeige([this] {
         setzeStandardwerte();
         Tankposition->press("OL");
@@ -66,9 +70,6 @@ void TfrmGrund::onLoeschen() {
         Kesselposition->setEnabled(false);
         Kesselposition->setAllVisible();
     });
-    // A new plan: the file stays with the plan it holds. The reset is a step, so the plan
-    // stays marked unsaved and the reset can be undone.
-    FSitzung->setPlanFile(QString());
 }
 
 void TfrmGrund::zeigeStartanzeige(const std::function<void()>& setzeVorgaben) {

@@ -126,6 +126,8 @@ TEST_F(PlanDateiTest, UnreadableFileChangesNothingAndSaysSoOnce) {
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
     datei.write(R"({"format": 1, "inputs": 3})");
     datei.close();
+    // Even after "Verwerfen" the shown plan stays until another one could be read.
+    host.unsavedAnswers = {UnsavedAnswer::Discard};
     strg(Qt::Key_O, *window);
     EXPECT_EQ(host.errors, std::vector<std::string>{"Die Datei \"" + antwortDatei.toStdString() +
                                                     "\" kann nicht geöffnet werden: der Eintrag "

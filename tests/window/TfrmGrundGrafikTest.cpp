@@ -341,7 +341,9 @@ TEST_F(PlanViewTest, CommandsWaitWhileTheBatteryIsCarried) {
     EXPECT_EQ(aufstellung()->getTankPosition(), placed);
     EXPECT_FALSE(positioning->isChecked());
     EXPECT_TRUE(find<QWidget>("bbnPlanOeffnen")->isEnabled());
+    host.unsavedAnswers = {UnsavedAnswer::Discard};
     QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(host.unsavedQuestions.size(), 1U);
     EXPECT_EQ(dialoge, 1);
 }
 

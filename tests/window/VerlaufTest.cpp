@@ -150,6 +150,60 @@ TEST_F(VerlaufTest, EveryStepUndoesAndRedoes) {
     EXPECT_TRUE(host.informations.empty());
 }
 
+// Opening a plan is one step: one undo brings back exactly the plan before it, with its file
+// name, and the steps are named after what the user did.
+TEST_F(VerlaufTest, OpeningIsOneStepBackToThePlanBefore) {
+    click("bbnVorgLoesungen");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->verlauf().stack().undoText(), QStringLiteral("Lösungen gesucht"));
+    select("951100");
+    QCoreApplication::processEvents();
+    antwortDatei = dir.filePath(QStringLiteral("keller.velmora"));
+    strg(Qt::Key_S, *window);
+    select("951062");
+    QCoreApplication::processEvents();
+    antwortDatei = dir.filePath(QStringLiteral("zweiter.velmora"));
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    click("bbnVorgLoeschen");
+    QCoreApplication::processEvents();
+    const Stand vorher = stand();
+    const QString titel = caption(*window);
+
+    antwortDatei = dir.filePath(QStringLiteral("keller.velmora"));
+    host.unsavedAnswers = {UnsavedAnswer::Discard};
+    strg(Qt::Key_O, *window);
+    const Stand geoeffnet = stand();
+    EXPECT_EQ(window->daten().getAktuellesProdukt()->getArtikelNr(), "951100");
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora"));
+    strg(Qt::Key_Z, *window);
+    EXPECT_TRUE(stand() == vorher);
+    EXPECT_EQ(caption(*window), titel);
+    EXPECT_EQ(window->verlauf().stack().redoText(), QStringLiteral("Plan geöffnet"));
+    EXPECT_EQ(window->verlauf().stack().undoText(), QStringLiteral("Werte gelöscht"));
+    strg(Qt::Key_Z, *window);
+    // The opened plan is the saved one now; the plan before it has its name, unsaved.
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora – zweiter.velmora*"));
+    strg(Qt::Key_Y, *window);
+    strg(Qt::Key_Y, *window);
+    EXPECT_TRUE(stand() == geoeffnet);
+    EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora"));
+}
+
+// Undo shows what the restored plan holds: no product, no material view of the one before.
+TEST_F(VerlaufTest, UndoClosesTheMaterialOfAProductNoLongerShown) {
+    click("bbnVorgLoesungen");
+    QCoreApplication::processEvents();
+    select("951100");
+    QCoreApplication::processEvents();
+    click("btnZubehoer");
+    ASSERT_TRUE(find<QWidget>("clbZubAuswahl")->isVisible());
+    strg(Qt::Key_Z, *window);
+    EXPECT_EQ(window->daten().getAktuellesProdukt(), nullptr);
+    EXPECT_FALSE(find<QWidget>("clbZubAuswahl")->isVisible());
+    strg(Qt::Key_Y, *window);
+    EXPECT_EQ(window->daten().getAktuellesProdukt()->getArtikelNr(), "951100");
+}
+
 // Ctrl+Z in a field undoes the typing there; once a value has been entered, it undoes the
 // search the value started.
 TEST_F(VerlaufTest, UndoKeysServeTheFieldFirstThenThePlan) {

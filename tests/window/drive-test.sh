@@ -2,8 +2,11 @@
 # The real program driven as a user drives it, on a virtual X display with keys, clicks and a
 # drag, no test doubles: a search, a solution picked from the list, the battery dragged with
 # Ctrl to a new place while the file and help keys must wait, put down with a slipping click,
-# the move undone and redone, the side view in the enlarged view, the planning sheet printed into its preview, and the window
-# closed with its question, after which the program (preview included) has ended.
+# the move undone and redone, the side view in the enlarged view, the planning sheet printed into
+# its preview; the plan saved through the file dialog, saved again into its file without one,
+# reset, kept by cancelling the question before opening, replaced by the saved plan in one
+# undoable step; and the window closed with its question, after which the program (preview
+# included) has ended.
 #   drive-test.sh <program directory>
 set -euo pipefail
 bin=$(cd "$1" && pwd)
@@ -90,16 +93,70 @@ shot 5b-side-view
 at 936 698 click 1; settle
 
 xdotool key ctrl+p; settle 1; xdotool key Return; settle 2   # project name: as suggested
-timeout 10 xdotool search --sync --onlyvisible --name '^Druck Velmora$' >/dev/null ||
+preview=$(timeout 10 xdotool search --sync --onlyvisible --name '^Druck Velmora$' | head -1) ||
   fail "no preview"
 shot 6-preview
+# Out of the way: the plan's pixels are read from the screen.
+xdotool windowmove "$preview" 1000 0; settle
 
+caption() { xdotool getwindowname "$window"; }
+dialog() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -1; }
+# Types a file name into the file dialog's focused name field and accepts it.
+choose_file() {
+  dialog "$1" >/dev/null || fail "no dialog \"$1\""
+  settle; xdotool key ctrl+a; xdotool type --delay 20 "$2"; xdotool key Return; settle 1
+  # Without a window manager the preview, not the main window, would get the focus back.
+  xdotool windowfocus --sync "$window"
+}
+
+# A new plan: Ctrl+S asks for its file.
 xdotool windowfocus --sync "$window"
-xdotool key ctrl+q; settle 1; xdotool key Return              # "Ja"
+xdotool key ctrl+s
+choose_file "Plan speichern" "$home/keller.velmora"
+[[ -f $home/keller.velmora ]] || fail "Ctrl+S wrote no file"
+[[ $(caption) == "Velmora – keller.velmora" ]] || fail "caption after saving: $(caption)"
+# A changed plan with a file: Ctrl+S writes into it, without a dialog.
+xdotool key ctrl+z; settle
+[[ $(caption) == "Velmora – keller.velmora*" ]] || fail "an undone move is no change: $(caption)"
+saved=$(md5sum <"$home/keller.velmora")
+xdotool key ctrl+s; settle 1
+[[ $(windows) == "$(windows | sed 's/Plan speichern|//')" ]] || fail "Ctrl+S asked for a file again"
+[[ $(caption) == "Velmora – keller.velmora" ]] || fail "caption after Ctrl+S: $(caption)"
+[[ $(md5sum <"$home/keller.velmora") != "$saved" ]] || fail "Ctrl+S did not write the file"
+
+# "Werte löschen" is a step: the plan stays marked unsaved.
+at 893 166 click 1; settle
+shot 7-reset
+[[ $(caption) == "Velmora*" ]] || fail "the reset plan is not marked unsaved: $(caption)"
+start_panel=$(pixel 60 293)
+# Opening over unsaved work asks first; Escape cancels and keeps it.
+xdotool key ctrl+o
+dialog Warnung >/dev/null || fail "opening over unsaved work did not ask: $(windows)"
+shot 8-unsaved-question
+xdotool key Escape; settle
+xdotool windowfocus --sync "$window"
+[[ $(windows) != *"Plan öffnen"* && $(caption) == "Velmora*" ]] || fail "Abbrechen opened a plan"
+# "Verwerfen" (Alt+V), then the saved plan opens as one step.
+xdotool key ctrl+o
+dialog Warnung >/dev/null || fail "no question before opening"
+xdotool key alt+v
+choose_file "Plan öffnen" "$home/keller.velmora"
+[[ $(caption) == "Velmora – keller.velmora" ]] || fail "caption after opening: $(caption)"
+[[ $(pixel 428 439) == "$battery_before" ]] || fail "the opened plan shows another battery"
+shot 9-opened
+xdotool key ctrl+z; settle
+shot 10-opening-undone
+[[ $(pixel 60 293) == "$start_panel" && $(caption) == "Velmora*" ]] ||
+  fail "one undo after opening did not bring back the plan before it: $(caption)"
+xdotool key ctrl+y; settle
+[[ $(caption) == "Velmora – keller.velmora" ]] || fail "redo did not open the plan again"
+
+# A saved plan gets the plain close question, and Enter answers "Ja".
+xdotool key ctrl+q; settle 1; xdotool key Return
 for _ in $(seq 50); do
   kill -0 "$pid" 2>/dev/null || break
   settle 0.2
 done
 ! kill -0 "$pid" 2>/dev/null || fail "the program still runs after its window was closed"
 wait "$pid" || fail "the program ended with status $?"
-echo "drive: searched, dragged, undone, redone, side view shown, printed and closed"
+echo "drive: searched, dragged, undone, redone, side view shown, printed, saved, reset, opened and closed"
