@@ -5,11 +5,12 @@
 # its own target or of a target that target links (target_link_libraries), directly or
 # through those targets' PUBLIC and INTERFACE links, which is what CMake would hand its
 # compilation if each target had only its own include root. So the layer order is the link
-# graph, not the order of src/CMakeLists.txt, and two folders side by side may not use each
-# other. A header belongs to the targets that build its .cpp; a header of src/ without one,
-# to every target of its folder (so it may use only what all of them link). Covers src/,
-# tests/, bench/, fuzz/ and tools/; a header there without a .cpp (a test fixture) is checked
-# as part of each file that includes it. Only quoted includes that name a file of the tree.
+# graph, not the order of src/CMakeLists.txt; two folders side by side may not use each
+# other; a link in a circle fails, and so does a .cpp that no target builds.
+# A header belongs to the targets that build its .cpp; a header of src/ without one, to every
+# target of its folder (so it may use only what all of them link). Covers src/, tests/,
+# bench/, fuzz/ and tools/; a header there without a .cpp (a test fixture) is checked as part
+# of each file that includes it. Only quoted includes that name a file of the tree count.
 # --self-test plants includes that must be refused or allowed and checks the verdicts.
 set -euo pipefail
 cd "$(dirname "$0")/.."

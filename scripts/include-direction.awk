@@ -1,5 +1,6 @@
 # Reports quoted includes that reach a header of a target the including file's target does
-# not link; scripts/check-include-direction.sh states the rule and feeds this its inputs:
+# not link, and targets that link themselves in a circle (which would let an include point
+# up); scripts/check-include-direction.sh states the rule and feeds this its inputs:
 #   phase=facts     the output of cmake-targets.awk
 #   phase=files     every source and header, one path a line
 #   phase=includes  grep -n lines: FILE:LINE:#include "NAME"
@@ -23,6 +24,7 @@ END {
   for (i = 1; i <= nfile; i++) assign_owner(file[i])
   inherit_owners_from_includers()
   for (i = 1; i <= ninclude; i++) check(i)
+  for (t in direct) if (links_back(t, t)) { printf "%s: links itself through its libraries\n", t; found = 1 }
   exit found
 }
 
@@ -126,4 +128,14 @@ function exports(library, provider,    n, deps, i) {
       if (deps[i] == provider || exports(deps[i], provider)) { export_cache[library, provider] = 1; break }
   }
   return export_cache[library, provider]
+}
+
+function links_back(library, start,    n, deps, i) {
+  if (!((library, start) in cycle_cache)) {
+    n = split(direct[library], deps, " ")
+    cycle_cache[library, start] = 0
+    for (i = 1; i <= n; i++)
+      if (deps[i] == start || links_back(deps[i], start)) { cycle_cache[library, start] = 1; break }
+  }
+  return cycle_cache[library, start]
 }
