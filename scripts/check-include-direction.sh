@@ -10,7 +10,7 @@
 # A header belongs to the targets that build its .cpp; a header of src/ without one, to every
 # target of its folder (so it may use only what all of them link). Covers src/, tests/,
 # bench/, fuzz/ and tools/; a header there without a .cpp (a test fixture) is checked as part
-# of each file that includes it. Only quoted includes that name a file of the tree count.
+# of each file that includes it. Only includes that name a file of the tree count.
 # --self-test plants includes that must be refused or allowed and checks the verdicts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,7 +21,7 @@ check() {
   awk -f scripts/include-direction.awk \
     phase=facts <(find "${trees[@]}" -name CMakeLists.txt | LC_ALL=C sort | xargs awk -f scripts/cmake-targets.awk) \
     phase=files <(find "${trees[@]}" -name '*.cpp' -o -name '*.h') \
-    phase=includes <(grep -rnE '^\s*#\s*include\s*"' --include='*.cpp' --include='*.h' "${trees[@]}"; printf '%s' "${1:-}")
+    phase=includes <(grep -rnE '^\s*#\s*include\s*[<"]' --include='*.cpp' --include='*.h' "${trees[@]}"; printf '%s' "${1:-}")
 }
 
 if [[ "${1:-}" != --self-test ]]; then
@@ -35,7 +35,8 @@ fi
 
 failures=0
 while read -r verdict from header; do
-  report=$(check "$from:0:#include \"$header\""$'\n' || true)
+  [[ "$header" == \<* ]] || header="\"$header\""
+  report=$(check "$from:0:#include $header"$'\n' || true)
   got=allowed
   [[ "$report" == *"$from:0:"* ]] && got=refused
   if [[ "$got" != "$verdict" ]]; then
@@ -44,6 +45,7 @@ while read -r verdict from header; do
   fi
 done <<'CASES'
 refused src/catalogue/TZubehoer.cpp app/TDaten.h
+refused src/catalogue/TZubehoer.cpp <app/TDaten.h>
 refused src/prices/ui/TfrmTankCustomPrice.cpp printing/ui/PageView.h
 refused src/printing/PrintBox.cpp printing/TAusdruck.h
 refused src/window/TfrmGrund.cpp catalogue/files/TMurvel.h

@@ -71,7 +71,7 @@ function finish_command(dir,    i, body) {
 }
 
 # Replays a project function's body with its parameters and parsed keyword lists in place.
-function call_function(name, dir,    i, j, n, parts, value, caller, ncaller, fields, nfield, kw, mode, prefix, body, cmd) {
+function call_function(name, dir,    i, j, n, parts, value, caller, ncaller, fields, nfield, kw, mode, prefix, cmd) {
   for (i in var) delete var[i]
   ncaller = ncommand
   for (i = 1; i <= ncaller; i++) caller[i] = args[i]

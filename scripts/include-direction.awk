@@ -1,9 +1,9 @@
-# Reports quoted includes that reach a header of a target the including file's target does
+# Reports includes that reach a header of a target the including file's target does
 # not link, and targets that link themselves in a circle (which would let an include point
 # up); scripts/check-include-direction.sh states the rule and feeds this its inputs:
 #   phase=facts     the output of cmake-targets.awk
 #   phase=files     every source and header, one path a line
-#   phase=includes  grep -n lines: FILE:LINE:#include "NAME"
+#   phase=includes  grep -n lines: FILE:LINE:#include "NAME" or <NAME>
 # Exits 1 when it reported anything.
 
 phase == "facts" && $1 == "source" { add(owners, $3, $2); add(folder_targets, folder($3), $2) }
@@ -15,8 +15,8 @@ phase == "files" { exists[$0] = 1; file[++nfile] = $0 }
 phase == "includes" {
   colon = index($0, ":"); from = substr($0, 1, colon - 1)
   rest = substr($0, colon + 1); line = substr(rest, 1, index(rest, ":") - 1)
-  match(rest, /"[^"]+"/)
-  to = resolve(from, substr(rest, RSTART + 1, RLENGTH - 2))
+  match(rest, /["<][^">]+[">]/)
+  to = resolve(from, substr(rest, RSTART + 1, RLENGTH - 2), substr(rest, RSTART, 1) == "\"")
   if (to != "" && to != from) { ninclude++; inc_from[ninclude] = from; inc_line[ninclude] = line; inc_to[ninclude] = to }
 }
 
@@ -36,11 +36,11 @@ function quote(s) { gsub(/[][\\.^$*+?(){}|]/, "\\\\&", s); return s }
 
 function folder(path) { sub(/\/[^\/]*$/, "", path); return path }
 
-# Quoted includes are looked up beside the including file, then in the roots every target
-# has on its path (src/) or that tests add (tests/).
-function resolve(from, name,    candidate) {
+# Quoted includes are looked up beside the including file first; both kinds then in the roots
+# every target has on its path (src/) or that tests add (tests/).
+function resolve(from, name, quoted,    candidate) {
   candidate = normalise(folder(from) "/" name)
-  if (candidate in exists) return candidate
+  if (quoted && candidate in exists) return candidate
   if (("src/" name) in exists) return "src/" name
   if (("tests/" name) in exists) return "tests/" name
   return ""
