@@ -58,7 +58,7 @@ function finish_command(dir,    i, body) {
     return
   }
   if (command == "function") {
-    defining = args[1]
+    defining = tolower(args[1])
     function_params[defining] = ncommand - 1
     for (i = 2; i <= ncommand; i++) function_param[defining, i - 1] = args[i]
     function_length[defining] = 0
