@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "base/GeometryTypes.h"
+#include "canvas/PrintTarget.h"
 #include "catalogue/Artikeltext.h"
-#include "printing/PrintTarget.h"
 #include "printing/printcontrols.h"
 
 namespace velmora {

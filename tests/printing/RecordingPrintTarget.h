@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "printing/PrintTarget.h"
+#include "canvas/PrintTarget.h"
 #include "support/RecordingCanvas.h"
 
 namespace velmora::testing {

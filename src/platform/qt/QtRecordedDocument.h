@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "canvas/PrintTarget.h"
 #include "platform/qt/QtRecordedPage.h"
-#include "printing/PrintTarget.h"
 
 namespace velmora {
 

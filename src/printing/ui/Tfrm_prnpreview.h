@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "canvas/PrintTarget.h"
 #include "platform/qt/QtRecordedDocument.h"
-#include "printing/PrintTarget.h"
 #include "printing/ui/PrintRange.h"
 
 class QComboBox;
