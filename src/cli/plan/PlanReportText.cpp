@@ -3,6 +3,7 @@
 #include "app/TDaten.h"
 #include "base/NumberFormat.h"
 #include "catalogue/AnlagenPreis.h"
+#include "catalogue/TankImRaum.h"
 #include "cli/plan/PlanFacts.h"
 #include "cli/plan/PlanReport.h"
 
@@ -61,6 +62,9 @@ void writeCurrent(std::ostream& out, const TDaten& daten) {
         out << "  Aufstellung:          " << aktuell->getVariante()->getVariante()
             << (aktuell->getHorizontal() ? " (waagerecht)" : " (senkrecht)") << ", Variante "
             << daten.getAktuelleVariante() << " von " << daten.getGesamtVararianten() << '\n';
+    } else if (!produkt->getAufstellvariation()) {
+        out << "  Aufstellung:          " << kEinzeltank << ", " << kKeineBatterieaufstellung
+            << '\n';
     }
     out << "  Anzahl Tanks:         " << produkt->getAnzahlTanks() << '\n'
         << "  Gesamtvolumen:        " << liter(produkt->getGesamtInhalt()) << '\n'
