@@ -22,5 +22,7 @@ ZuKleineRaummasse zuKleineRaummasse(const TProdukt& Produkt, double RaumBreite, 
 // Texts that say a product is a single tank, wherever it is shown in place of a battery.
 inline constexpr const char* kEinzeltank = "Einzeltank";
 inline constexpr const char* kKeineBatterieaufstellung = "keine Batterieaufstellung";
+// In place of its wall distances: none are defined for a single tank.
+inline constexpr const char* kKeineWandabstaende = "keine Angabe";
 
 }  // namespace velmora

@@ -71,9 +71,6 @@ std::string abstandText(std::string text) {
     return text + " cm";
 }
 
-// A single tank has no arrangement, and no clearances are defined for it.
-constexpr const char* kKeineAbstaende = "keine Angabe";
-
 const std::array<const char*, 7> hinweisZeilen{
     "Neu Installationen und wesentliche Änderungen an",
     "Heizölverbraucheranlagen müssen durch Sachverständige",
@@ -146,7 +143,7 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
         {{"Bezeichnung:", Produkt.getBezeichnung()},
          {"Anzahl:", std::to_string(Produkt.getAnzahlTanks())},
          {"Aufstellung:", variante},
-         {"Abstand zur Wand:", einzeltank ? kKeineAbstaende
+         {"Abstand zur Wand:", einzeltank ? kKeineWandabstaende
                                           : abstandText(Produkt.getMindestAbstand(
                                                 10, T.TankPosition, T.HeizraumPosition))},
          {"Gesamtmaße:", masse(meter(Produkt.getGesamtBreite()), meter(Produkt.getGesamtLaenge()),
@@ -283,7 +280,7 @@ void TAusdruck::druckeAbstaendeUndHinweis(int y, const TProdukt& Produkt) {
     for (const auto& [label, wert] : seiten) {
         std::string text = Produkt.getAufstellvariation()
                                ? formatFixed(wert.first / 10.0, 1) + " cm"
-                               : std::string(kKeineAbstaende);
+                               : std::string(kKeineWandabstaende);
         if (kesselSeite == wert.second) {
             text += "   (Heizkessel)";
         }

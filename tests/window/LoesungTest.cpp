@@ -118,10 +118,12 @@ TEST_F(LoesungTest, ASingleTankSaysWhatItIsAndIsListedOnlyWhereItCouldStand) {
     EXPECT_EQ(text("lblLoesTankmasseTitel"), "Tankmaße:");
     EXPECT_EQ(text("lblLoesTankmasse"), "1,000 x 2,200 x 1,700 m");
     EXPECT_EQ(text("lblLoesAnzahl"), "1");
-    for (const char* name : {"bbnVarianteLeft", "bbnVarianteRight", "btnDrehen"}) {
+    for (const char* name :
+         {"bbnVarianteLeft", "bbnVarianteRight", "btnDrehen", "spbTankPositioning"}) {
         EXPECT_FALSE(find<QWidget>(name)->isEnabled()) << name;
     }
     select("951100");
+    EXPECT_TRUE(find<QWidget>("spbTankPositioning")->isEnabled());
     EXPECT_EQ(text("lblLoesTankmasseTitel"), "Batteriemaße:");
     EXPECT_EQ(text("lblVariante"), "Variante 1 von 2");
 

@@ -71,7 +71,10 @@ void writeCurrent(std::ostream& out, const TDaten& daten) {
         << "  Abmessungen (B x L x H): " << produkt->getGesamtBreite() << " x "
         << produkt->getGesamtLaenge() << " x " << produkt->getGesamtHoehe() << " mm\n"
         << "  Mindestabstände:      "
-        << produkt->getMindestAbstand(10, t.TankPosition, t.HeizraumPosition) << " cm\n"
+        << (produkt->getAufstellvariation()
+                ? produkt->getMindestAbstand(10, t.TankPosition, t.HeizraumPosition) + " cm"
+                : kKeineWandabstaende)
+        << '\n'
         << "  Richtpreis:           " << preis(produkt->getGesamtPreis()) << '\n'
         << "  Anlagenpreis:         "
         << preis(getAnlagenNettoPreis(*produkt, daten.getOptZubehoerPreis())) << '\n'
