@@ -25,6 +25,8 @@ demo|--volume 6000 --room-width 3,5 --room-length 4 --room-height 2,2 --opening-
 demo|--volume 99999 --room-width 1 --room-length 1
 demo|--volume 3000 --tank-position UL --corner-position OL --boiler-position UR $keller --corner-width 1 --corner-length 1,2 --boiler-room --boiler-width 1 --boiler-length 0,8 --select 951062 --installation 2
 demo|--volume 3000 --tank-position OR $keller --select 951375 --installation 1 --format text
+demo|--volume 3000 --room-width 0,5 --room-length 0,5 --room-height 0,5
+demo|--volume 5000 --tank-position OL $keller --select 951550 --format text
 large|--volume 4000 --tank-position UL --corner-position OL --boiler-position UR $keller --corner-width 1 --corner-length 1,2 --boiler-room --boiler-width 1 --boiler-length 0,8
 large|--volume 3000 --tank-position OR $keller
 large|--volume 6000 --tank-position UR --corner-position UL --corner-width 2 --corner-length 1 $keller

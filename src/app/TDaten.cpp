@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/AsciiCase.h"
 #include "base/DataDirectory.h"
 #include "drawing/TGrafik.h"
 #include "printing/TAusdruck.h"
@@ -60,6 +61,17 @@ std::size_t TDaten::getProduktgruppenIndex(const std::string& WG) const {
         }
     }
     return ProduktgruppenListe.size();
+}
+
+TProdukt* TDaten::getKatalogProdukt(const std::string& ArtNr) const {
+    for (const auto& gruppe : ProduktgruppenListe) {
+        for (const auto& produkt : gruppe->getProduktListe()) {
+            if (equalsIgnoringAsciiCase(produkt->getArtikelNr(), ArtNr)) {
+                return produkt.get();
+            }
+        }
+    }
+    return nullptr;
 }
 
 void TDaten::setzeLoesungZurueck() {

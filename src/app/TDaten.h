@@ -56,6 +56,9 @@ public:
     const std::vector<std::unique_ptr<TProduktgruppe>>& getProduktgruppenListe() const {
         return ProduktgruppenListe;
     }
+    // The first product numbered ArtNr (letter case ignored) in any group; null when the
+    // catalogue has none.
+    TProdukt* getKatalogProdukt(const std::string& ArtNr) const;
     // Names of the catalogue files that could not be read, in the order of the start-up
     // message; empty when the catalogue loaded completely.
     const std::vector<std::string>& getFehlendeDateien() const { return FFehlendeDateien; }

@@ -2,6 +2,8 @@
 
 #include "app/TDaten.h"
 #include "base/AsciiCase.h"
+#include "base/LenientNumber.h"
+#include "catalogue/TankImRaum.h"
 
 namespace velmora {
 
@@ -162,6 +164,13 @@ bool TDaten::stelleAuswahlWiederHer(bool ARefreshGraphic) {
     }
     if (!TempData.tmpProdukt.empty()) {
         TempData.produktFehler = true;
+        if (const TProdukt* gemerkt = getKatalogProdukt(TempData.tmpProdukt)) {
+            TempData.raumZuKleinFuer(
+                gemerkt->getBezeichnung(),
+                zuKleineRaummasse(*gemerkt, parseLenient(TempData.loesRaumBreite),
+                                  parseLenient(TempData.loesRaumLaenge),
+                                  parseLenient(TempData.loesRaumHoehe)));
+        }
     }
     TempData.tmpProdukt.clear();
     AktuellesProdukt = nullptr;

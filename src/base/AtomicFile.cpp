@@ -127,7 +127,9 @@ AtomicFileWriter::AtomicFileWriter(const fs::path& path) {
     struct stat existing {};
     const bool exists = ::stat(FTarget.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
-        FError = "keine gewöhnliche Datei";
+        FError =
+            "unter diesem Namen steht ein Ordner oder ein Gerät, keine Datei; bitte wählen Sie "
+            "einen anderen Namen";
         return;
     }
     removeStaleTemporaries(FTarget);

@@ -56,7 +56,9 @@ std::string fileReadMessage(const std::filesystem::path& path, const FileReadRes
         case FileReadFailure::Missing:
             return name + " ist nicht vorhanden.";
         case FileReadFailure::NotRegular:
-            return name + " ist keine gewöhnliche Datei.";
+            return name +
+                   " kann nicht gelesen werden: unter diesem Namen steht ein Ordner oder ein "
+                   "Gerät, keine Datei. Bitte geben Sie eine Datei an.";
         case FileReadFailure::TooLarge:
             return name + " ist größer als " + std::to_string(result.limit / 1024) +
                    " KB und wird nicht gelesen.";

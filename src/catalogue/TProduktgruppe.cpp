@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/AsciiCase.h"
+#include "catalogue/TankImRaum.h"
 
 namespace velmora {
 
@@ -54,11 +55,12 @@ std::vector<TProdukt*> TProduktgruppe::listProdukte2(
         produkt->addAufstellvariante(AufstellvariantenListe);
         produkt->addZubehoer(ZubehoerListe);
         const bool passt =
-            !produkt->getAufstellvariation() ||
-            produkt->istVarianteMoeglich2(AMinInhalt, ABreite, ALaenge, AHoehe, AEinbringHoehe,
-                                          AEinbringBreite, AMaxVolumenBeiHeizraum, ATankPosition,
-                                          AHeizraumPosition, AVolumenVarianz, AGedreht, AHeizraum,
-                                          AHeizraumAbstand, ARoom, AHzRoom, TopLeft, BottomRight);
+            produkt->getAufstellvariation()
+                ? produkt->istVarianteMoeglich2(
+                      AMinInhalt, ABreite, ALaenge, AHoehe, AEinbringHoehe, AEinbringBreite,
+                      AMaxVolumenBeiHeizraum, ATankPosition, AHeizraumPosition, AVolumenVarianz,
+                      AGedreht, AHeizraum, AHeizraumAbstand, ARoom, AHzRoom, TopLeft, BottomRight)
+                : zuKleineRaummasse(*produkt, ABreite, ALaenge, AHoehe).keine();
         if (passt) {
             result.push_back(produkt.get());
         }

@@ -47,8 +47,9 @@ public:
     }
 
     // The search over the group's products, in catalogue order: prepares each product for
-    // the search and keeps it when it has no installation variations or when
-    // TProdukt::istVarianteMoeglich2 (same arguments) finds an arrangement.
+    // the search and keeps it when TProdukt::istVarianteMoeglich2 (same arguments) finds an
+    // arrangement, or, for a single tank, when it could stand in the room at all
+    // (zuKleineRaummasse).
     std::vector<TProdukt*> listProdukte2(
         double AMinInhalt, double ABreite, double ALaenge, double AHoehe, double AEinbringHoehe,
         double AEinbringBreite, double AMaxVolumenBeiHeizraum, const std::string& ATankPosition,

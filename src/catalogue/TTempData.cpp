@@ -1,6 +1,7 @@
 #include "catalogue/TTempData.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <cmath>
 
@@ -183,7 +184,29 @@ void TTempData::fehlerEinbring() {
 }
 
 void TTempData::fehlerProdukt() {
-    appendMessage(kProduktText);
+    appendMessage(produktRaumText.empty() ? kProduktText : produktRaumText);
+}
+
+void TTempData::raumZuKleinFuer(const std::string& Bezeichnung, const ZuKleineRaummasse& Masse) {
+    std::vector<std::string> masse;
+    for (const auto& [zuKlein, name] :
+         {std::pair{Masse.Breite, "die Raumbreite"}, std::pair{Masse.Laenge, "die Raumlänge"},
+          std::pair{Masse.Hoehe, "die Raumhöhe"}}) {
+        if (zuKlein) {
+            masse.emplace_back(name);
+        }
+    }
+    if (masse.empty()) {
+        return;
+    }
+    std::string aufzaehlung = masse.front();
+    for (std::size_t i = 1; i < masse.size(); ++i) {
+        aufzaehlung += (i + 1 == masse.size() ? " und " : ", ") + masse[i];
+    }
+    produktRaumText = "Der Raum ist für das ausgewählte Produkt \"" + Bezeichnung +
+                      "\" zu klein: " + aufzaehlung + (masse.size() == 1 ? " reicht" : " reichen") +
+                      " nicht aus. Bitte wählen Sie ein anderes Produkt aus oder ändern Sie die "
+                      "Raummaße.";
 }
 
 void TTempData::fehlerLoesung() {
@@ -245,6 +268,7 @@ void TTempData::setzeZurueck() {
     produktFehler = false;
     einbringFehler = false;
     loesungFehler = false;
+    produktRaumText.clear();
 }
 
 void TTempData::loescheWerte() {

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/TankImRaum.h"
+
 namespace velmora {
 
 class TAufstellvariante;
@@ -74,6 +76,7 @@ public:
     void fehlerHeizraum();
     void fehlerEcke();
     void fehlerEinbring();
+    // The position message, or the room message when raumZuKleinFuer was recorded.
     void fehlerProdukt();
     void fehlerLoesung();
     void fehlerAufstellung();
@@ -86,7 +89,12 @@ public:
     void showFehlermeldungen(bool AValue);
     bool getFehlermeldungenAnzeigen() const;
 
-    // Clears the five message flags.
+    // Goes with produktFehler when no position could take the remembered product: the
+    // message names the room dimensions in Masse as too small instead of blaming the
+    // position. Nothing when Masse names none.
+    void raumZuKleinFuer(const std::string& Bezeichnung, const ZuKleineRaummasse& Masse);
+
+    // Clears the five message flags and the recorded room message.
     void setzeZurueck();
     // Clears loesung, the three positions and the remembered product and orientation.
     void loescheWerte();
@@ -100,6 +108,8 @@ public:
 
 private:
     void appendMessage(const std::string& text);
+
+    std::string produktRaumText;
 };
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include "base/LenientNumber.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
+#include "catalogue/TankImRaum.h"
 #include "drawing/TGrafik.h"
 
 namespace velmora {
@@ -32,6 +33,10 @@ void drawPlacement(TGrafik& Grafik, const TTempData& TempData, const TProdukt* P
                            TempData.eckeVorhanden, TempData.eckeDaneben(), TempData.eckeDarunter(),
                            raumBreite, raumLaenge, eckeBreite, eckeLaenge, AIsMoving,
                            AIsPositionValid);
+        // A single tank has no arrangement to draw: the plan says so instead of staying empty.
+        if (!Produkt->getAufstellvariation()) {
+            Grafik.zeichneHinweis({kEinzeltank, kKeineBatterieaufstellung});
+        }
     }
 }
 

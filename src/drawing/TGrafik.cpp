@@ -104,6 +104,22 @@ void TGrafik::zeichneRaum(const std::string& Position, double RaumBreite, double
     }
 }
 
+void TGrafik::zeichneHinweis(const std::vector<std::string>& Zeilen) {
+    int hoehe = 0;
+    for (const std::string& zeile : Zeilen) {
+        hoehe += FCanvas->textHeight(zeile);
+    }
+    const int mitteX = (RaumTopLeft.X + RaumBottomRight.X) / 2;
+    int top = (RaumTopLeft.Y + RaumBottomRight.Y - hoehe) / 2;
+    for (const std::string& zeile : Zeilen) {
+        const int tw = FCanvas->textWidth(zeile);
+        const int th = FCanvas->textHeight(zeile);
+        const int left = mitteX - tw / 2;
+        schreibeText(TRect{left, top, left + tw, top + th}, zeile);
+        top += th;
+    }
+}
+
 void TGrafik::schreibeText(const TRect& Rect, const std::string& Text) {
     FCanvas->setBrush(Brush{FCanvas->brush().color, BrushStyle::Clear});
     FCanvas->textRect(Rect, TPoint{Rect.Left, Rect.Top}, Text);

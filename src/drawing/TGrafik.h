@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/GeometryTypes.h"
 #include "canvas/Canvas.h"
@@ -44,6 +45,9 @@ public:
                      bool EckeVorhanden, bool EckeDaneben, bool EckeDarunter, double RaumBreite,
                      double RaumLaenge, double EckeBreite, double EckeLaenge, bool AIsMoving,
                      bool AIsPositionValid);
+
+    // Lines of text centred in the room, where a battery would stand.
+    void zeichneHinweis(const std::vector<std::string>& Zeilen);
 
     // Pixel to room millimetres, unclamped; 0 when the scale is 0.
     TPointF getPositionAtCoord(int AX, int AY) const;

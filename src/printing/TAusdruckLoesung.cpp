@@ -7,6 +7,7 @@
 #include "catalogue/AnlagenPreis.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
+#include "catalogue/TankImRaum.h"
 #include "drawing/PlacementDrawing.h"
 #include "drawing/SideViewDrawing.h"
 #include "drawing/TGrafik.h"
@@ -131,10 +132,10 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
     }
     balken(y, R - 516, "Aufstellung");
     const TAufstellung* aufstellung = Produkt.getAktuelleAufstellVariante();
-    const std::string variante =
-        Produkt.getAufstellvariation() && aufstellung && aufstellung->getVariante()
-            ? aufstellung->getVariante()->getVariante()
-            : "Einzeltank";
+    const bool einzeltank = !Produkt.getAufstellvariation();
+    const std::string variante = !einzeltank && aufstellung && aufstellung->getVariante()
+                                     ? aufstellung->getVariante()->getVariante()
+                                     : std::string(kEinzeltank) + ", " + kKeineBatterieaufstellung;
     TPrintBox& zeilen =
         FSeite.Blatt->AddPrintBox(L, zeilenTop, R - 516, zeilenTop + 5 * 60 + 40, weiss, 0);
     zeilenpaare(
@@ -142,8 +143,9 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
         {{"Bezeichnung:", Produkt.getBezeichnung()},
          {"Anzahl:", std::to_string(Produkt.getAnzahlTanks())},
          {"Aufstellung:", variante},
-         {"Abstand zur Wand:",
-          abstandText(Produkt.getMindestAbstand(10, T.TankPosition, T.HeizraumPosition))},
+         {"Abstand zur Wand:", einzeltank ? kKeineWandabstaende
+                                          : abstandText(Produkt.getMindestAbstand(
+                                                10, T.TankPosition, T.HeizraumPosition))},
          {"Gesamtmaße:", masse(meter(Produkt.getGesamtBreite()), meter(Produkt.getGesamtLaenge()),
                                meter(Produkt.getGesamtHoehe()))},
          {"Volumen:",
@@ -276,7 +278,9 @@ void TAusdruck::druckeAbstaendeUndHinweis(int y, const TProdukt& Produkt) {
     }};
     int top = 60;
     for (const auto& [label, wert] : seiten) {
-        std::string text = formatFixed(wert.first / 10.0, 1) + " cm";
+        std::string text = Produkt.getAufstellvariation()
+                               ? formatFixed(wert.first / 10.0, 1) + " cm"
+                               : std::string(kKeineWandabstaende);
         if (kesselSeite == wert.second) {
             text += "   (Heizkessel)";
         }

@@ -22,6 +22,7 @@
 #include "catalogue/TAufstellung.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
+#include "catalogue/TankImRaum.h"
 #include "window/CoreSession.h"
 
 namespace velmora {
@@ -34,6 +35,7 @@ constexpr int kLeftColumnWidth = 300;
 enum Spalte { kSchluessel, kArtNr, kTyp, kAnzahl, kVolumen, kPreis, kSpalten };
 
 const QString kSchluesselPraefix = QStringLiteral("_#_");
+const QString kBatteriemasseTitel = QStringLiteral("Batteriemaße:");
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -188,15 +190,17 @@ QWidget* LoesungsAnzeige::erstelleLoesungsauswahl() {
     lblLoesVolumen = namedLabel("lblLoesVolumen", gboLoesungsInfos);
     lblLoesTankmasse = namedLabel("lblLoesTankmasse", gboLoesungsInfos);
     lblLoesRichtpreis = namedLabel("lblLoesRichtpreis", gboLoesungsInfos);
-    const std::pair<QString, QLabel*> figures[] = {
-        {QStringLiteral("Tankanzahl:"), lblLoesAnzahl},
-        {QStringLiteral("Gesamtvolumen:"), lblLoesVolumen},
-        {QStringLiteral("Batteriemaße:"), lblLoesTankmasse},
-        {QStringLiteral("Richtpreis:"), lblLoesRichtpreis},
+    lblLoesTankmasseTitel = namedLabel("lblLoesTankmasseTitel", gboLoesungsInfos);
+    lblLoesTankmasseTitel->setText(kBatteriemasseTitel);
+    const std::pair<QLabel*, QLabel*> figures[] = {
+        {label(QStringLiteral("Tankanzahl:"), gboLoesungsInfos), lblLoesAnzahl},
+        {label(QStringLiteral("Gesamtvolumen:"), gboLoesungsInfos), lblLoesVolumen},
+        {lblLoesTankmasseTitel, lblLoesTankmasse},
+        {label(QStringLiteral("Richtpreis:"), gboLoesungsInfos), lblLoesRichtpreis},
     };
     int row = 0;
     for (const auto& [caption, value] : figures) {
-        infos->addWidget(label(caption, gboLoesungsInfos), row, 0);
+        infos->addWidget(caption, row, 0);
         infos->addWidget(value, row, 1, 1, 2);
         ++row;
     }
@@ -461,6 +465,14 @@ void LoesungsAnzeige::fuelleAnzeige() {
         qt(TTempData::setzeTausendertrennzeichen(produkt->getGesamtPreis(), true) + " EUR *"));
     aktualisiereAnlagenpreis();
 
+    if (!produkt->getAufstellvariation()) {
+        // A single tank has no variants to count: the display says what it is instead.
+        lblLoesTankmasseTitel->setText(QStringLiteral("Tankmaße:"));
+        lblVariante->setText(QString::fromUtf8(kEinzeltank));
+        pnlVariante->setText(QString::fromUtf8(kKeineBatterieaufstellung));
+        return;
+    }
+    lblLoesTankmasseTitel->setText(kBatteriemasseTitel);
     pnlVariante->setText(aufstellung != nullptr && aufstellung->getVariante() != nullptr
                              ? qt(aufstellung->getVariante()->getVariante())
                              : QString());
@@ -477,6 +489,7 @@ void LoesungsAnzeige::loescheAnzeige() {
     imgLoesungProdukt->hide();
     bbnEditPrice->hide();
     pnlVariante->clear();
+    lblLoesTankmasseTitel->setText(kBatteriemasseTitel);
     lblVariante->setText(QStringLiteral("Variante"));
 }
 

@@ -59,6 +59,8 @@ public:
     QGroupBox* gboLoesungsInfos = nullptr;
     QLabel* lblLoesAnzahl = nullptr;
     QLabel* lblLoesVolumen = nullptr;
+    // "Batteriemaße:", or "Tankmaße:" for a single tank.
+    QLabel* lblLoesTankmasseTitel = nullptr;
     QLabel* lblLoesTankmasse = nullptr;
     QLabel* lblLoesRichtpreis = nullptr;
     QLabel* lblVariante = nullptr;

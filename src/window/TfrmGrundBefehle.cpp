@@ -175,7 +175,9 @@ void TfrmGrund::befehleAktualisieren() {
     bbnWiederholen->setToolTip(
         schritte.canRedo() ? QStringLiteral("Wiederholen: %1 (Strg+Y)").arg(schritte.redoText())
                            : QStringLiteral("Wiederholen (Strg+Y)"));
-    FLoesung->spbTankPositioning->setEnabled(loesungGezeigt() && !FSitzung->isPrinting());
+    // A single tank has no battery on the plan to pick up.
+    FLoesung->spbTankPositioning->setEnabled(loesungGezeigt() && !FSitzung->isPrinting() &&
+                                             produkt->getAktuelleAufstellVariante() != nullptr);
     // Controls without a command of their own (inputs, list, ticks, positions) wait too.
     const bool eingaben = !FSitzung->isPrinting();
     FVorgaben->setEnabled(eingaben);

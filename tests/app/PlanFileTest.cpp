@@ -139,10 +139,13 @@ TEST(PlanFile, FileMessagesNameTheFile) {
     const std::filesystem::path riesig =
         dir.write("riesig.velmora", std::string(kMaxPlanFileBytes + 1, ' '));
     const std::filesystem::path steuerzeichen = dir.path() / "neu\nzeile.velmora";
+    const std::string keineDatei =
+        "kann nicht gelesen werden: unter diesem Namen steht ein Ordner oder ein Gerät, keine "
+        "Datei. Bitte geben Sie eine Datei an.";
     for (const auto& [path, reason] : std::vector<std::pair<std::filesystem::path, std::string>>{
              {fehlt, "\" ist nicht vorhanden."},
-             {dir.path(), "\" ist keine gewöhnliche Datei."},
-             {fifo, "\" ist keine gewöhnliche Datei."},  // at once, without waiting for a writer
+             {dir.path(), "\" " + keineDatei},
+             {fifo, "\" " + keineDatei},  // at once, without waiting for a writer
              {riesig, "\" ist größer als 1024 KB und wird nicht gelesen."}}) {
         EXPECT_EQ(readPlanFile(path).error, "Die Datei \"" + path.string() + reason);
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,8 @@ using testing::ScriptedHost;
 
 // A catalogue for searching: group X with two variants "2" that differ only in their
 // gaps and need fittings of different kinds, group W with single tanks of graded volume,
-// group V with a tank that has no installation variations.
+// group V with a tank that has no installation variations, group E with two single tanks:
+// 5001 of 1,0 x 2,2 x 1,7 m and 5002 without any dimensions.
 std::string writeSearchCatalogue(CatalogueDirectory& catalogue) {
     auto artikel = [](const std::string& artNr, const std::string& text, const std::string& cents,
                       const std::string& wg) {
@@ -29,8 +31,12 @@ std::string writeSearchCatalogue(CatalogueDirectory& catalogue) {
         artikel("3002", "Tank 5500 l", "110000", "W") +
         artikel("3003", "Tank 5501 l", "120000", "W") + artikel("4001", "Standtank", "50000", "V") +
         artikel("9001", "Grundset", "20000", "Z") + artikel("9002", "Anzeiger", "3900", "Z") +
-        artikel("952400", "Hauptstück", "1000", "Z") + artikel("952405", "Umlenkstück", "500", "Z");
-    catalogue.files["wg.dta"] = "X|||Batterietanks\r\nW|||Volumentanks\r\nV|||Standtanks\r\n";
+        artikel("952400", "Hauptstück", "1000", "Z") +
+        artikel("952405", "Umlenkstück", "500", "Z") +
+        artikel("5001", "Kellertank 3000 l", "295000", "E") +
+        artikel("5002", "Tank ohne Maße", "10000", "E");
+    catalogue.files["wg.dta"] =
+        "X|||Batterietanks\r\nW|||Volumentanks\r\nV|||Standtanks\r\nE|||Einzeltanks\r\n";
     const auto tank = [](const std::string& artNr, const std::string& wg, int inhalt,
                          bool variationen) {
         return "<produkt artNr=\"" + artNr + "\" warenGruppe=\"" + wg + "\" inhalt=\"" +
@@ -41,7 +47,11 @@ std::string writeSearchCatalogue(CatalogueDirectory& catalogue) {
     catalogue.files["produkte.dta"] =
         "<produkte>" + tank("1001", "X", 1000, true) + tank("3001", "W", 4500, true) +
         tank("3002", "W", 5500, true) + tank("3003", "W", 5501, true) +
-        tank("4001", "V", 1000, false) + "</produkte>";
+        tank("4001", "V", 1000, false) +
+        "<produkt artNr=\"5001\" warenGruppe=\"E\" inhalt=\"3000\" breite=\"1000\" "
+        "laenge=\"2200\" hoehe=\"1700\" aufstellungsvariation=\"false\"/>"
+        "<produkt artNr=\"5002\" warenGruppe=\"E\" inhalt=\"1000\" breite=\"0\" laenge=\"0\" "
+        "hoehe=\"0\" aufstellungsvariation=\"false\"/></produkte>";
     catalogue.files["aufstellvarianten.dta"] =
         "<aufstellvarianten><warengruppe typ=\"X\">"
         "<variante n=\"2\" hp=\"1\" up=\"0\" gL=\"50\" gT=\"50\" gR=\"50\" gB=\"50\"/>"
@@ -307,8 +317,8 @@ TEST_F(TDatenSuche, ProductsFollowTypeAndVolumeTolerance) {
 
     Suche alle;
     alle.run(daten);
-    // Groups in catalogue order; the tank without variations is always a solution.
-    EXPECT_EQ(artikel(daten), (std::vector<std::string>{"1001", "4001"}));
+    // Groups in catalogue order; the tanks without variations stand in this room.
+    EXPECT_EQ(artikel(daten), (std::vector<std::string>{"1001", "4001", "5001", "5002"}));
 
     Suche keine;
     keine.tankart = "Batterietanks";
@@ -320,6 +330,79 @@ TEST_F(TDatenSuche, ProductsFollowTypeAndVolumeTolerance) {
     EXPECT_NE(t.error.find("keine Lösung"), std::string::npos);
     EXPECT_EQ(keine.warnungen.size(), 1u);
     EXPECT_TRUE(alle.warnungen.empty());
+}
+
+TEST_F(TDatenSuche, ASingleTankIsListedOnlyWhenItCouldStandInTheRoom) {
+    struct Raum {
+        const char* name;
+        const char* breite;
+        const char* laenge;
+        const char* hoehe;
+        std::vector<std::string> erwartet;
+    };
+    const Raum raeume[] = {
+        {"fits", "3", "4", "2,2", {"5001", "5002"}},
+        {"too high", "3", "4", "1,699", {"5002"}},
+        {"too long one way, fits turned to the limits", "2,2", "1", "1,7", {"5001", "5002"}},
+        {"too long both ways", "2", "2", "2,2", {"5002"}},
+        {"cellar of 0,5 m", "0,5", "0,5", "0,5", {"5002"}},
+    };
+    for (const Raum& raum : raeume) {
+        SCOPED_TRACE(raum.name);
+        Suche s;
+        s.tankart = "Einzeltanks";
+        s.raumBreite = raum.breite;
+        s.raumLaenge = raum.laenge;
+        s.raumHoehe = raum.hoehe;
+        // Neither volume nor bring-in opening is asked of a single tank.
+        s.sollVolumen = "9000";
+        s.einbringBreite = "0,1";
+        s.run(daten);
+        EXPECT_EQ(artikel(daten), raum.erwartet);
+    }
+}
+
+TEST_F(TDatenSuche, AChosenProductTheRoomCannotTakeBlamesTheRoomNotThePosition) {
+    const std::string raumZuKlein =
+        "Der Raum ist für das ausgewählte Produkt \"Kellertank 3000 l\" zu klein: ";
+    const std::string bitte =
+        " nicht aus. Bitte wählen Sie ein anderes Produkt aus oder ändern Sie die Raummaße.";
+    struct Fall {
+        const char* name;
+        const char* artNr;
+        const char* breite;
+        const char* laenge;
+        const char* hoehe;
+        std::string meldung;
+    };
+    const Fall faelle[] = {
+        {"too narrow", "5001", "0,9", "5", "2,2", raumZuKlein + "die Raumbreite reicht" + bitte},
+        {"too short", "5001", "5", "0,9", "2,2", raumZuKlein + "die Raumlänge reicht" + bitte},
+        {"long side fits neither way", "5001", "2", "2", "2,2",
+         raumZuKlein + "die Raumbreite und die Raumlänge reichen" + bitte},
+        {"cellar of 0,5 m", "5001", "0,5", "0,5", "0,5",
+         raumZuKlein + "die Raumbreite, die Raumlänge und die Raumhöhe reichen" + bitte},
+        // One tank of the battery would fit: the battery may stand elsewhere.
+        {"battery", "1001", "1", "1", "2,2",
+         "Das ausgewählte Produkt kann an dieser Position nicht platziert werden. Bitte wählen "
+         "Sie ein anderes Produkt aus."},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        Suche gross;
+        gross.run(daten);
+        daten.setProdukt(fall.artNr, false);
+        Suche s;
+        s.zuruecksetzen = false;
+        s.raumBreite = fall.breite;
+        s.raumLaenge = fall.laenge;
+        s.raumHoehe = fall.hoehe;
+        s.run(daten);
+        EXPECT_EQ(daten.getAktuellesProdukt(), nullptr);
+        EXPECT_NE(std::find(s.warnungen.begin(), s.warnungen.end(), fall.meldung),
+                  s.warnungen.end())
+            << t.error;
+    }
 }
 
 class TDatenAuswahl : public TDatenSuche {

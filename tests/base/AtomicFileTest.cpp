@@ -115,7 +115,9 @@ TEST(AtomicFileWriter, RefusesTargetsThatAreNoRegularFile) {
     for (const char* name : {"fifo", "geraet"}) {
         SCOPED_TRACE(name);
         const std::filesystem::file_type before = std::filesystem::status(dir.path(name)).type();
-        EXPECT_EQ(writeFileAtomically(dir.path(name), "x").error, "keine gewöhnliche Datei");
+        EXPECT_EQ(writeFileAtomically(dir.path(name), "x").error,
+                  "unter diesem Namen steht ein Ordner oder ein Gerät, keine Datei; bitte "
+                  "wählen Sie einen anderen Namen");
         EXPECT_EQ(std::filesystem::status(dir.path(name)).type(), before);
     }
     EXPECT_EQ(entries(dir.path()), 2u);

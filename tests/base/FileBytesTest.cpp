@@ -28,12 +28,15 @@ TEST(ReadFileLimited, RefusesWhatIsNoSmallRegularFileWithAMessage) {
         FileReadFailure failure;
         std::string message;
     };
+    const std::string keineDatei =
+        "kann nicht gelesen werden: unter diesem Namen steht ein Ordner oder ein Gerät, keine "
+        "Datei. Bitte geben Sie eine Datei an.";
     const std::vector<Case> cases{
         {"klein", FileReadFailure::None, ""},
         {"gross", FileReadFailure::TooLarge, "ist größer als 0 KB und wird nicht gelesen."},
-        {"fifo", FileReadFailure::NotRegular, "ist keine gewöhnliche Datei."},
-        {"geraet", FileReadFailure::NotRegular, "ist keine gewöhnliche Datei."},
-        {"ordner", FileReadFailure::NotRegular, "ist keine gewöhnliche Datei."},
+        {"fifo", FileReadFailure::NotRegular, keineDatei},
+        {"geraet", FileReadFailure::NotRegular, keineDatei},
+        {"ordner", FileReadFailure::NotRegular, keineDatei},
         {"fehlt", FileReadFailure::Missing, "ist nicht vorhanden."},
     };
     for (const Case& c : cases) {

@@ -236,7 +236,9 @@ TEST_F(SideFilesTest, HostileSideFilesAreNamedOrPassedOver) {
         {"Datanorm.rab", "", ""},
         {"Datanorm.erab", riesig, ""},
         {"Datanorm.erab", "", ""},
-        {"Datanorm.500", "", "ist keine gewöhnliche Datei."},
+        {"Datanorm.500", "",
+         "kann nicht gelesen werden: unter diesem Namen steht ein Ordner oder ein Gerät, keine "
+         "Datei. Bitte geben Sie eine Datei an."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name + (c.inhalt.empty() ? " FIFO" : " riesig"));

@@ -268,6 +268,34 @@ TEST_F(TAusdruckTest, BoilerSideOfTheWallDistancesIsMarked) {
     EXPECT_EQ(clipOf(log, "Links:"), "200,1383,350,1423");
 }
 
+TEST_F(TAusdruckTest, ASingleTankIsPrintedAsSuchWithoutBatteryOrClearances) {
+    TProdukt& einzeln = gruppe.addProdukt(tank("E1", false), tempData, nullptr);
+    RecordingPrintTarget ziel;
+    ziel.pictures = {{"app/images/halvex-logo.jpg", 874, 170}};
+    ausdruck.LoesungDruck(ziel, "Neubau Meier", 0, einzeln, tempData);
+    // Texts of the sheet and, indented, of the plan drawn into it.
+    const auto anzahl = [&](const std::string& text) {
+        int gefunden = 0;
+        for (std::size_t seite = 1; seite <= ziel.pages.size(); ++seite) {
+            for (const std::string& line : ziel.log(static_cast<int>(seite))) {
+                if (line.find("text ") <= 2 &&
+                    line.find(" \"" + text + "\" ") != std::string::npos) {
+                    ++gefunden;
+                }
+            }
+        }
+        return gefunden;
+    };
+    EXPECT_EQ(anzahl("Einzeltank, keine Batterieaufstellung"), 1);
+    EXPECT_EQ(anzahl("0,700 x 1,000 x 1,500 m"), 2);  // overall and tank dimensions
+    EXPECT_EQ(anzahl("Einzeltank"), 1);
+    EXPECT_EQ(anzahl("keine Batterieaufstellung"), 1);
+    // The wall distance row and the four sides.
+    EXPECT_EQ(anzahl("keine Angabe"), 5);
+    EXPECT_EQ(anzahl(" cm"), 0);
+    EXPECT_EQ(anzahl("0,0 cm"), 0);
+}
+
 TEST_F(TAusdruckTest, DatanormPrintoutGivesEveryTickedAccessoryItsOwnPage) {
     hakeAn(2);
     const RecordingPrintTarget ziel = datanorm();

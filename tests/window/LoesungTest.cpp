@@ -110,6 +110,34 @@ TEST_F(LoesungTest, ASingleInstallationDisablesEveryVariantCommand) {
     }
 }
 
+TEST_F(LoesungTest, ASingleTankSaysWhatItIsAndIsListedOnlyWhereItCouldStand) {
+    click("bbnVorgLoesungen");
+    select("951530");
+    EXPECT_EQ(text("lblVariante"), "Einzeltank");
+    EXPECT_EQ(text("pnlVariante"), "keine Batterieaufstellung");
+    EXPECT_EQ(text("lblLoesTankmasseTitel"), "Tankmaße:");
+    EXPECT_EQ(text("lblLoesTankmasse"), "1,000 x 2,200 x 1,700 m");
+    EXPECT_EQ(text("lblLoesAnzahl"), "1");
+    for (const char* name :
+         {"bbnVarianteLeft", "bbnVarianteRight", "btnDrehen", "spbTankPositioning"}) {
+        EXPECT_FALSE(find<QWidget>(name)->isEnabled()) << name;
+    }
+    select("951100");
+    EXPECT_TRUE(find<QWidget>("spbTankPositioning")->isEnabled());
+    EXPECT_EQ(text("lblLoesTankmasseTitel"), "Batteriemaße:");
+    EXPECT_EQ(text("lblVariante"), "Variante 1 von 2");
+
+    // The cellar of 0,5 m in every direction takes neither steel cellar tank.
+    for (const char* feld : {"edtVorgRaumBreite", "edtVorgRaumLaenge", "edtVorgRaumHoehe"}) {
+        type(feld, "0,5");
+    }
+    click("bbnVorgLoesungen");
+    const std::vector<std::string> artikel = column(1);
+    for (const char* einzeltank : {"951530", "951550"}) {
+        EXPECT_EQ(std::count(artikel.begin(), artikel.end(), einzeltank), 0) << einzeltank;
+    }
+}
+
 TEST_F(LoesungTest, TickingAnOptionalAccessoryChangesTheInstallationPrice) {
     click("bbnVorgLoesungen");
     select("951100");

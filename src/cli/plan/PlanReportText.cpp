@@ -3,6 +3,7 @@
 #include "app/TDaten.h"
 #include "base/NumberFormat.h"
 #include "catalogue/AnlagenPreis.h"
+#include "catalogue/TankImRaum.h"
 #include "cli/plan/PlanFacts.h"
 #include "cli/plan/PlanReport.h"
 
@@ -61,13 +62,19 @@ void writeCurrent(std::ostream& out, const TDaten& daten) {
         out << "  Aufstellung:          " << aktuell->getVariante()->getVariante()
             << (aktuell->getHorizontal() ? " (waagerecht)" : " (senkrecht)") << ", Variante "
             << daten.getAktuelleVariante() << " von " << daten.getGesamtVararianten() << '\n';
+    } else if (!produkt->getAufstellvariation()) {
+        out << "  Aufstellung:          " << kEinzeltank << ", " << kKeineBatterieaufstellung
+            << '\n';
     }
     out << "  Anzahl Tanks:         " << produkt->getAnzahlTanks() << '\n'
         << "  Gesamtvolumen:        " << liter(produkt->getGesamtInhalt()) << '\n'
         << "  Abmessungen (B x L x H): " << produkt->getGesamtBreite() << " x "
         << produkt->getGesamtLaenge() << " x " << produkt->getGesamtHoehe() << " mm\n"
         << "  Mindestabstände:      "
-        << produkt->getMindestAbstand(10, t.TankPosition, t.HeizraumPosition) << " cm\n"
+        << (produkt->getAufstellvariation()
+                ? produkt->getMindestAbstand(10, t.TankPosition, t.HeizraumPosition) + " cm"
+                : kKeineWandabstaende)
+        << '\n'
         << "  Richtpreis:           " << preis(produkt->getGesamtPreis()) << '\n'
         << "  Anlagenpreis:         "
         << preis(getAnlagenNettoPreis(*produkt, daten.getOptZubehoerPreis())) << '\n'

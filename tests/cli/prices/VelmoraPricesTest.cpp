@@ -135,7 +135,9 @@ TEST_F(VelmoraPricesTest, ImportRefusesListsItCannotReadAndSaysWhy) {
     ASSERT_EQ(::mkfifo(home.path("fifo.csv").c_str(), 0600), 0);
     for (const auto& [name, reason] : std::vector<std::pair<std::string, std::string>>{
              {"fehlt.csv", "ist nicht vorhanden."},
-             {"fifo.csv", "ist keine gewöhnliche Datei."},
+             {"fifo.csv",
+              "kann nicht gelesen werden: unter diesem Namen steht ein Ordner oder ein Gerät, "
+              "keine Datei. Bitte geben Sie eine Datei an."},
              {"riesig.csv", "ist größer als 2048 KB und wird nicht gelesen."}}) {
         const RunResult result = run("import '" + home.path(name).string() + "'");
         EXPECT_EQ(result.status, 1) << name;
