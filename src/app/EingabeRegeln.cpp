@@ -62,4 +62,13 @@ std::string standardEcke(const std::string& Belegt1, const std::string& Belegt2)
     return std::string();
 }
 
+std::optional<double> paarwertNachSuche(const std::string& Feld, const std::string& AnderesFeld,
+                                        const std::string& Neu) {
+    const double neu = parseLenient(Neu);
+    if (Feld.empty() || parseLenient(AnderesFeld) == 0.0 || neu == 0.0) {
+        return std::nullopt;
+    }
+    return neu;
+}
+
 }  // namespace velmora

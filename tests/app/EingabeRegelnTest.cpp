@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "app/EingabeRegeln.h"
@@ -98,6 +99,26 @@ TEST(EingabeRegelnTest, PlanSearchFillsInTheDefaultCorners) {
         EXPECT_EQ(auftrag.TankPosition, f.erwarteteTank);
         EXPECT_EQ(auftrag.EckePosition, f.erwarteteEcke);
         EXPECT_EQ(auftrag.HeizraumPosition, f.erwarteterKessel);
+    }
+}
+
+TEST(EingabeRegelnTest, APairTakesTheSearchedValueOnlyWhereItDescribesAThing) {
+    struct Fall {
+        const char* feld;
+        const char* anderes;
+        const char* neu;
+        std::optional<double> erwartet;
+    };
+    const Fall faelle[] = {
+        {"1", "1,2", "1.000", 1.0},      // the search's own text
+        {"-1", "1,2", "1", 1.0},         // a dropped sign comes back as the search wrote it
+        {"", "1,2", "1", std::nullopt},  // an empty field stays empty
+        {"1", "0", "1", std::nullopt},   // no pair without the other measure
+        {"1", "", "1", std::nullopt},   {"1", "1,2", "0", std::nullopt},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.feld) + " / " + f.anderes + " / " + f.neu);
+        EXPECT_EQ(paarwertNachSuche(f.feld, f.anderes, f.neu), f.erwartet);
     }
 }
 
