@@ -22,8 +22,8 @@ enum class Eingabefeld {
 };
 
 // The change test on leaving an input: whether Eingabe (the field's text as typed, metres or
-// litres) differs from the value of the last search in whole millimetres or litres (an empty
-// stored value counts as 0). A corner field changes only while AndereEcke, the other corner
+// litres) differs from the value of the last search in whole millimetres or litres (all 0
+// before the first search). A corner field changes only while AndereEcke, the other corner
 // field's text, holds a number other than 0.
 bool weichtVonLetzterSucheAb(Eingabefeld Feld, const std::string& Eingabe,
                              const std::string& AndereEcke, const TTempData& LetzteSuche);

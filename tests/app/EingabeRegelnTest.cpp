@@ -12,10 +12,9 @@ namespace {
 
 TEST(EingabeRegelnTest, ChangeTestComparesWholeMillimetresAndLitres) {
     TTempData letzteSuche(false);
-    letzteSuche.loesRaumBreite = "3000";
-    letzteSuche.loesSollVolumen = "5000";
-    letzteSuche.loesEckeBreite = "1000";
-    letzteSuche.einbringHoehe = "";  // never searched: counts as 0
+    letzteSuche.Vorgaben.RaumBreite = 3000;
+    letzteSuche.Vorgaben.SollVolumen = 5000;
+    letzteSuche.Vorgaben.EckeBreite = 1000;  // EinbringHoehe left 0, as before any search
     struct Fall {
         Eingabefeld feld;
         const char* eingabe;
