@@ -57,6 +57,22 @@ TEST_F(VorgabenTest, SearchesWithTheTypedInputsAndListsEverySolution) {
     EXPECT_FALSE(find<QWidget>("bbnDrucken")->isEnabled());
 }
 
+// The search's warnings come once its result is on screen, not over the panel before it.
+TEST_F(VorgabenTest, WarningsComeOverTheNewResult) {
+    type("edtVorgEckeBreite", "5");
+    type("edtVorgEckeLaenge", "1");
+    bool ergebnisSichtbar = false;
+    host.whileShown = [&] {
+        ergebnisSichtbar =
+            find<QWidget>("pnlLoesungsanzeige")->isVisible() && list()->topLevelItemCount() > 0;
+    };
+    click("bbnVorgLoesungen");
+    ASSERT_EQ(host.informations.size(), 1U);
+    EXPECT_NE(host.informations.front().find("Ecke"), std::string::npos)
+        << host.informations.front();
+    EXPECT_TRUE(ergebnisSichtbar);
+}
+
 TEST_F(VorgabenTest, LeavingAChangedFieldSearchesAgainAndKeepsTheShownSolution) {
     click("bbnVorgLoesungen");
     select("951100");
