@@ -195,6 +195,18 @@ PlanRestoreReport restorePlan(TDaten& daten, const PlanFile& plan, int Dec) {
                                " gibt es im Katalog nicht mehr; der Plan wurde ohne ihn "
                                "geöffnet. Bitte wählen Sie eine der gefundenen Lösungen.");
     }
+    // A group the catalogue no longer has: all tanks are searched, as the window's type list
+    // then shows "Alle Tanks".
+    PlanFile gesucht = plan;
+    const auto& gruppen = daten.getProduktgruppenListe();
+    if (!plan.productGroup.empty() &&
+        std::none_of(gruppen.begin(), gruppen.end(), [&](const auto& gruppe) {
+            return gruppe->getBezeichnung() == plan.productGroup;
+        })) {
+        report.notes.push_back("Die Tankart \"" + plan.productGroup +
+                               "\" gibt es nicht mehr; gesucht wird unter allen Tanks.");
+        gesucht.productGroup.clear();
+    }
     TTempData& tempData = daten.getTempData();
     tempData.tmpProdukt = produktVorhanden ? plan.selection->artNr : "";
     tempData.tmpVariante = nullptr;
@@ -212,7 +224,7 @@ PlanRestoreReport restorePlan(TDaten& daten, const PlanFile& plan, int Dec) {
 
     const bool zeigen = tempData.getFehlermeldungenAnzeigen();
     tempData.showFehlermeldungen(false);
-    report.suche = daten.sucheLoesung(suchAuftrag(plan, Dec, false));
+    report.suche = daten.sucheLoesung(suchAuftrag(gesucht, Dec, false));
     tempData.showFehlermeldungen(zeigen);
 
     TProdukt* produkt = daten.getAktuellesProdukt();

@@ -210,8 +210,8 @@ private:
     void onHilfe();
     // The plan the window shows: its inputs and the core's choice.
     PlanFile aktuellerPlan() const;
-    // Puts a plan's inputs into the controls; returns a note when its type is unknown.
-    std::string setzePlanVorgaben(const PlanFile& plan);
+    // Puts a plan's inputs into the controls.
+    void setzePlanVorgaben(const PlanFile& plan);
     // Brings a plan back into the window and the core; returns what could not be restored.
     std::string stellePlanHer(const PlanFile& plan);
     // The history holds steps since the plan was last saved or opened.

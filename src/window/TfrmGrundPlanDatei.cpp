@@ -17,6 +17,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "app/MaterialCsv.h"
 #include "app/PlanFile.h"
 #include "app/PlanRestore.h"
@@ -159,18 +161,12 @@ PlanFile TfrmGrund::aktuellerPlan() const {
     return plan;
 }
 
-std::string TfrmGrund::setzePlanVorgaben(const PlanFile& plan) {
-    std::string hinweis;
-    int gruppe = 0;
-    if (!plan.productGroup.empty()) {
-        gruppe = FVorgaben->cboVorgTankart->findText(qt(plan.productGroup));
-        if (gruppe <= 0) {
-            hinweis = "Die Tankart \"" + plan.productGroup +
-                      "\" gibt es nicht mehr; gesucht wird unter allen Tanks.";
-            gruppe = 0;
-        }
-    }
-    FVorgaben->cboVorgTankart->setCurrentIndex(gruppe);
+void TfrmGrund::setzePlanVorgaben(const PlanFile& plan) {
+    // A group the catalogue no longer has shows "Alle Tanks"; the restore says so.
+    FVorgaben->cboVorgTankart->setCurrentIndex(
+        plan.productGroup.empty()
+            ? 0
+            : std::max(0, FVorgaben->cboVorgTankart->findText(qt(plan.productGroup))));
     // The boiler edits follow their box first, then take the plan's texts.
     FVorgaben->chkVorgHeizraum->setChecked(plan.boilerRoom);
     FVorgaben->zeigeHeizraum(plan.boilerRoom);
@@ -187,7 +183,6 @@ std::string TfrmGrund::setzePlanVorgaben(const PlanFile& plan) {
     Eckenposition->press(plan.cornerPosition);
     Kesselposition->setEnabled(!plan.boilerPosition.empty());
     Kesselposition->press(plan.boilerPosition);
-    return hinweis;
 }
 
 bool TfrmGrund::planUngespeichert() const {
@@ -315,8 +310,9 @@ void TfrmGrund::zeigeGeoeffnetenPlan(const QString& path, const PlanFile& plan) 
 std::string TfrmGrund::stellePlanHer(const PlanFile& plan) {
     // The inputs are set without the automatic re-search of a single change.
     loesungVorhanden = false;
-    const std::string gruppenHinweis = setzePlanVorgaben(plan);
+    setzePlanVorgaben(plan);
     PlanFile gesucht = bereiteSucheVor();
+    gesucht.productGroup = plan.productGroup;
     gesucht.projectName = plan.projectName;
     gesucht.selection = plan.selection;
     PlanRestoreReport report;
@@ -327,11 +323,7 @@ std::string TfrmGrund::stellePlanHer(const PlanFile& plan) {
     loesungVorhanden = true;
     zeigeLoesungsanzeige();
     FLoesung->zeigeAktuelleLoesungErneut();
-    const std::string meldung = report.message();
-    if (gruppenHinweis.empty()) {
-        return meldung;
-    }
-    return gruppenHinweis + (meldung.empty() ? "" : "\r\n" + meldung);
+    return report.message();
 }
 
 void TfrmGrund::zeigeZuletztGeoeffnet() {

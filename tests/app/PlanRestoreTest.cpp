@@ -117,6 +117,15 @@ TEST_F(PlanRestore, GoneInstallationOrProductFallsBackWithOneMessage) {
               "Das ausgewählte Produkt kann an dieser Position nicht platziert werden. Bitte "
               "wählen Sie ein anderes Produkt aus.");
 
+    // A type the catalogue no longer has: all tanks are searched, and the report says so.
+    plan.selection->artNr = "1001";
+    plan.productGroup = "Erdtanks";
+    report = restore(plan);
+    EXPECT_EQ(report.notes, std::vector<std::string>{"Die Tankart \"Erdtanks\" gibt es nicht "
+                                                     "mehr; gesucht wird unter allen Tanks."});
+    EXPECT_EQ(daten.getTempData().loesTankart, "");
+
+    plan.productGroup = kGruppe;
     plan.selection->artNr = "7777";
     report = restore(plan);
     EXPECT_EQ(daten.getAktuellesProdukt(), nullptr);
