@@ -36,7 +36,8 @@ bool imBereich(double wert, double von, double bis, bool nullErlaubt) {
 }  // namespace
 
 std::optional<Einstellungszahlen> leseEinstellungszahlen(const std::vector<std::string>& zeilen) {
-    if (zeilen.size() < kEinstellungszahlen) {
+    // The project name follows the numbers: without its line the file was cut short.
+    if (zeilen.size() <= kEinstellungszahlen) {
         return std::nullopt;
     }
     Einstellungszahlen z{};

@@ -207,6 +207,11 @@ void TDaten::ladeZubehoer() {
     datanorm::TDatanorm reader;
     ladeDatanorm(reader);
     const std::string text = ladeZeilendatei(Dateien->getZubehoer(), 3, errorZubehoer);
+    if (!errorZubehoer &&
+        std::ranges::any_of(splitCatalogueLines(text), istImKennzeichenAbgeschnitten)) {
+        errorZubehoer = true;
+        markiereBeschaedigt(Dateien->getZubehoer());
+    }
     if (errorDatanorm || errorProdukte || errorZubehoer) {
         return;
     }

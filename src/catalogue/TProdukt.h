@@ -170,7 +170,7 @@ public:
     // Price of the fittings a variant needs; null means the current arrangement's variant
     // (0 without one).
     double getVariantenZubehoerPreis(const TAufstellvariante* Variante) const;
-    // False when a fitting the variant needs has no price (null as above).
+    // False when a fitting the variant needs has no price or no article (null as above).
     bool hatVariantenZubehoerPreis(const TAufstellvariante* Variante) const;
     // Tanks × tank price + fittings of the current variant; one tank's price without
     // installation variations.

@@ -80,8 +80,9 @@ bool TProdukt::hatVariantenZubehoerPreis(const TAufstellvariante* Variante) cons
         return true;
     }
     for (const FittingKind kind : kFittingKinds) {
+        // A fitting the variant needs but the catalogue lacks is a price lacking too.
         const TZubehoer* zubehoer = fittingArtikel(kind);
-        if (zubehoer != nullptr && fittingCount(*Variante, kind) > 0 && !zubehoer->hatPreis()) {
+        if (fittingCount(*Variante, kind) > 0 && (zubehoer == nullptr || !zubehoer->hatPreis())) {
             return false;
         }
     }

@@ -302,6 +302,8 @@ TEST_F(TDatenLaden, DamagedFilesAreNamedAsDamaged) {
         {"zubehoer.dta", "\r\n\r\n"},
         {"zubehoer.dta", "X||||||9001|||\r\nX|||1001|||9002\r\n"},
         {"zubehoer.dta", zufallsbytes},
+        // Cut inside the optional flag: the accessory would turn required.
+        {"zubehoer.dta", "X||||||9001|||\r\nX|||1001|||9002|||tr"},
         {"wg.dta", ""},
         {"wg.dta", "Kompakttanks\r\nBatterietanks\r\n"},
         {"wg.dta", std::string(64, '\0')},
@@ -418,6 +420,7 @@ TEST_F(TDatenLaden, SettingsMissingOrOutOfRangeAreDamage) {
         std::string inhalt;
     } faelle[] = {
         {"six lines", "3\r\n\r\n2,5\r\nviel\r\n1,9\r\n0,8"},
+        {"no project name line", ganz.substr(0, ganz.find("Tankanlage"))},
         {"cut short", ganz.substr(0, 32)},
         {"NUL bytes", std::string(64, '\0')},
         {"empty line", mit(3, "")},
@@ -437,10 +440,11 @@ TEST_F(TDatenLaden, SettingsMissingOrOutOfRangeAreDamage) {
                   "Datei \"settings.dta\" ist beschädigt.\r\nDas Programm wird geschlossen.")
             << f.fall;
     }
-    // The project name may be left out, and a zero volume limit and tolerance are allowed.
+    // The project name may be empty, and a zero volume limit is allowed.
     ScriptedHost caseHost;
     CatalogueDirectory ohneName;
-    ohneName.files["settings.dta"] = mit(9, "0").substr(0, mit(9, "0").rfind("Tankanlage"));
+    ohneName.files["settings.dta"] =
+        "3,0\r\n4.5\r\n2,2 m\r\n3000\r\n1,9\r\n0,8\r\n10\r\n12\r\n4\r\n0\r\n300\r\n\r\n";
     const TDaten daten(ohneName.write(), true);
     EXPECT_TRUE(caseHost.errors.empty());
     EXPECT_EQ(daten.getStandardProjektName(), "");
