@@ -201,12 +201,15 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
     TPrintBox& preis = FSeite.Blatt->AddPrintBox(L, y, R, y + 216, weiss, 0);
     const FontStyles fett = fontStyle::bold;
     // A sum that lacks a price shows no amount: the words take the amount's and the
-    // currency's columns.
+    // currency's columns and as much of the label's as they need.
+    const bool vollstaendig = hatAnlagenPreis(Produkt);
     const auto summe = [&](int top, const std::string& bezeichnung, double betrag,
                            const std::string& waehrung) {
-        zelle(preis, TRect{250, top, 1460, top + 48}, bezeichnung, alignRight, preisHoehe, fett);
-        if (!hatAnlagenPreis(Produkt)) {
-            zelle(preis, TRect{1510, top, W, top + 48}, summenText(false, ""), alignLeft,
+        const int labelEnde = vollstaendig ? 1460 : 1060;
+        zelle(preis, TRect{250, top, labelEnde, top + 48}, bezeichnung, alignRight, preisHoehe,
+              fett);
+        if (!vollstaendig) {
+            zelle(preis, TRect{labelEnde + 50, top, W, top + 48}, summenText(false, ""), alignRight,
                   preisHoehe, fett);
             return;
         }
