@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/Suchvorgaben.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TProduktgruppe.h"
 #include "catalogue/TTempData.h"
@@ -19,10 +20,41 @@ struct Scenario {
     TProdukt* produkt = nullptr;
 
     // Room 6000 x 5000, boiler 1200 x 1000 at OL with 400 mm clearance, cut-out 1000 x 800 at UR.
-    const TPoints room{{1199, 5001}, {1199, 4001}, {-1, 4001},  {-1, -1},
-                       {4999, -1},   {4999, 799},  {6001, 799}, {6001, 5001}};
-    const TPoints hzRoom{{1599, 5001}, {1599, 3601}, {-1, 3601},  {-1, -1},
-                         {4999, -1},   {4999, 799},  {6001, 799}, {6001, 5001}};
+    const Suchvorgaben vorgaben{.SollVolumen = 4000,
+                                .RaumBreite = 6000,
+                                .RaumLaenge = 5000,
+                                .RaumHoehe = 2800,
+                                .EinbringBreite = 1000,
+                                .EinbringHoehe = 2000,
+                                .TankPosition = Ecke::UL,
+                                .EckePosition = Ecke::UR,
+                                .EckeBreite = 1000,
+                                .EckeLaenge = 800,
+                                .HeizraumPosition = Ecke::OL,
+                                .HeizraumBreite = 1200,
+                                .HeizraumLaenge = 1000,
+                                .Heizraum = true,
+                                .SafeKessel = true,
+                                .MaxVolumenBeiHeizraum = 100000,
+                                .VolumenVarianz = 100000,
+                                .HeizraumAbstand = 400,
+                                .Raum = {{1199, 5001},
+                                         {1199, 4001},
+                                         {-1, 4001},
+                                         {-1, -1},
+                                         {4999, -1},
+                                         {4999, 799},
+                                         {6001, 799},
+                                         {6001, 5001}},
+                                .HeizraumGeprueft = {{1599, 5001},
+                                                     {1599, 3601},
+                                                     {-1, 3601},
+                                                     {-1, -1},
+                                                     {4999, -1},
+                                                     {4999, 799},
+                                                     {6001, 799},
+                                                     {6001, 5001}},
+                                .TopLeft = {-1, 5001}};
 
     Scenario() {
         produkt = &gruppe.addProdukt(TProduktDaten{.Bezeichnung = "Tank 1000",
@@ -58,9 +90,7 @@ void BM_IstVarianteMoeglich2(benchmark::State& state) {
     Scenario s;
     for (auto _ : state) {
         s.produkt->addAufstellvariante(s.gruppe.getAufstellvariantenListe());
-        const bool found = s.produkt->istVarianteMoeglich2(
-            4000, 6000, 5000, 2800, 2000, 1000, 100000, "UL", "OL", 100000, false, true, 400,
-            s.room, s.hzRoom, {-1, 5001}, {6001, -1});
+        const bool found = s.produkt->istVarianteMoeglich2(s.vorgaben);
         benchmark::DoNotOptimize(found);
     }
     state.counters["arrangements"] =

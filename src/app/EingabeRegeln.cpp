@@ -9,35 +9,35 @@ namespace velmora {
 namespace {
 
 struct Vergleich {
-    const std::string& gespeichert;
+    int gespeichert;
     double skala;
 };
 
-Vergleich vergleichFuer(Eingabefeld Feld, const TTempData& LetzteSuche) {
+Vergleich vergleichFuer(Eingabefeld Feld, const Suchvorgaben& LetzteSuche) {
     constexpr double kMeterInMm = 1000.0;
     switch (Feld) {
         case Eingabefeld::RaumBreite:
-            return {LetzteSuche.loesRaumBreite, kMeterInMm};
+            return {LetzteSuche.RaumBreite, kMeterInMm};
         case Eingabefeld::RaumLaenge:
-            return {LetzteSuche.loesRaumLaenge, kMeterInMm};
+            return {LetzteSuche.RaumLaenge, kMeterInMm};
         case Eingabefeld::RaumHoehe:
-            return {LetzteSuche.loesRaumHoehe, kMeterInMm};
+            return {LetzteSuche.RaumHoehe, kMeterInMm};
         case Eingabefeld::EckeBreite:
-            return {LetzteSuche.loesEckeBreite, kMeterInMm};
+            return {LetzteSuche.EckeBreite, kMeterInMm};
         case Eingabefeld::EckeLaenge:
-            return {LetzteSuche.loesEckeLaenge, kMeterInMm};
+            return {LetzteSuche.EckeLaenge, kMeterInMm};
         case Eingabefeld::SollVolumen:
-            return {LetzteSuche.loesSollVolumen, 1.0};
+            return {LetzteSuche.SollVolumen, 1.0};
         case Eingabefeld::HeizraumBreite:
-            return {LetzteSuche.loesHeizraumBreite, kMeterInMm};
+            return {LetzteSuche.HeizraumBreite, kMeterInMm};
         case Eingabefeld::HeizraumLaenge:
-            return {LetzteSuche.loesHeizraumLaenge, kMeterInMm};
+            return {LetzteSuche.HeizraumLaenge, kMeterInMm};
         case Eingabefeld::EinbringHoehe:
-            return {LetzteSuche.einbringHoehe, kMeterInMm};
+            return {LetzteSuche.EinbringHoehe, kMeterInMm};
         case Eingabefeld::EinbringBreite:
             break;
     }
-    return {LetzteSuche.einbringBreite, kMeterInMm};
+    return {LetzteSuche.EinbringBreite, kMeterInMm};
 }
 
 }  // namespace
@@ -48,9 +48,8 @@ bool weichtVonLetzterSucheAb(Eingabefeld Feld, const std::string& Eingabe,
     if (eckfeld && parseLenient(AndereEcke) == 0.0) {
         return false;
     }
-    const Vergleich vergleich = vergleichFuer(Feld, LetzteSuche);
-    return roundHalfAwayFromZero(parseLenient(Eingabe) * vergleich.skala) !=
-           roundHalfAwayFromZero(parseLenient(vergleich.gespeichert));
+    const Vergleich vergleich = vergleichFuer(Feld, LetzteSuche.Vorgaben);
+    return roundHalfAwayFromZero(parseLenient(Eingabe) * vergleich.skala) != vergleich.gespeichert;
 }
 
 std::string standardEcke(const std::string& Belegt1, const std::string& Belegt2) {
@@ -60,6 +59,15 @@ std::string standardEcke(const std::string& Belegt1, const std::string& Belegt2)
         }
     }
     return std::string();
+}
+
+std::optional<double> paarwertNachSuche(const std::string& Feld, const std::string& AnderesFeld,
+                                        const std::string& Neu) {
+    const double neu = parseLenient(Neu);
+    if (Feld.empty() || parseLenient(AnderesFeld) == 0.0 || neu == 0.0) {
+        return std::nullopt;
+    }
+    return neu;
 }
 
 }  // namespace velmora

@@ -58,7 +58,8 @@ std::string planAenderung(const PlanStand& vorher, const PlanStand& nachher) {
             return name;
         }
     } else if (a.selection != b.selection) {
-        return "Lösung gewählt";
+        // Only a new search of the same inputs drops the shown product.
+        return b.selection ? "Lösung gewählt" : "Lösungen gesucht";
     }
     return "Plan geändert";
 }

@@ -19,6 +19,11 @@ constexpr std::size_t kMaxFieldText = 256;
 constexpr std::size_t kMaxProjectName = 1000;
 constexpr std::size_t kMaxTickedAccessories = 1000;
 
+constexpr const char* kOeffnenSieEinenPlan =
+    "; bitte öffnen Sie einen Plan, der mit „Plan speichern“ gesichert wurde";
+const std::string kKeinePlandatei =
+    std::string("sie ist keine Velmora-Plandatei") + kOeffnenSieEinenPlan;
+
 // What is wrong with a plan document; becomes the read result's error.
 struct PlanFileFault {
     std::string reason;
@@ -124,7 +129,7 @@ public:
     }
 
     [[noreturn]] void fail(std::string_view key, const std::string& what) const {
-        throw PlanFileFault{"der Eintrag " + inQuotes(name(key)) + " " + what};
+        throw PlanFileFault{"sie ist beschädigt: der Eintrag " + inQuotes(name(key)) + " " + what};
     }
 
 private:
@@ -187,22 +192,23 @@ PlanSelection readSelection(const Fields& in, int format) {
 
 PlanFile readPlan(const JsonValue& document) {
     if (document.type() != JsonValue::Type::Object) {
-        throw PlanFileFault{"sie enthält kein JSON-Objekt, ist also keine Plandatei"};
+        throw PlanFileFault{kKeinePlandatei};
     }
     const Fields root(document, "");
     const JsonValue* format = document.find("format");
     if (format == nullptr) {
-        throw PlanFileFault{"der Eintrag \"format\" fehlt, sie ist also keine Plandatei"};
+        throw PlanFileFault{kKeinePlandatei};
     }
     const double version = root.member("format", JsonValue::Type::Number, "keine Zahl").asNumber();
     if (version != std::floor(version) || version < kOldestPlanFileFormat ||
         version > kPlanFileFormat) {
         JsonWriter number;
         number.value(version);
-        throw PlanFileFault{
-            "sie hat das unbekannte Format " + number.str() + " (gelesen werden die Formate " +
-            std::to_string(kOldestPlanFileFormat) + " bis " + std::to_string(kPlanFileFormat) +
-            "); sie stammt wohl von einer neueren Programmversion"};
+        throw PlanFileFault{"sie stammt aus einer anderen Velmora-Version (Planformat " +
+                            number.str() + "; gelesen werden die Formate " +
+                            std::to_string(kOldestPlanFileFormat) + " bis " +
+                            std::to_string(kPlanFileFormat) +
+                            "); bitte öffnen Sie sie mit der Version, die sie gespeichert hat"};
     }
     PlanFile plan;
     plan.inputs = readInputs(root.object("inputs"));
@@ -278,8 +284,9 @@ PlanFileReadResult parsePlanFile(std::string_view bytes) {
     }
     const JsonParseResult json = parseJson(bytes);
     if (!json.value) {
-        result.error = "sie ist keine Plandatei (kein gültiges JSON: " + json.error + " in Zeile " +
-                       std::to_string(json.line) + ", Spalte " + std::to_string(json.column) + ")";
+        result.error = "sie ist keine Velmora-Plandatei oder ist beschädigt (unlesbar ab Zeile " +
+                       std::to_string(json.line) + ", Spalte " + std::to_string(json.column) + ")" +
+                       kOeffnenSieEinenPlan;
         return result;
     }
     try {

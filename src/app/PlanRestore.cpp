@@ -185,8 +185,18 @@ std::string PlanRestoreReport::message() const {
 }
 
 PlanRestoreReport restorePlan(TDaten& daten, const PlanFile& plan, int Dec) {
+    PlanRestoreReport report;
+    // A product the catalogue no longer has is said as such; searched for, it would only
+    // read as a product that does not fit.
+    const bool produktVorhanden =
+        plan.selection && daten.getKatalogProdukt(plan.selection->artNr) != nullptr;
+    if (plan.selection && !produktVorhanden) {
+        report.notes.push_back("Den Artikel " + plan.selection->artNr +
+                               " gibt es im Katalog nicht mehr; der Plan wurde ohne ihn "
+                               "geöffnet. Bitte wählen Sie eine der gefundenen Lösungen.");
+    }
     TTempData& tempData = daten.getTempData();
-    tempData.tmpProdukt = plan.selection ? plan.selection->artNr : "";
+    tempData.tmpProdukt = produktVorhanden ? plan.selection->artNr : "";
     tempData.tmpVariante = nullptr;
     tempData.tmpHorizontal = false;
     std::vector<const TAufstellvariante*> varianten;
@@ -200,14 +210,13 @@ PlanRestoreReport restorePlan(TDaten& daten, const PlanFile& plan, int Dec) {
     }
     daten.setAktuellerProjektName(plan.projectName);
 
-    PlanRestoreReport report;
     const bool zeigen = tempData.getFehlermeldungenAnzeigen();
     tempData.showFehlermeldungen(false);
     report.suche = daten.sucheLoesung(suchAuftrag(plan, Dec, false));
     tempData.showFehlermeldungen(zeigen);
 
     TProdukt* produkt = daten.getAktuellesProdukt();
-    if (!plan.selection || produkt == nullptr) {
+    if (!produktVorhanden || produkt == nullptr) {
         return report;
     }
     if (plan.selection->installation && produkt->getAktuelleAufstellVariante() != nullptr) {

@@ -87,10 +87,10 @@ public:
     const std::string& getStandardProjektName() const { return StandardProjektName; }
 
     // --- solution search (TDatenSuche.cpp) ---
-    // Normalises the ten input texts (defaults, signs, limits; rewritten with each field's
-    // decimals), records them in the placement state, and lists every product of the group
-    // named Auftrag.Tankart (all groups when it names none) that fits the room. Restores the
-    // remembered product unless ZurueckSetzen, draws the plan and shows the warnings.
+    // Normalises the request (normalisiereSuche), records the typed record in the placement
+    // state, and lists every product of the group named Auftrag.Tankart (all groups when it
+    // names none) that fits the room. Restores the remembered product unless ZurueckSetzen,
+    // draws the plan and shows the warnings.
     SuchErgebnis sucheLoesung(const SuchAuftrag& Auftrag);
     // Draws room, corner cut-out, boiler room and the current battery into Grafik, or into
     // the core's own drawing when Grafik is null (TDatenGrafik.cpp).
@@ -127,8 +127,8 @@ public:
         return LoesungsListe ? &*LoesungsListe : nullptr;
     }
     TProdukt* getAktuellesProdukt() const { return AktuellesProdukt; }
-    TPoints getRoomPosition() const { return FRoomPosition; }
-    TPoints getRoomHzValidated() const { return FHzValidated; }
+    const TPoints& getRoomPosition() const { return TempData.Vorgaben.Raum; }
+    const TPoints& getRoomHzValidated() const { return TempData.Vorgaben.HeizraumGeprueft; }
     TTempData& getTempData() { return TempData; }
     // The program directory, with a trailing "/".
     const std::string& getAppPath() const { return AppPath; }
@@ -186,16 +186,8 @@ private:
     std::optional<std::string> frageProjektName();
     std::string pfad(const std::string& Datei) const { return AppPath + Datei; }
 
-    // The outlines of the free floor and the walk over the products (TDatenSuche.cpp).
-    // Lengths in mm, volumes in litres.
-    void berechneLoesungen(const std::string& WG, const std::string& TankPosition,
-                           double SollVolumen, double RaumBreite, double RaumLaenge,
-                           double RaumHoehe, double EinbringHoehe, double EinbringBreite,
-                           double EckeBreite, double EckeLaenge, double HeizraumBreite,
-                           double HeizraumLaenge, double MaxVolumenBeiHeizraum,
-                           const std::string& EckePosition, const std::string& HeizraumPosition,
-                           double AVolumenVarianz, bool AGedreht, bool AHeizraum,
-                           double AHeizraumAbstand);
+    // The products of group WG (every group when empty) that fit the search (TDatenSuche.cpp).
+    void berechneLoesungen(const std::string& WG, const Suchvorgaben& Vorgaben);
     // Selection internals (TDatenAuswahl.cpp).
     void waehleProdukt(const std::string& AArtNr);
     void ermittleZubehoer();
@@ -245,8 +237,6 @@ private:
     // The start-up message naming them; empty once shown.
     std::string FLadefehler;
     std::vector<std::string> FArtikelOhnePreis;
-    TPoints FRoomPosition;
-    TPoints FHzValidated;
     std::string AktuellerProjektname;
 };
 

@@ -2,7 +2,6 @@
 
 #include "app/TDaten.h"
 #include "base/AsciiCase.h"
-#include "base/LenientNumber.h"
 #include "catalogue/TankImRaum.h"
 
 namespace velmora {
@@ -155,11 +154,8 @@ bool TDaten::stelleAuswahlWiederHer(bool ARefreshGraphic) {
     if (!TempData.tmpProdukt.empty()) {
         TempData.produktFehler = true;
         if (const TProdukt* gemerkt = getKatalogProdukt(TempData.tmpProdukt)) {
-            TempData.raumZuKleinFuer(
-                gemerkt->getBezeichnung(),
-                zuKleineRaummasse(*gemerkt, parseLenient(TempData.loesRaumBreite),
-                                  parseLenient(TempData.loesRaumLaenge),
-                                  parseLenient(TempData.loesRaumHoehe)));
+            TempData.raumZuKleinFuer(gemerkt->getBezeichnung(),
+                                     zuKleineRaummasse(*gemerkt, TempData.Vorgaben));
         }
     }
     TempData.tmpProdukt.clear();

@@ -4,7 +4,6 @@
 #include <array>
 #include <initializer_list>
 
-#include "base/AsciiCase.h"
 #include "base/Rounding.h"
 
 namespace velmora {
@@ -46,16 +45,16 @@ struct Box {
     double maxY = 0;
 };
 
-RoomCorner cornerOf(std::string_view position) {
+RoomCorner cornerOf(Ecke position) {
     RoomCorner corner;
-    if (equalsIgnoringAsciiCase(position, "UL")) {
+    if (position == Ecke::UL) {
         corner.wantY = -1;
         corner.winkel = 180;
-    } else if (equalsIgnoringAsciiCase(position, "UR")) {
+    } else if (position == Ecke::UR) {
         corner.wantX = 1;
         corner.wantY = -1;
         corner.winkel = 180;
-    } else if (equalsIgnoringAsciiCase(position, "OR")) {
+    } else if (position == Ecke::OR) {
         corner.wantX = 1;
     }
     return corner;
@@ -226,14 +225,15 @@ void pushAwayFromBoiler(Point& c, const RoomCorner& corner, bool horizontal, con
 
 }  // namespace
 
-RoomCorner roomCorner(const TPoints& room, std::string_view tankPosition, TMyVec topLeft,
-                      bool heizraum, std::string_view heizraumPosition, double heizraumAbstand) {
-    RoomCorner corner = cornerOf(tankPosition);
+RoomCorner roomCorner(const Suchvorgaben& Vorgaben) {
+    const TPoints& room = Vorgaben.Raum;
+    RoomCorner corner = cornerOf(Vorgaben.TankPosition);
     corner.eckeWaagerecht = cornerPoint(room, corner, true);
     corner.eckeSenkrecht = cornerPoint(room, corner, false);
-    corner.anker = {roundHalfAwayFromZero(topLeft.X) + 1.0, roundHalfAwayFromZero(topLeft.Y) - 1.0};
-    corner.heizraumImEck = heizraum && equalsIgnoringAsciiCase(heizraumPosition, tankPosition);
-    corner.heizraumAbstand = heizraumAbstand;
+    corner.anker = {roundHalfAwayFromZero(Vorgaben.TopLeft.X) + 1.0,
+                    roundHalfAwayFromZero(Vorgaben.TopLeft.Y) - 1.0};
+    corner.heizraumImEck = Vorgaben.Heizraum && Vorgaben.HeizraumPosition == Vorgaben.TankPosition;
+    corner.heizraumAbstand = Vorgaben.HeizraumAbstand;
     corner.raumLeer = room.empty();
     if (!room.empty()) {
         const auto [minX, maxX] = std::ranges::minmax(room, {}, &TPoint::X);

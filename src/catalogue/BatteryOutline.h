@@ -1,9 +1,8 @@
 #pragma once
 
-#include <string_view>
-
 #include "base/GeometryTypes.h"
 #include "catalogue/BatteryMeasures.h"
+#include "catalogue/Suchvorgaben.h"
 
 namespace velmora {
 
@@ -42,10 +41,8 @@ struct RoomCorner {
     TPoint raumMax;
 };
 
-// tankPosition and heizraumPosition: "OL", "UL", "UR" or "OR" (letter case ignored); anything
-// else counts as "OL" for the battery. heizraum: the battery stands in the boiler room.
-RoomCorner roomCorner(const TPoints& room, std::string_view tankPosition, TMyVec topLeft,
-                      bool heizraum, std::string_view heizraumPosition, double heizraumAbstand);
+// The battery's corner of the search's free floor (Raum); no corner counts as OL.
+RoomCorner roomCorner(const Suchvorgaben& Vorgaben);
 
 // The tank outline and the clearance outline of a battery, turned and placed into its corner
 // of the room, with the clearances as they lie in the room and the distances to the room's

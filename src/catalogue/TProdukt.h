@@ -9,6 +9,7 @@
 #include "catalogue/BatteryMeasures.h"
 #include "catalogue/BatteryOutline.h"
 #include "catalogue/CustomPriceLink.h"
+#include "catalogue/Suchvorgaben.h"
 #include "catalogue/TAufstellung.h"
 #include "catalogue/TAufstellvariante.h"
 #include "catalogue/TProduktDaten.h"
@@ -141,17 +142,11 @@ public:
     // "o", "u", "l", "r": the battery side that faces the boiler; empty when none does.
     std::string getHeizraumAbstandSeite(bool Horizontal) const;
 
-    // Tries every variant of the working list in both orientations at ATankPosition and keeps
-    // each arrangement whose clearance outline lies inside ARoom and whose tank outline lies
-    // inside AHzRoom; sorts and thins them and selects the first. True when one fits.
-    // Volumes in litres, lengths in mm; ABreite, ALaenge and BottomRight are not evaluated.
-    bool istVarianteMoeglich2(double AMinInhalt, double ABreite, double ALaenge, double AHoehe,
-                              double AEinbringHoehe, double AEinbringBreite,
-                              double AMaxVolumenBeiHeizraum, const std::string& ATankPosition,
-                              const std::string& AHeizraumPosition, double AVolumenVarianz,
-                              bool AGedreht, bool AHeizraum, double AHeizraumAbstand,
-                              const TPoints& ARoom, const TPoints& AHzRoom, TMyVec TopLeft,
-                              TMyVec BottomRight);
+    // Tries every variant of the working list in both orientations at the search's battery
+    // corner and keeps each arrangement whose clearance outline lies inside Vorgaben.Raum and
+    // whose tank outline lies inside Vorgaben.HeizraumGeprueft; sorts and thins them and
+    // selects the first. True when one fits.
+    bool istVarianteMoeglich2(const Suchvorgaben& Vorgaben);
 
     // --- prices ---
     // Euros for one tank: the custom price when its entry is in use, else the catalogue price.
@@ -197,7 +192,7 @@ private:
     const TZubehoer* fittingArtikel(FittingKind kind) const;
     int getKleinsteAbmessung() const;
     int getZweitkleinsteAbmessung() const;
-    bool passtDurchEinbringung(double AEinbringHoehe, double AEinbringBreite) const;
+    bool passtDurchEinbringung(int AEinbringHoehe, int AEinbringBreite) const;
     bool hatAufstellung(const TAufstellvariante& Variante, bool Horizontal, bool Gedreht) const;
     void sortiereMoeglicheAufstellungen();
     void loescheMoeglicheAufstellung(std::size_t Index);

@@ -84,7 +84,7 @@ int TProdukt::getZweitkleinsteAbmessung() const {
     return sortierteAbmessungen(Breite, Laenge, Hoehe)[1];
 }
 
-bool TProdukt::passtDurchEinbringung(double AEinbringHoehe, double AEinbringBreite) const {
+bool TProdukt::passtDurchEinbringung(int AEinbringHoehe, int AEinbringBreite) const {
     const int kleinste = getKleinsteAbmessung();
     const int mittlere = getZweitkleinsteAbmessung();
     return (AEinbringBreite >= kleinste && AEinbringHoehe >= mittlere) ||

@@ -25,24 +25,17 @@ struct TProdukt::SearchInput {
     VorbereitetesPolygon Heizraum;
 };
 
-bool TProdukt::istVarianteMoeglich2(double AMinInhalt, double /*ABreite*/, double /*ALaenge*/,
-                                    double AHoehe, double AEinbringHoehe, double AEinbringBreite,
-                                    double AMaxVolumenBeiHeizraum, const std::string& ATankPosition,
-                                    const std::string& AHeizraumPosition, double AVolumenVarianz,
-                                    bool AGedreht, bool AHeizraum, double AHeizraumAbstand,
-                                    const TPoints& ARoom, const TPoints& AHzRoom, TMyVec TopLeft,
-                                    TMyVec /*BottomRight*/) {
-    const SearchInput in{
-        AMinInhalt,
-        AHoehe,
-        AMaxVolumenBeiHeizraum,
-        AVolumenVarianz,
-        AGedreht,
-        AHeizraum,
-        passtDurchEinbringung(AEinbringHoehe, AEinbringBreite),
-        roomCorner(ARoom, ATankPosition, TopLeft, AHeizraum, AHeizraumPosition, AHeizraumAbstand),
-        VorbereitetesPolygon(ARoom),
-        VorbereitetesPolygon(AHzRoom)};
+bool TProdukt::istVarianteMoeglich2(const Suchvorgaben& Vorgaben) {
+    const SearchInput in{static_cast<double>(Vorgaben.SollVolumen),
+                         static_cast<double>(Vorgaben.RaumHoehe),
+                         Vorgaben.MaxVolumenBeiHeizraum,
+                         Vorgaben.VolumenVarianz,
+                         Vorgaben.TankAufEcke,
+                         Vorgaben.Heizraum,
+                         passtDurchEinbringung(Vorgaben.EinbringHoehe, Vorgaben.EinbringBreite),
+                         roomCorner(Vorgaben),
+                         VorbereitetesPolygon(Vorgaben.Raum),
+                         VorbereitetesPolygon(Vorgaben.HeizraumGeprueft)};
     MoeglicheAufstellVariante = nullptr;
     PlacedOutline umriss;
     bool gefunden = false;
@@ -56,7 +49,7 @@ bool TProdukt::istVarianteMoeglich2(double AMinInhalt, double /*ABreite*/, doubl
     }
     if (gefunden) {
         sortiereMoeglicheAufstellungen();
-        entferneKleinereAufstellungen(AMinInhalt);
+        entferneKleinereAufstellungen(in.AMinInhalt);
         setMoeglicheAufstellvariante(0);
     }
     return gefunden;

@@ -44,23 +44,14 @@ TProdukt& TProduktgruppe::getProdukt(const std::string& AArtNr) const {
                             WGBezeichnung);
 }
 
-std::vector<TProdukt*> TProduktgruppe::listProdukte2(
-    double AMinInhalt, double ABreite, double ALaenge, double AHoehe, double AEinbringHoehe,
-    double AEinbringBreite, double AMaxVolumenBeiHeizraum, const std::string& ATankPosition,
-    const std::string& AHeizraumPosition, double AVolumenVarianz, bool AGedreht, bool AHeizraum,
-    double AHeizraumAbstand, const TPoints& ARoom, const TPoints& AHzRoom, TMyVec TopLeft,
-    TMyVec BottomRight) {
+std::vector<TProdukt*> TProduktgruppe::listProdukte2(const Suchvorgaben& Vorgaben) {
     std::vector<TProdukt*> result;
     for (const auto& produkt : ProduktListe) {
         produkt->addAufstellvariante(AufstellvariantenListe);
         produkt->addZubehoer(ZubehoerListe);
-        const bool passt =
-            produkt->getAufstellvariation()
-                ? produkt->istVarianteMoeglich2(
-                      AMinInhalt, ABreite, ALaenge, AHoehe, AEinbringHoehe, AEinbringBreite,
-                      AMaxVolumenBeiHeizraum, ATankPosition, AHeizraumPosition, AVolumenVarianz,
-                      AGedreht, AHeizraum, AHeizraumAbstand, ARoom, AHzRoom, TopLeft, BottomRight)
-                : zuKleineRaummasse(*produkt, ABreite, ALaenge, AHoehe).keine();
+        const bool passt = produkt->getAufstellvariation()
+                               ? produkt->istVarianteMoeglich2(Vorgaben)
+                               : zuKleineRaummasse(*produkt, Vorgaben).keine();
         if (passt) {
             result.push_back(produkt.get());
         }

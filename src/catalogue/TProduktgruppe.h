@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "base/GeometryTypes.h"
+#include "catalogue/Suchvorgaben.h"
 #include "catalogue/TAufstellvariante.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TZubehoer.h"
@@ -47,15 +47,9 @@ public:
     }
 
     // The search over the group's products, in catalogue order: prepares each product for
-    // the search and keeps it when TProdukt::istVarianteMoeglich2 (same arguments) finds an
-    // arrangement, or, for a single tank, when it could stand in the room at all
-    // (zuKleineRaummasse).
-    std::vector<TProdukt*> listProdukte2(
-        double AMinInhalt, double ABreite, double ALaenge, double AHoehe, double AEinbringHoehe,
-        double AEinbringBreite, double AMaxVolumenBeiHeizraum, const std::string& ATankPosition,
-        const std::string& AHeizraumPosition, double AVolumenVarianz, bool AGedreht, bool AHeizraum,
-        double AHeizraumAbstand, const TPoints& ARoom, const TPoints& AHzRoom, TMyVec TopLeft,
-        TMyVec BottomRight);
+    // the search and keeps it when TProdukt::istVarianteMoeglich2 finds an arrangement, or,
+    // for a single tank, when it could stand in the room at all (zuKleineRaummasse).
+    std::vector<TProdukt*> listProdukte2(const Suchvorgaben& Vorgaben);
 
 private:
     std::string Bezeichnung;

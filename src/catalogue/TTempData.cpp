@@ -8,39 +8,18 @@
 #include "base/Host.h"
 #include "base/LenientNumber.h"
 #include "base/NumberFormat.h"
-#include "base/Rounding.h"
 
 namespace velmora {
 
 namespace {
 
-bool isEmptyOrZero(const std::string& text) {
-    return text.empty() || parseLenient(text) == 0;
-}
-
-// Same top or bottom wall: OL-OR, UL-UR.
+// Same top or bottom wall, same left or right wall, for the corner codes of the state.
 bool isBeside(const std::string& a, const std::string& b) {
-    return (a == "OL" && b == "OR") || (a == "OR" && b == "OL") || (a == "UL" && b == "UR") ||
-           (a == "UR" && b == "UL");
+    return nebeneinander(eckeAusKuerzel(a), eckeAusKuerzel(b));
 }
 
-// Same left or right wall: OL-UL, OR-UR.
 bool isBelow(const std::string& a, const std::string& b) {
-    return (a == "OL" && b == "UL") || (a == "UL" && b == "OL") || (a == "OR" && b == "UR") ||
-           (a == "UR" && b == "OR");
-}
-
-bool isCorner(const std::string& code) {
-    return code == "OL" || code == "UL" || code == "UR" || code == "OR";
-}
-
-bool isDiagonal(const std::string& a, const std::string& b) {
-    return isCorner(a) && isCorner(b) && a != b && !isBeside(a, b) && !isBelow(a, b);
-}
-
-// 0.8 of the free space, whole millimetres with halves to even, as a "%0.0f" text.
-std::string reducedSize(double freeSpace) {
-    return std::to_string(roundHalfToEven(0.8 * freeSpace));
+    return untereinander(eckeAusKuerzel(a), eckeAusKuerzel(b));
 }
 
 const char* const kEinbringText =
@@ -66,63 +45,27 @@ const char* const kAufstellungText =
 TTempData::TTempData(bool FehlermeldungenAnzeigen)
     : fehlerMeldungenAnzeigen(FehlermeldungenAnzeigen) {}
 
-void TTempData::setTankPosition(const std::string& Position) {
-    TankPosition = Position.empty() ? "OL" : Position;
-}
-
-void TTempData::setEckePosition(const std::string& Position) {
-    std::string position = Position;
-    if (isEmptyOrZero(loesEckeBreite) || isEmptyOrZero(loesEckeLaenge) || position.empty()) {
-        position.clear();
-        loesEckeBreite = "0";
-        loesEckeLaenge = "0";
-    }
-    EckePosition = position;
-    // The boiler fit that follows must see this search's cut-out, not the last one's.
-    eckeVorhanden = !EckePosition.empty();
-}
-
-void TTempData::setHeizraumPosition(const std::string& Position) {
-    std::string position = Position;
-    if (isEmptyOrZero(loesHeizraumBreite) || isEmptyOrZero(loesHeizraumLaenge) ||
-        position.empty() || position == EckePosition) {
-        position.clear();
-        loesHeizraumBreite = "0";
-        loesHeizraumLaenge = "0";
-    }
-    HeizraumPosition = position;
-    if (HeizraumPosition.empty()) {
-        return;
-    }
-
-    const double freeWidth = parseLenient(loesRaumBreite) - parseLenient(loesEckeBreite);
-    const double freeLength = parseLenient(loesRaumLaenge) - parseLenient(loesEckeLaenge);
-    const double width = parseLenient(loesHeizraumBreite);
-    const double length = parseLenient(loesHeizraumLaenge);
-    if (eckeNebenHeizraum()) {
-        if (width > freeWidth) {
-            heizraumFehler = true;
-            loesHeizraumBreite = reducedSize(freeWidth);
-        }
-    } else if (eckeUnterHeizraum()) {
-        if (length > freeLength) {
-            heizraumFehler = true;
-            loesHeizraumLaenge = reducedSize(freeLength);
-        }
-    } else if (eckeVorhanden && isDiagonal(EckePosition, HeizraumPosition)) {
-        if (length > freeLength && width > freeWidth) {
-            heizraumFehler = true;
-            loesHeizraumBreite = reducedSize(freeWidth);
-            loesHeizraumLaenge = reducedSize(freeLength);
-        }
-    }
-
-    // A boiler left without size is removed entirely, so no stale size outlives it.
-    if (parseLenient(loesHeizraumBreite) <= 0 || parseLenient(loesHeizraumLaenge) <= 0) {
-        HeizraumPosition.clear();
-        loesHeizraumBreite = "0";
-        loesHeizraumLaenge = "0";
-    }
+void TTempData::uebernimm(const Suchvorgaben& Suche) {
+    Vorgaben = Suche;
+    loesTankart = Suche.Tankart;
+    loesSollVolumen = std::to_string(Suche.SollVolumen);
+    loesRaumBreite = std::to_string(Suche.RaumBreite);
+    loesRaumLaenge = std::to_string(Suche.RaumLaenge);
+    loesRaumHoehe = std::to_string(Suche.RaumHoehe);
+    loesEckeBreite = std::to_string(Suche.EckeBreite);
+    loesEckeLaenge = std::to_string(Suche.EckeLaenge);
+    loesHeizraumBreite = std::to_string(Suche.HeizraumBreite);
+    loesHeizraumLaenge = std::to_string(Suche.HeizraumLaenge);
+    einbringBreite = std::to_string(Suche.EinbringBreite);
+    einbringHoehe = std::to_string(Suche.EinbringHoehe);
+    TankPosition = kuerzel(Suche.TankPosition);
+    EckePosition = kuerzel(Suche.EckePosition);
+    HeizraumPosition = kuerzel(Suche.HeizraumPosition);
+    eckeVorhanden = Suche.EckePosition != Ecke::Keine;
+    heizraumVorhanden = Suche.Heizraum && Suche.HeizraumPosition != Ecke::Keine;
+    heizraum = Suche.Heizraum;
+    safeKessel = Suche.SafeKessel;
+    zehnCm = Suche.ZehnCm;
 }
 
 bool TTempData::eckeDaneben() const {
@@ -149,19 +92,8 @@ bool TTempData::heizraumDarunter() const {
     return heizraum && isBelow(HeizraumPosition, TankPosition);
 }
 
-bool TTempData::getTankAufEcke() const {
-    return (!TankPosition.empty() && TankPosition == EckePosition) ||
-           TankPosition == HeizraumPosition;
-}
-
 int TTempData::getAbstandHeizraum() const {
-    if (!heizraum) {
-        return 0;
-    }
-    if (!safeKessel) {
-        return 1000;
-    }
-    return zehnCm ? 100 : 400;
+    return abstandHeizraum(heizraum, safeKessel, zehnCm);
 }
 
 void TTempData::appendMessage(const std::string& text) {

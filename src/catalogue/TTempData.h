@@ -3,22 +3,25 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/Suchvorgaben.h"
 #include "catalogue/TankImRaum.h"
 
 namespace velmora {
 
 class TAufstellvariante;
 
-// The placement state of the last search: the user's inputs as the search recorded them
-// (lengths as texts holding whole millimetres), the corners of battery, corner cut-out and
-// boiler, the relations between them, and the warnings the search collects for the user.
-// One instance lives for the whole run; the core, the model, the drawing and the printout
+// The placement state of the last search: its typed record, the user's inputs as texts for
+// showing them (lengths in whole millimetres, filled from the record), the corners of battery,
+// corner cut-out and boiler, the relations between them, and the warnings the search collects for
+// the user. One instance lives for the whole run; the core, the model, the drawing and the printout
 // share it and read its fields directly.
 class TTempData {
 public:
     explicit TTempData(bool FehlermeldungenAnzeigen);
 
     bool fehlerMeldungenAnzeigen = false;
+    // The last search as it ran; drawing and printouts read their measures from it.
+    Suchvorgaben Vorgaben;
     std::string loesTankart;
     std::string loesSollVolumen;
     std::string loesRaumBreite;
@@ -40,7 +43,6 @@ public:
     bool heizraum = false;
     bool safeKessel = false;
     bool zehnCm = false;
-    // Also kept current by setEckePosition, so the boiler fit sees this search's cut-out.
     bool eckeVorhanden = false;
     bool heizraumVorhanden = false;
     bool loesung = false;
@@ -53,15 +55,8 @@ public:
     // The variant the user had chosen; owned by the catalogue.
     TAufstellvariante* tmpVariante = nullptr;
 
-    // Empty gives "OL".
-    void setTankPosition(const std::string& Position);
-    // Drops the cut-out (empty position, sizes "0") when a size is empty or 0 or the
-    // position is empty; records eckeVorhanden accordingly.
-    void setEckePosition(const std::string& Position);
-    // Drops the boiler when it has no size, no position or the cut-out's corner; shrinks it
-    // to 0.8 of the free space when it collides with the cut-out (sets heizraumFehler).
-    // Call after setEckePosition.
-    void setHeizraumPosition(const std::string& Position);
+    // Records a search: keeps Suche and fills the texts, positions and flags from it.
+    void uebernimm(const Suchvorgaben& Suche);
 
     bool eckeDaneben() const;
     bool eckeDarunter() const;
@@ -69,8 +64,7 @@ public:
     bool eckeUnterHeizraum() const;
     bool heizraumDaneben() const;
     bool heizraumDarunter() const;
-    bool getTankAufEcke() const;
-    // Boiler clearance in mm: 0, 1000, 400 or 100.
+    // Boiler clearance in mm (abstandHeizraum).
     int getAbstandHeizraum() const;
 
     void fehlerHeizraum();

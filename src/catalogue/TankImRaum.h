@@ -3,6 +3,7 @@
 namespace velmora {
 
 class TProdukt;
+struct Suchvorgaben;
 
 // The room dimensions that one tank of a product exceeds wherever it stands: the height,
 // and the width or length (or both) when its footprint fits neither way round. A single
@@ -15,9 +16,8 @@ struct ZuKleineRaummasse {
     bool keine() const { return !Breite && !Laenge && !Hoehe; }
 };
 
-// Room width, length and height in mm, as the search reads them.
-ZuKleineRaummasse zuKleineRaummasse(const TProdukt& Produkt, double RaumBreite, double RaumLaenge,
-                                    double RaumHoehe);
+// Against the room of the search.
+ZuKleineRaummasse zuKleineRaummasse(const TProdukt& Produkt, const Suchvorgaben& Vorgaben);
 
 // Texts that say a product is a single tank, wherever it is shown in place of a battery.
 inline constexpr const char* kEinzeltank = "Einzeltank";

@@ -1,6 +1,5 @@
 #include "drawing/PlacementDrawing.h"
 
-#include "base/LenientNumber.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
 #include "catalogue/TankImRaum.h"
@@ -10,22 +9,21 @@ namespace velmora {
 
 void drawPlacement(TGrafik& Grafik, const TTempData& TempData, const TProdukt* Produkt,
                    bool AIsMoving, bool AIsPositionValid) {
-    // The placement state keeps the inputs of the last search as millimetre texts.
-    const double raumBreite = parseLenient(TempData.loesRaumBreite);
-    const double raumLaenge = parseLenient(TempData.loesRaumLaenge);
-    const double eckeBreite = parseLenient(TempData.loesEckeBreite);
-    const double eckeLaenge = parseLenient(TempData.loesEckeLaenge);
+    const Suchvorgaben& v = TempData.Vorgaben;
+    const double raumBreite = v.RaumBreite;
+    const double raumLaenge = v.RaumLaenge;
+    const double eckeBreite = v.EckeBreite;
+    const double eckeLaenge = v.EckeLaenge;
 
     Grafik.beginneZeichnung(raumBreite, raumLaenge);
     if (!TempData.EckePosition.empty()) {
         Grafik.zeichneEcke(TempData.EckePosition, eckeBreite, eckeLaenge, raumBreite, raumLaenge);
     }
     if (!TempData.HeizraumPosition.empty()) {
-        Grafik.zeichneHeizraum(TempData.HeizraumPosition, parseLenient(TempData.loesHeizraumBreite),
-                               parseLenient(TempData.loesHeizraumLaenge), TempData.eckeVorhanden,
-                               TempData.eckeNebenHeizraum(), TempData.eckeUnterHeizraum(),
-                               raumBreite, raumLaenge, eckeBreite, eckeLaenge,
-                               TempData.getAbstandHeizraum(), AIsMoving);
+        Grafik.zeichneHeizraum(TempData.HeizraumPosition, v.HeizraumBreite, v.HeizraumLaenge,
+                               TempData.eckeVorhanden, TempData.eckeNebenHeizraum(),
+                               TempData.eckeUnterHeizraum(), raumBreite, raumLaenge, eckeBreite,
+                               eckeLaenge, TempData.getAbstandHeizraum(), AIsMoving);
     }
     if (Produkt) {
         Grafik.zeichneTank(TempData.TankPosition, TempData.HeizraumPosition, *Produkt,

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "base/LenientNumber.h"
 #include "base/Rounding.h"
 #include "catalogue/BatteryMeasures.h"
 #include "catalogue/TAufstellung.h"
@@ -156,8 +155,8 @@ void SideView::drawChain(int x, int tick, const std::vector<Mass>& masse) {
 
 void SideView::draw(const TTempData& TempData, const TProdukt* Produkt) {
     fill(TRect{0, 0, width_, height_}, colors::white);
-    const double raumHoehe = parseLenient(TempData.loesRaumHoehe);
-    if (!std::isfinite(raumHoehe) || raumHoehe <= 0) {
+    const double raumHoehe = TempData.Vorgaben.RaumHoehe;
+    if (raumHoehe <= 0) {
         return;
     }
     c_.setFont(planLabelFont(c_, printout_));
@@ -166,13 +165,10 @@ void SideView::draw(const TTempData& TempData, const TProdukt* Produkt) {
     const int luft = std::max(textHeight_ / 2, 2);
     const int band = luft;
 
-    // An opening that is not a finite size is left out rather than drawn.
-    const auto masz = [](const std::string& mm) {
-        const double wert = parseLenient(mm);
-        return std::isfinite(wert) && wert > 0 ? wert : 0.0;
-    };
-    const double oeffnungHoehe = masz(TempData.einbringHoehe);
-    const double oeffnungBreite = oeffnungHoehe > 0 ? masz(TempData.einbringBreite) : 0;
+    // An opening without size is left out rather than drawn.
+    const double oeffnungHoehe = std::max(TempData.Vorgaben.EinbringHoehe, 0);
+    const double oeffnungBreite =
+        oeffnungHoehe > 0 ? std::max(TempData.Vorgaben.EinbringBreite, 0) : 0;
     const bool oeffnung = oeffnungBreite > 0;
     const int tankHoehe = Produkt ? Produkt->getHoehe() : 0;
     const int gesamtHoehe = Produkt ? Produkt->getGesamtHoehe() : 0;

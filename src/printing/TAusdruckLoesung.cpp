@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "base/LenientNumber.h"
 #include "base/NumberFormat.h"
 #include "catalogue/AnlagenPreis.h"
 #include "catalogue/PreisText.h"
@@ -28,17 +27,16 @@ constexpr int seitenGrenze = 2720;
 constexpr int seitenGrenzeKnapp = 2710;
 constexpr int seitenansichtHoehe = 700;
 
-// Millimetres as a text of the placement state, shown in metres with three decimals.
-std::string meter(const std::string& mm) {
-    return TTempData::setzeNachkommastellen(parseLenient(mm) / 1000.0, 3);
-}
-
 std::string meter(int mm) {
     return TTempData::setzeNachkommastellen(mm / 1000.0, 3);
 }
 
 std::string masse(const std::string& a, const std::string& b, const std::string& c) {
     return a + " x " + b + " x " + c + " m";
+}
+
+std::string flaeche(int breite, int laenge) {
+    return meter(breite) + " x " + meter(laenge) + " m";
 }
 
 std::string heizraumText(const TTempData& t) {
@@ -54,11 +52,9 @@ std::string heizraumText(const TTempData& t) {
     return text;
 }
 
-std::string eckeText(const TTempData& t) {
-    const bool vorhanden = !t.loesEckeBreite.empty() && !t.loesEckeLaenge.empty() &&
-                           parseLenient(t.loesEckeBreite) > 0 && parseLenient(t.loesEckeLaenge) > 0;
-    return vorhanden ? meter(t.loesEckeBreite) + " x " + meter(t.loesEckeLaenge) + " m"
-                     : "Nicht vorhanden";
+std::string eckeText(const Suchvorgaben& v) {
+    return v.EckeBreite > 0 && v.EckeLaenge > 0 ? flaeche(v.EckeBreite, v.EckeLaenge)
+                                                : "Nicht vorhanden";
 }
 
 // "a;b;c;d" with every separator read as centimetres: "a cm,b cm,c cm,d cm".
@@ -96,6 +92,7 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
     neueSeite(Ziel, ProjektName);
 
     // Inputs.
+    const Suchvorgaben& v = T.Vorgaben;
     int y = druckTop;
     ueberschrift(y, "Ihre Vorgaben");
     const int regel1 = y + 60 + 30;
@@ -105,12 +102,10 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
     zeilenpaare(
         vorgaben, W,
         {{"Tankart:", T.loesTankart},
-         {"Soll-Volumen:",
-          TTempData::setzeTausendertrennzeichen(parseLenient(T.loesSollVolumen), false) + " Liter"},
-         {"Raummaße:",
-          masse(meter(T.loesRaumBreite), meter(T.loesRaumLaenge), meter(T.loesRaumHoehe))},
-         {"Ecke:", eckeText(T)},
-         {"Einbringmaße:", meter(T.einbringBreite) + " x " + meter(T.einbringHoehe) + " m"},
+         {"Soll-Volumen:", TTempData::setzeTausendertrennzeichen(v.SollVolumen, false) + " Liter"},
+         {"Raummaße:", masse(meter(v.RaumBreite), meter(v.RaumLaenge), meter(v.RaumHoehe))},
+         {"Ecke:", eckeText(v)},
+         {"Einbringmaße:", flaeche(v.EinbringBreite, v.EinbringHoehe)},
          {"Heizraum:", heizraumText(T)}});
     int unten = y + 7 * 40 + 20;
 

@@ -20,8 +20,9 @@ public:
     // What a command changed.
     enum Change {
         Solutions = 1,     // a search or a reset: the solution list and the shown product
-        Installation = 2,  // the shown product, its installation or its accessory ticks
+        Installation = 2,  // the shown product or its installation
         Placement = 4,     // where the battery stands (a free move put down)
+        Accessories = 8,   // the ticks of the shown product's optional accessories
     };
     Q_DECLARE_FLAGS(Changes, Change)
 

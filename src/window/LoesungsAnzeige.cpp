@@ -535,10 +535,10 @@ void LoesungsAnzeige::onZubItemChanged(QListWidgetItem* item) {
     }
     TZubehoerItem& zeile = produkt->getZubehoerOptionalListe(static_cast<std::size_t>(row - 1));
     if (zeile.isEnabled()) {
-        zeile.setChecked(item->checkState() == Qt::Checked);
+        session_->change(CoreSession::Accessories,
+                         [&] { zeile.setChecked(item->checkState() == Qt::Checked); });
     }
     aktualisiereAnlagenpreis();
-    emit zubehoerGewaehlt();
 }
 
 void LoesungsAnzeige::aktualisiereAnlagenpreis() {

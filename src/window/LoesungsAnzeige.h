@@ -87,8 +87,6 @@ public:
 signals:
     // The user chose another solution in the list.
     void loesungGewaehlt(const std::string& artNr);
-    // An optional accessory was ticked or unticked.
-    void zubehoerGewaehlt();
 
 private:
     void erstelleLoesungsanzeige();

@@ -93,11 +93,18 @@ void TankMoveMode::cancel() {
 
 void TankMoveMode::end(bool putDown) {
     qApp->removeEventFilter(this);
-    ending_ = true;
     const bool sameInstallation = installation_ == currentInstallation(session_.daten());
-    bool refused = false;
+    if (putDown && !(sameInstallation && move_->isPositionValid())) {
+        // Said while the refused battery is still drawn where the user tried to put it; the
+        // plan goes back to the placed battery after the answer.
+        host().showError("Die Tankanlage kann an dieser Stelle nicht positioniert werden.");
+        putDown = false;
+    }
+    ending_ = true;
     session_.change(CoreSession::Placement, [&] {
-        refused = putDown && !(sameInstallation && putDownTank(session_.daten(), *move_));
+        if (putDown) {
+            putDownTank(session_.daten(), *move_);
+        }
     });
     PlanView* view = view_;
     move_.reset();
@@ -110,9 +117,6 @@ void TankMoveMode::end(bool putDown) {
     fromCtrl_ = false;
     session_.setMoving(false);
     emit ended(fromCtrl);
-    if (refused) {
-        host().showError("Die Tankanlage kann an dieser Stelle nicht positioniert werden.");
-    }
 }
 
 bool TankMoveMode::eventFilter(QObject* watched, QEvent* event) {

@@ -34,6 +34,7 @@ class FensterBilderLaden;
 class HelpWindow;
 class ImpressumAnzeige;
 class LoesungsAnzeige;
+class NummernblockTasten;
 class PlanVerlauf;
 class PlanView;
 class PositionChoice;
@@ -292,6 +293,7 @@ private:
     QAction* aRueckgaengig = nullptr;
     QAction* aWiederholen = nullptr;
     QList<QAction*> aEckTasten;
+    NummernblockTasten* FNummernblock = nullptr;
 
     PlanVerlauf* FVerlauf = nullptr;
     QToolButton* bbnRueckgaengig = nullptr;

@@ -17,6 +17,7 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <utility>
 
 #include "app/TDaten.h"
 #include "app/VariantenSchritt.h"
@@ -26,6 +27,7 @@
 #include "window/CoreSession.h"
 #include "window/ImpressumAnzeige.h"
 #include "window/LoesungsAnzeige.h"
+#include "window/NummernblockTasten.h"
 #include "window/PlanVerlauf.h"
 #include "window/PositionChoice.h"
 #include "window/TankMoveMode.h"
@@ -33,14 +35,6 @@
 #include "window/VorgabenGruppe.h"
 
 namespace velmora {
-
-namespace {
-
-QKeySequence nummernblock(int key, Qt::KeyboardModifiers modifiers = {}) {
-    return QKeySequence(QKeyCombination(modifiers | Qt::KeypadModifier, Qt::Key(key)));
-}
-
-}  // namespace
 
 QAction* TfrmGrund::befehl(const QString& text, const QList<QKeySequence>& tasten,
                            std::function<void()> handler, QAbstractButton* knopf) {
@@ -97,30 +91,43 @@ void TfrmGrund::erstelleBefehle() {
     aDatanormDrucken =
         befehl(QStringLiteral("Datanorm-Ausdruck"), {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P)},
                nur(&TfrmGrund::onDatanormDrucken), FLoesung->bbnDatanormDrucken);
-    aMaterial = befehl(QStringLiteral("Material anzeigen"), {nummernblock(Qt::Key_0)},
-                       nur(&TfrmGrund::onZubehoer), FLoesung->btnZubehoer);
+    aMaterial = befehl(QStringLiteral("Material anzeigen"), {}, nur(&TfrmGrund::onZubehoer),
+                       FLoesung->btnZubehoer);
     aMaterialOK = befehl(QStringLiteral("OK"), {}, nur(&TfrmGrund::onZubOK), FLoesung->bbnZubOK);
     aMaterialExport = befehl(QStringLiteral("Materialliste exportieren…"), {},
                              nur(&TfrmGrund::onMaterialExportieren), bbnZubExport);
     aPreise =
         befehl(QStringLiteral("Preise…"), {}, nur(&TfrmGrund::onEditPrice), FLoesung->bbnEditPrice);
-    aVarianteLinks = befehl(QStringLiteral("Vorherige Variante"), {nummernblock(Qt::Key_4)},
+    aVarianteLinks = befehl(QStringLiteral("Vorherige Variante"), {},
                             nur(&TfrmGrund::onVarianteLeft), FLoesung->bbnVarianteLeft);
-    aVarianteRechts = befehl(QStringLiteral("Nächste Variante"), {nummernblock(Qt::Key_6)},
+    aVarianteRechts = befehl(QStringLiteral("Nächste Variante"), {},
                              nur(&TfrmGrund::onVarianteRight), FLoesung->bbnVarianteRight);
-    aDrehen = befehl(QStringLiteral("Tankanlage drehen"), {nummernblock(Qt::Key_5)},
-                     nur(&TfrmGrund::onDrehen), FLoesung->btnDrehen);
-    aNaechsteZeile = befehl(QStringLiteral("Nächste Lösung"), {nummernblock(Qt::Key_2)},
-                            [this] { waehleNachbarzeile(1); });
-    aVorherigeZeile = befehl(QStringLiteral("Vorherige Lösung"), {nummernblock(Qt::Key_8)},
-                             [this] { waehleNachbarzeile(-1); });
+    aDrehen = befehl(QStringLiteral("Tankanlage drehen"), {}, nur(&TfrmGrund::onDrehen),
+                     FLoesung->btnDrehen);
+    aNaechsteZeile =
+        befehl(QStringLiteral("Nächste Lösung"), {}, [this] { waehleNachbarzeile(1); });
+    aVorherigeZeile =
+        befehl(QStringLiteral("Vorherige Lösung"), {}, [this] { waehleNachbarzeile(-1); });
     // Closing asks its question, as the window's close button does.
     befehl(QStringLiteral("Beenden"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { close(); });
-    aGrafikGross = befehl(QStringLiteral("Grafik vergrößern"), {nummernblock(Qt::Key_Plus)},
-                          nur(&TfrmGrund::oeffneGrafikGross));
-    aGrafikKlein = befehl(QStringLiteral("Grafik verkleinern"), {nummernblock(Qt::Key_Minus)},
-                          nur(&TfrmGrund::closeGrafikGross));
+    aGrafikGross =
+        befehl(QStringLiteral("Grafik vergrößern"), {}, nur(&TfrmGrund::oeffneGrafikGross));
+    aGrafikKlein =
+        befehl(QStringLiteral("Grafik verkleinern"), {}, nur(&TfrmGrund::closeGrafikGross));
 
+    FNummernblock = new NummernblockTasten(*this);
+    for (const auto& [taste, aktion] :
+         {std::pair{Qt::Key_0, aMaterial}, std::pair{Qt::Key_4, aVarianteLinks},
+          std::pair{Qt::Key_6, aVarianteRechts}, std::pair{Qt::Key_5, aDrehen},
+          std::pair{Qt::Key_2, aNaechsteZeile}, std::pair{Qt::Key_8, aVorherigeZeile},
+          std::pair{Qt::Key_Plus, aGrafikGross}, std::pair{Qt::Key_Minus, aGrafikKlein}}) {
+        FNummernblock->binde(taste, {}, aktion);
+    }
+    for (QWidget* knopf :
+         std::initializer_list<QWidget*>{FLoesung->btnZubehoer, FLoesung->btnDrehen,
+                                         FLoesung->bbnVarianteLeft, FLoesung->bbnVarianteRight}) {
+        FNummernblock->aufDruck(knopf);
+    }
     // Number block 7, 9, 1, 3 are the room's corners: alone the battery's, with Ctrl the
     // corner cut-out's, with Alt the boiler's.
     const std::pair<int, const char*> ecken[] = {
@@ -131,9 +138,10 @@ void TfrmGrund::erstelleBefehle() {
         {Qt::AltModifier, Kesselposition}};
     for (const auto& [taste, ecke] : ecken) {
         for (const auto& [modifier, wahl] : wahlen) {
-            aEckTasten.append(
-                befehl(QString(), {nummernblock(taste, modifier)},
-                       [this, wahl = wahl, ecke = std::string(ecke)] { eckeTaste(*wahl, ecke); }));
+            aEckTasten.append(befehl(QString(), {}, [this, wahl = wahl, ecke = std::string(ecke)] {
+                eckeTaste(*wahl, ecke);
+            }));
+            FNummernblock->binde(taste, modifier, aEckTasten.back());
         }
     }
 }

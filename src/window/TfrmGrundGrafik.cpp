@@ -86,6 +86,8 @@ void TfrmGrund::oeffneGrafikGross() {
     }
     FPlanGross->setGeometry(QRect(QPoint(0, 0), gruppe.size()));
     FPlanGross->arrangeEnlarged(rand, positionen);
+    // It always opens on the plan, wherever it was closed.
+    FPlanGross->viewToggle()->setChecked(false);
     FPlan->setMagnifierVisible(false);
     gboGrafikGross->show();
     gboGrafikGross->raise();

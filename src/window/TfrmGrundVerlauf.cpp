@@ -18,10 +18,9 @@ void TfrmGrund::erstelleVerlauf() {
     FVerlauf = new PlanVerlauf(
         *FSitzung, [this] { return angezeigterStand(); },
         [this](const PlanStand& stand) { stelleStandHer(stand); }, this);
-    // Every change of the core, and the ticks, which change no more than the product's list.
+    // Every change of the core, the ticks included.
     connect(FSitzung, &CoreSession::aboutToChange, FVerlauf, &PlanVerlauf::vorAenderung);
     connect(FSitzung, &CoreSession::planChanged, FVerlauf, &PlanVerlauf::vormerken);
-    connect(FLoesung, &LoesungsAnzeige::zubehoerGewaehlt, FVerlauf, &PlanVerlauf::vormerken);
     connect(FVerlauf, &PlanVerlauf::verzeichnet, this, [this] {
         zeigeTitel();
         befehleAktualisieren();

@@ -180,11 +180,10 @@ void TfrmGrund::zeigeGesuchteVorgaben(const PlanInputs& neu) {
                               std::pair{FVorgaben->edtVorgEinbringBreite, &neu.openingWidth}}) {
         edit->SetFloat(parseLenient(*text));
     }
-    // A pair of edits takes the rewritten values only where the pair describes a thing.
     const auto schreibePaar = [](TAlignEdit* edit, const TAlignEdit* anderes,
                                  const std::string& neu) {
-        if (!edit->text().isEmpty() && wert(anderes) != 0.0 && parseLenient(neu) != 0.0) {
-            edit->SetFloat(parseLenient(neu));
+        if (const auto wert = paarwertNachSuche(text(edit), text(anderes), neu)) {
+            edit->SetFloat(*wert);
         }
     };
     schreibePaar(FVorgaben->edtVorgEckeBreite, FVorgaben->edtVorgEckeLaenge, neu.cornerWidth);

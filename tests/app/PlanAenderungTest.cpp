@@ -39,11 +39,15 @@ TEST(PlanAenderungTest, NamesTheStepByTheFirstThingTheUserChanged) {
          }},
         {"Kesselposition geändert", [](PlanStand& s) { s.plan.boilerPosition = "UL"; }},
         {"Lösung gewählt", [](PlanStand& s) { s.plan.selection->artNr = "951150"; }},
-        {"Lösung gewählt", [](PlanStand& s) { s.plan.selection.reset(); }},
+        // "Lösungen" again: the new search forgets the shown product.
+        {"Lösungen gesucht", [](PlanStand& s) { s.plan.selection.reset(); }},
         {"Variante gewechselt",
          [](PlanStand& s) { s.plan.selection->installation->variant = "4+2"; }},
         {"Tankanlage gedreht",
          [](PlanStand& s) { s.plan.selection->installation->horizontal = true; }},
+        // The other "3+2" of the catalogue: its second row stands crosswise.
+        {"Variante gewechselt",
+         [](PlanStand& s) { s.plan.selection->installation->secondRowCrosswise = true; }},
         {"Tankanlage verschoben",
          [](PlanStand& s) {
              s.plan.selection->offset = {100, 0};

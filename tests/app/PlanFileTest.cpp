@@ -79,46 +79,56 @@ TEST(PlanFile, BadDocumentsNameWhatIsWrong) {
     };
     const std::vector<Case> cases{
         {"Tankanlage",
-         "sie ist keine Plandatei (kein gültiges JSON: unerwartetes Zeichen in "
-         "Zeile 1, Spalte 1)"},
-        {"[]", "sie enthält kein JSON-Objekt, ist also keine Plandatei"},
-        {"{}", "der Eintrag \"format\" fehlt, sie ist also keine Plandatei"},
+         "sie ist keine Velmora-Plandatei oder ist beschädigt (unlesbar ab Zeile 1, Spalte 1); "
+         "bitte öffnen Sie einen Plan, der mit „Plan speichern“ gesichert wurde"},
+        {"[]",
+         "sie ist keine Velmora-Plandatei; bitte öffnen Sie einen Plan, der mit „Plan speichern“ "
+         "gesichert wurde"},
+        {"{}",
+         "sie ist keine Velmora-Plandatei; bitte öffnen Sie einen Plan, der mit „Plan speichern“ "
+         "gesichert wurde"},
         {dokumentMit("\"format\": 2", "\"format\": \"2\""),
-         "der Eintrag \"format\" ist keine Zahl"},
+         "sie ist beschädigt: der Eintrag \"format\" ist keine Zahl"},
         {dokumentMit("\"format\": 2", "\"format\": 3"),
-         "sie hat das unbekannte Format 3 (gelesen werden die Formate 1 bis 2); sie stammt wohl "
-         "von einer neueren Programmversion"},
+         "sie stammt aus einer anderen Velmora-Version (Planformat 3; gelesen werden die "
+         "Formate 1 bis 2); bitte öffnen Sie sie mit der Version, die sie gespeichert hat"},
         {dokumentMit("\"format\": 2", "\"format\": 1.5"),
-         "sie hat das unbekannte Format 1.5 (gelesen werden die Formate 1 bis 2); sie stammt "
-         "wohl von einer neueren Programmversion"},
+         "sie stammt aus einer anderen Velmora-Version (Planformat 1.5; gelesen werden die "
+         "Formate 1 bis 2); bitte öffnen Sie sie mit der Version, die sie gespeichert hat"},
         {dokumentMit("\"secondRowCrosswise\": true,", ""),
-         "der Eintrag \"selection.installation.secondRowCrosswise\" fehlt"},
+         "sie ist beschädigt: der Eintrag \"selection.installation.secondRowCrosswise\" fehlt"},
         {dokumentMit("\"occurrence\": 1", "\"occurrence\": -1"),
-         "der Eintrag \"selection.installation.occurrence\" ist keine ganze Zahl von 0 bis 1000"},
-        {dokumentMit("\"volume\": \"5000\",", ""), "der Eintrag \"inputs.volume\" fehlt"},
+         "sie ist beschädigt: der Eintrag \"selection.installation.occurrence\" ist keine ganze "
+         "Zahl von 0 bis 1000"},
+        {dokumentMit("\"volume\": \"5000\",", ""),
+         "sie ist beschädigt: der Eintrag \"inputs.volume\" fehlt"},
         {dokumentMit("\"volume\": \"5000\"", "\"volume\": 5000"),
-         "der Eintrag \"inputs.volume\" ist kein Text"},
+         "sie ist beschädigt: der Eintrag \"inputs.volume\" ist kein Text"},
         {dokumentMit("\"tenCm\": true", "\"tenCm\": 1"),
-         "der Eintrag \"tenCm\" ist kein Wahrheitswert"},
+         "sie ist beschädigt: der Eintrag \"tenCm\" ist kein Wahrheitswert"},
         {dokumentMit("\"tankPosition\": \"OL\"", "\"tankPosition\": \"ol\""),
-         "der Eintrag \"tankPosition\" ist keine Ecke (OL, UL, UR, OR oder leer)"},
+         "sie ist beschädigt: der Eintrag \"tankPosition\" ist keine Ecke (OL, UL, UR, OR oder "
+         "leer)"},
         {dokumentMit("\"selection\": {", "\"selection\": 7, \"x\": {"),
-         "der Eintrag \"selection\" ist kein Objekt"},
+         "sie ist beschädigt: der Eintrag \"selection\" ist kein Objekt"},
         {dokumentMit("\"artNr\": \"1001\"", "\"artNr\": \"\""),
-         "der Eintrag \"selection.artNr\" ist leer"},
+         "sie ist beschädigt: der Eintrag \"selection.artNr\" ist leer"},
         {dokumentMit("\"horizontal\": true", "\"horizontal\": null"),
-         "der Eintrag \"selection.installation.horizontal\" ist kein Wahrheitswert"},
+         "sie ist beschädigt: der Eintrag \"selection.installation.horizontal\" ist kein "
+         "Wahrheitswert"},
         {dokumentMit("120", "1e300"),
-         "der Eintrag \"selection.offset\" liegt außerhalb von ±1000000 mm"},
+         "sie ist beschädigt: der Eintrag \"selection.offset\" liegt außerhalb von ±1000000 mm"},
         {dokumentMit("120", "0.5"),
-         "der Eintrag \"selection.offset\" enthält keine ganzen Millimeter"},
+         "sie ist beschädigt: der Eintrag \"selection.offset\" enthält keine ganzen Millimeter"},
         {dokumentMit("-40", "-40, 3"),
-         "der Eintrag \"selection.offset\" hat nicht genau zwei Zahlen"},
+         "sie ist beschädigt: der Eintrag \"selection.offset\" hat nicht genau zwei Zahlen"},
         {dokumentMit("\"9002\"", "9002"),
-         "der Eintrag \"selection.accessories\" enthält etwas anderes als Texte"},
+         "sie ist beschädigt: der Eintrag \"selection.accessories\" enthält etwas anderes als "
+         "Texte"},
         {dokumentMit("\"3,50\"", "\"" + std::string(300, '3') + "\""),
-         "der Eintrag \"inputs.roomWidth\" ist länger als 256 Zeichen"},
-        {dokumentMit("Süd", "S\\u0000d"), "der Eintrag \"projectName\" enthält Steuerzeichen"},
+         "sie ist beschädigt: der Eintrag \"inputs.roomWidth\" ist länger als 256 Zeichen"},
+        {dokumentMit("Süd", "S\\u0000d"),
+         "sie ist beschädigt: der Eintrag \"projectName\" enthält Steuerzeichen"},
     };
     for (const Case& c : cases) {
         const PlanFileReadResult read = parsePlanFile(c.document);
@@ -130,9 +140,10 @@ TEST(PlanFile, BadDocumentsNameWhatIsWrong) {
 TEST(PlanFile, FileMessagesNameTheFile) {
     const TempDirectory dir;
     const std::filesystem::path kaputt = dir.write("kaputt.velmora", "{\"format\": 1}");
-    EXPECT_EQ(readPlanFile(kaputt).error,
-              "Die Datei \"" + kaputt.string() +
-                  "\" kann nicht geöffnet werden: der Eintrag \"inputs\" fehlt.");
+    EXPECT_EQ(
+        readPlanFile(kaputt).error,
+        "Die Datei \"" + kaputt.string() +
+            "\" kann nicht geöffnet werden: sie ist beschädigt: der Eintrag \"inputs\" fehlt.");
     const std::filesystem::path fehlt = dir.path() / "fehlt.velmora";
     const std::filesystem::path fifo = dir.path() / "fifo.velmora";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);

@@ -116,6 +116,13 @@ TEST_F(PlanRestore, GoneInstallationOrProductFallsBackWithOneMessage) {
     EXPECT_EQ(report.message(),
               "Das ausgewählte Produkt kann an dieser Position nicht platziert werden. Bitte "
               "wählen Sie ein anderes Produkt aus.");
+
+    plan.selection->artNr = "7777";
+    report = restore(plan);
+    EXPECT_EQ(daten.getAktuellesProdukt(), nullptr);
+    EXPECT_EQ(report.message(),
+              "Den Artikel 7777 gibt es im Katalog nicht mehr; der Plan wurde ohne ihn geöffnet. "
+              "Bitte wählen Sie eine der gefundenen Lösungen.");
     EXPECT_TRUE(host.errors.empty());
 }
 

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "base/GeometryTypes.h"
+#include "base/Rounding.h"
+#include "catalogue/Suchvorgaben.h"
 #include "catalogue/TAufstellvariante.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TProduktgruppe.h"
@@ -68,6 +70,26 @@ struct Suche {
     TPoints room;
     TPoints hzRoom;
     TMyVec topLeft{-1, 10001};
+
+    // The search's record: the room's measures that the outlines above do not carry stay 0.
+    Suchvorgaben vorgaben() const {
+        Suchvorgaben v;
+        v.SollVolumen = roundHalfAwayFromZero(minInhalt);
+        v.RaumHoehe = roundHalfAwayFromZero(hoehe);
+        v.EinbringHoehe = roundHalfAwayFromZero(einbringHoehe);
+        v.EinbringBreite = roundHalfAwayFromZero(einbringBreite);
+        v.TankPosition = eckeAusKuerzel(tankPosition);
+        v.HeizraumPosition = eckeAusKuerzel(heizraumPosition);
+        v.Heizraum = heizraum;
+        v.MaxVolumenBeiHeizraum = maxVolumenBeiHeizraum;
+        v.VolumenVarianz = varianz;
+        v.TankAufEcke = gedreht;
+        v.HeizraumAbstand = roundHalfAwayFromZero(heizraumAbstand);
+        v.Raum = room;
+        v.HeizraumGeprueft = hzRoom;
+        v.TopLeft = topLeft;
+        return v;
+    }
 };
 
 // The outline the search builds for a room of b x l mm: grown by 1 mm, corners OL, UL, UR, OR.
@@ -113,10 +135,7 @@ protected:
     static bool suche(TProdukt& p, const std::vector<std::unique_ptr<TAufstellvariante>>& gruppe,
                       const Suche& s) {
         p.addAufstellvariante(gruppe);
-        return p.istVarianteMoeglich2(s.minInhalt, 0, 0, s.hoehe, s.einbringHoehe, s.einbringBreite,
-                                      s.maxVolumenBeiHeizraum, s.tankPosition, s.heizraumPosition,
-                                      s.varianz, s.gedreht, s.heizraum, s.heizraumAbstand, s.room,
-                                      s.hzRoom, s.topLeft, {});
+        return p.istVarianteMoeglich2(s.vorgaben());
     }
 
     // Variant names and orientations of p's possible arrangements, in list order:

@@ -173,11 +173,10 @@ TEST_F(CatalogueFixture, ListProdukte2KeepsSingleTanksAndProductsThatFit) {
     gruppe.addAufstellvariante(makeVariante({.name = "1"}));
     gruppe.addZubehoer("Zubehör", "Z", 1.0, false, {}, {}, nullptr);
 
-    const Suche s = sucheImRaum(10000, 10000);
-    const auto loesungen = gruppe.listProdukte2(
-        s.minInhalt, 10000, 10000, s.hoehe, s.einbringHoehe, s.einbringBreite,
-        s.maxVolumenBeiHeizraum, s.tankPosition, s.heizraumPosition, s.varianz, s.gedreht,
-        s.heizraum, s.heizraumAbstand, s.room, s.hzRoom, s.topLeft, {10001, -1});
+    Suchvorgaben s = sucheImRaum(10000, 10000).vorgaben();
+    s.RaumBreite = 10000;
+    s.RaumLaenge = 10000;
+    const auto loesungen = gruppe.listProdukte2(s);
     EXPECT_EQ(loesungen, (std::vector<TProdukt*>{&single, &fits}));
     EXPECT_EQ(tooBig.getZubehoer().size(), 1u);  // prepared even when it does not fit
     EXPECT_EQ(single.getAktuelleAufstellVariante(), nullptr);

@@ -20,9 +20,9 @@ using testing::RecordingCanvas;
 class SideViewDrawingTest : public testing::CatalogueFixture {
 protected:
     SideViewDrawingTest() {
-        tempData.loesRaumHoehe = "2500";
-        tempData.einbringBreite = "800";
-        tempData.einbringHoehe = "1900";
+        tempData.Vorgaben.RaumHoehe = 2500;
+        tempData.Vorgaben.EinbringBreite = 800;
+        tempData.Vorgaben.EinbringHoehe = 1900;
     }
 
     TProdukt& gesucht(const testing::VarianteDef& variante,
@@ -149,7 +149,7 @@ TEST_F(SideViewDrawingTest, HeightsKeepTheirProportionsToTheCeilingAndTheOpening
 }
 
 TEST_F(SideViewDrawingTest, ShortSegmentsPushTheirLabelsApart) {
-    tempData.loesRaumHoehe = "2050";
+    tempData.Vorgaben.RaumHoehe = 2050;
     const TProdukt& p = gesucht({.name = "3"}, {{3, 40}});
     drawSideView(canvas, 600, 300, tempData, &p, false);
     std::vector<int> tops;
@@ -171,20 +171,20 @@ TEST_F(SideViewDrawingTest, WithoutProductOnlyTheRoomAndWithoutSearchNothing) {
     EXPECT_FALSE(text("Tank 1,500 m"));
 
     canvas.clearLog();
-    tempData.einbringHoehe = "nan";
+    tempData.Vorgaben.EinbringHoehe = 0;
     drawSideView(canvas, 600, 300, tempData, nullptr, false);
     EXPECT_TRUE(text("Raum 2,500 m"));
     EXPECT_TRUE(zeilen("rectangle").empty()) << "no opening";
 
-    for (const char* raumHoehe : {"", "1e400", "-2500"}) {
+    for (const int raumHoehe : {0, -2500}) {
         canvas.clearLog();
-        tempData.loesRaumHoehe = raumHoehe;
+        tempData.Vorgaben.RaumHoehe = raumHoehe;
         drawSideView(canvas, 600, 300, tempData, nullptr, false);
         EXPECT_TRUE(testing::sameLog({"fillRect 0,0,600,300 brush solid FFFFFF"}, canvas.log()));
     }
 
     canvas.clearLog();
-    tempData.loesRaumHoehe = "2500";
+    tempData.Vorgaben.RaumHoehe = 2500;
     drawSideView(canvas, 40, 20, tempData, nullptr, false);
     EXPECT_TRUE(testing::sameLog({"fillRect 0,0,40,20 brush solid FFFFFF"}, canvas.log()));
 }

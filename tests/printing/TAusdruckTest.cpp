@@ -66,14 +66,14 @@ protected:
         suche(p, gruppe.getAufstellvariantenListe(), testing::sucheImRaum(5000, 5000));
         p.addZubehoer(gruppe.getZubehoerListe());
         p.setZubehoerListeOptional(p.getZubehoerFuerAufstellung());
-        tempData.loesTankart = "Batterietanks";
-        tempData.loesSollVolumen = "2000";
-        tempData.loesRaumBreite = "5000";
-        tempData.loesRaumLaenge = "5000";
-        tempData.loesRaumHoehe = "2500";
-        tempData.einbringBreite = "800";
-        tempData.einbringHoehe = "1900";
-        tempData.setTankPosition("OL");
+        tempData.uebernimm({.Tankart = "Batterietanks",
+                            .SollVolumen = 2000,
+                            .RaumBreite = 5000,
+                            .RaumLaenge = 5000,
+                            .RaumHoehe = 2500,
+                            .EinbringBreite = 800,
+                            .EinbringHoehe = 1900,
+                            .TankPosition = Ecke::OL});
         produkt_ = &p;
     }
 
@@ -191,8 +191,8 @@ TEST_F(TAusdruckTest, DashedRuleAlternatesThirtyUnitSegmentsEndingAtTheRightEdge
 }
 
 TEST_F(TAusdruckTest, InputsAndInstallationRowsShowMetresLitresAndVariant) {
-    tempData.loesEckeBreite = "1000";
-    tempData.loesEckeLaenge = "1500";
+    tempData.Vorgaben.EckeBreite = 1000;
+    tempData.Vorgaben.EckeLaenge = 1500;
     tempData.heizraum = true;
     tempData.safeKessel = true;
     tempData.zehnCm = true;

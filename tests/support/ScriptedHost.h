@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,8 +20,14 @@ public:
     ScriptedHost(const ScriptedHost&) = delete;
     ScriptedHost& operator=(const ScriptedHost&) = delete;
 
-    void showError(const std::string& text) override { errors.push_back(text); }
-    void showInformation(const std::string& text) override { informations.push_back(text); }
+    void showError(const std::string& text) override {
+        errors.push_back(text);
+        whileShown();
+    }
+    void showInformation(const std::string& text) override {
+        informations.push_back(text);
+        whileShown();
+    }
     bool askWarningYesNo(const std::string& text) override {
         questions.push_back(text);
         if (yesNoAnswers.empty())
@@ -49,6 +56,9 @@ public:
     void setWaitCursor(bool busy) override { waitCursorChanges.push_back(busy); }
     void processEvents() override { ++eventPumps; }
     void requestQuit() override { ++quitRequests; }
+
+    // Runs while an error or information box would be open: what the user sees behind it.
+    std::function<void()> whileShown = [] {};
 
     // Answers, taken front first.
     std::deque<bool> yesNoAnswers;

@@ -129,9 +129,10 @@ TEST_F(PlanDateiTest, UnreadableFileChangesNothingAndSaysSoOnce) {
     // Even after "Verwerfen" the shown plan stays until another one could be read.
     host.unsavedAnswers = {UnsavedAnswer::Discard};
     strg(Qt::Key_O, *window);
-    EXPECT_EQ(host.errors, std::vector<std::string>{"Die Datei \"" + antwortDatei.toStdString() +
-                                                    "\" kann nicht geöffnet werden: der Eintrag "
-                                                    "\"inputs\" ist kein Objekt."});
+    EXPECT_EQ(host.errors, std::vector<std::string>{
+                               "Die Datei \"" + antwortDatei.toStdString() +
+                               "\" kann nicht geöffnet werden: sie ist beschädigt: der Eintrag "
+                               "\"inputs\" ist kein Objekt."});
     EXPECT_EQ(ansicht(*window), vorher);
     EXPECT_EQ(caption(*window), QStringLiteral("Velmora*"));
 }

@@ -128,9 +128,14 @@ TEST_F(PlanViewTest, InvalidPutDownReportsAndKeepsOutlinesAndOffset) {
     QTest::mouseClick(loesungen, Qt::LeftButton);
     EXPECT_FALSE(searchedSinceMark()) << "no search while carrying";
 
+    // The message comes while the refused battery is still drawn where it was put down.
+    int redBehindMessage = 0;
+    host.whileShown = [&] { redBehindMessage = redPixels(*plan); };
+    hover(plan, pixel(2900, 2000));
     clickAt(plan, pixel(2900, 2000));
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_EQ(host.errors.front(), kWrongPlace);
+    EXPECT_GT(redBehindMessage, 0);
     EXPECT_EQ(aufstellung()->getTankPosition(), tank);
     EXPECT_EQ(aufstellung()->getGapPosition(), gap);
     EXPECT_EQ(aufstellung()->CurrentOffset(), (TPoint{0, 0}));
@@ -278,6 +283,24 @@ TEST_F(PlanViewTest, EnlargedViewSwitchesToTheSideViewAndBack) {
     ansicht->click();
     EXPECT_EQ(ansicht->text().toStdString(), "Seitenansicht");
     EXPECT_LT(tankPixels(*bild), 100);
+
+    // Closed in the side view, it opens again on the plan.
+    ansicht->click();
+    find<QAbstractButton>("bbnGrafikGross")->click();
+    clickAt(plan, QPoint(10, 10));
+    EXPECT_EQ(ansicht->text().toStdString(), "Seitenansicht");
+    EXPECT_LT(tankPixels(*bild), 100);
+}
+
+// "Abbrechen" in the close question leaves everything as it was, a move in progress too.
+TEST_F(PlanViewTest, CancellingTheCloseQuestionKeepsTheMoveRunning) {
+    pickUpAndMoveTo(pixel(1500, 2000));
+    ASSERT_TRUE(positioning->isChecked());
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(host.unsavedQuestions.size(), 1U);
+    EXPECT_TRUE(positioning->isChecked());
+    QTest::keyClick(find<QWidget>("bbnVorgLoesungen"), Qt::Key_Escape);
+    EXPECT_FALSE(positioning->isChecked());
 }
 
 TEST_F(PlanViewTest, MoveOnTheEnlargedViewRedrawsBothViews) {

@@ -189,6 +189,53 @@ TEST_F(VerlaufTest, OpeningIsOneStepBackToThePlanBefore) {
     EXPECT_EQ(caption(*window), QStringLiteral("Velmora – keller.velmora"));
 }
 
+// Every installation of a product, stepped through with ">", is a step of its own, also
+// between the straight and the crosswise variant of one name; undo and redo bring back each
+// exactly.
+TEST_F(VerlaufTest, EveryInstallationIsAStepAndComesBackExactly) {
+    type("edtVorgRaumBreite", "8");
+    type("edtVorgRaumLaenge", "7");
+    click("bbnVorgLoesungen");
+    QCoreApplication::processEvents();
+    select("951075");
+    QCoreApplication::processEvents();
+    std::vector<PlanSelection> auswahlen{*currentPlanSelection(window->daten())};
+    std::vector<Stand> staende{stand()};
+    auto* weiter = find<QAbstractButton>("bbnVarianteRight");
+    while (weiter->isEnabled()) {
+        const int schritte = window->verlauf().stack().count();
+        weiter->click();
+        QCoreApplication::processEvents();
+        auswahlen.push_back(*currentPlanSelection(window->daten()));
+        staende.push_back(stand());
+        EXPECT_EQ(window->verlauf().stack().count(), schritte + 1) << auswahlen.size();
+    }
+    std::string liste;
+    bool gleichnamig = false;
+    for (const PlanSelection& a : auswahlen) {
+        liste += a.installation->variant + (a.installation->horizontal ? "h " : "v ");
+        for (const PlanSelection& b : auswahlen) {
+            gleichnamig =
+                gleichnamig || (a.installation->variant == b.installation->variant &&
+                                a.installation->horizontal == b.installation->horizontal &&
+                                a.installation != b.installation);
+        }
+    }
+    EXPECT_TRUE(gleichnamig) << "two variants of one name in one orientation: " << liste;
+    EXPECT_TRUE(caption(*window).endsWith(QLatin1Char('*')));
+
+    for (std::size_t i = auswahlen.size() - 1; i > 0; --i) {
+        strg(Qt::Key_Z, *window);
+        EXPECT_EQ(currentPlanSelection(window->daten()), auswahlen[i - 1]) << i;
+        EXPECT_TRUE(stand() == staende[i - 1]) << i;
+    }
+    for (std::size_t i = 1; i < auswahlen.size(); ++i) {
+        strg(Qt::Key_Y, *window);
+        EXPECT_EQ(currentPlanSelection(window->daten()), auswahlen[i]) << i;
+        EXPECT_TRUE(stand() == staende[i]) << i;
+    }
+}
+
 // Undo shows what the restored plan holds: no product, no material view of the one before.
 TEST_F(VerlaufTest, UndoClosesTheMaterialOfAProductNoLongerShown) {
     click("bbnVorgLoesungen");

@@ -5,7 +5,8 @@
 # the move undone and redone, the side view in the enlarged view, the planning sheet printed into
 # its preview; the plan saved through the file dialog, saved again into its file without one,
 # reset, kept by cancelling the question before opening, replaced by the saved plan in one
-# undoable step; and the window closed with its question, after which the program (preview
+# undoable step; the list and the enlarged view driven by the number block with NumLock on
+# and off; and the window closed with its question, after which the program (preview
 # included) has ended.
 #   drive-test.sh <program directory>
 set -euo pipefail
@@ -151,6 +152,21 @@ shot 10-opening-undone
 xdotool key ctrl+y; settle
 [[ $(caption) == "Velmora – keller.velmora" ]] || fail "redo did not open the plan again"
 
+# The number-block keys, NumLock on and off: the list's rows, the enlarged view.
+chosen_row=$(pixel 20 292); next_row=$(pixel 20 306)
+xdotool key KP_2; settle
+[[ $(pixel 20 306) == "$chosen_row" && $(pixel 20 292) == "$next_row" ]] ||
+  fail "number block 2 did not select the next row"
+xdotool key Num_Lock KP_8 Num_Lock; settle
+[[ $(pixel 20 292) == "$chosen_row" ]] || fail "number block 8 (NumLock off) did not go back"
+inputs=$(pixel 60 150)
+xdotool key KP_Add; settle
+shot 11-number-block-plus
+[[ $(pixel 60 150) != "$inputs" ]] || fail "number block + did not open the enlarged view"
+xdotool key Num_Lock KP_Subtract Num_Lock; settle
+[[ $(pixel 60 150) == "$inputs" ]] || fail "number block - did not close the enlarged view"
+xdotool key ctrl+s; settle 1
+
 # A saved plan gets the plain close question, and Enter answers "Ja".
 xdotool key ctrl+q; settle 1; xdotool key Return
 for _ in $(seq 50); do
@@ -159,4 +175,4 @@ for _ in $(seq 50); do
 done
 ! kill -0 "$pid" 2>/dev/null || fail "the program still runs after its window was closed"
 wait "$pid" || fail "the program ended with status $?"
-echo "drive: searched, dragged, undone, redone, side view shown, printed, saved, reset, opened and closed"
+echo "drive: searched, dragged, undone, redone, side view shown, printed, saved, reset, opened, number block used and closed"

@@ -124,11 +124,12 @@ TEST_F(PlanFileRun, WhatIsGoneIsSaidAndTheRestStays) {
 
     text.replace(text.find(artNr), artNr.size(), "000000");
     std::ofstream(file, std::ios::binary) << text;
-    const JsonValue ohne = JsonValue::parse(plan("--open " + arg(file)).out);
+    const PlanProcessResult ohneProdukt = plan("--open " + arg(file));
+    const JsonValue ohne = JsonValue::parse(ohneProdukt.out);
     EXPECT_EQ(ohne["current"].type(), JsonValue::Type::Null);
-    EXPECT_EQ(ohne["messages"].items().back().asString(),
-              "Das ausgewählte Produkt kann an dieser Position nicht platziert werden. Bitte "
-              "wählen Sie ein anderes Produkt aus.");
+    EXPECT_EQ(ohneProdukt.err,
+              "velmora-plan: Den Artikel 000000 gibt es im Katalog nicht mehr; der Plan wurde "
+              "ohne ihn geöffnet. Bitte wählen Sie eine der gefundenen Lösungen.\n");
 }
 
 TEST_F(PlanFileRun, UnreadablePlanExitsWithOneLine) {
@@ -138,12 +139,13 @@ TEST_F(PlanFileRun, UnreadablePlanExitsWithOneLine) {
     };
     const std::vector<Case> cases{
         {"PK\x03\x04",
-         "sie ist keine Plandatei (kein gültiges JSON: unerwartetes Zeichen in "
-         "Zeile 1, Spalte 1)"},
+         "sie ist keine Velmora-Plandatei oder ist beschädigt (unlesbar ab Zeile 1, Spalte 1); "
+         "bitte öffnen Sie einen Plan, der mit „Plan speichern“ gesichert wurde"},
         {"{\"format\": 3}",
-         "sie hat das unbekannte Format 3 (gelesen werden die Formate 1 bis 2); sie stammt wohl "
-         "von einer neueren Programmversion"},
-        {"{\"format\": 1, \"inputs\": {}}", "der Eintrag \"inputs.roomWidth\" fehlt"},
+         "sie stammt aus einer anderen Velmora-Version (Planformat 3; gelesen werden die "
+         "Formate 1 bis 2); bitte öffnen Sie sie mit der Version, die sie gespeichert hat"},
+        {"{\"format\": 1, \"inputs\": {}}",
+         "sie ist beschädigt: der Eintrag \"inputs.roomWidth\" fehlt"},
     };
     for (const Case& c : cases) {
         std::ofstream(file, std::ios::binary) << c.bytes;

@@ -88,6 +88,16 @@ TEST(PlanRun, JsonCarriesTheSearchAndTheChosenInstallation) {
               (Texts{"artNr", "bezeichnung", "anzahl", "preis", "checked", "enabled"}));
 }
 
+// A cut-out given without its corner takes the corner the window would press, not none.
+TEST(PlanRun, ACutOutWithoutACornerTakesTheDefaultCorner) {
+    const testing::PlanProcessResult run =
+        plan("--room-width 4 --corner-width 1 --corner-length 1,2");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const JsonValue placement = JsonValue::parse(run.out)["placement"];
+    EXPECT_TRUE(placement["eckeVorhanden"].asBool());
+    EXPECT_EQ(placement["eckePosition"].asString(), "OR");
+}
+
 TEST(PlanRun, TextFormatListsSolutionsAndMaterial) {
     const testing::PlanProcessResult first = plan(kKeller + " --format json");
     const std::string artNr = JsonValue::parse(first.out)["solutions"][0]["artNr"].asString();
