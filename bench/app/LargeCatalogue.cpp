@@ -60,10 +60,12 @@ void writeLargeCatalogue(const fs::path& dir) {
     }
     varianten += "</warengruppe></aufstellvarianten>";
 
-    writeFile(dir / "Datanorm.500", velmora::fromUtf8(datanorm, velmora::CodePage::Cp850));
     writeFile(dir / "produkte.dta", velmora::TMurvel::scrambledFileBytes(produkte));
     writeFile(dir / "aufstellvarianten.dta", velmora::TMurvel::scrambledFileBytes(varianten));
-    writeFile(dir / "zubehoer.dta", velmora::TMurvel::scrambledFileBytes("GEN|||||||||\r\n"));
+    // One accessory with its article, so that the catalogue is complete.
+    datanorm += "A;N;ZUB1;Zubehoer;Benchmark;PCE;1;1;1000;;G;;;;;;;;;;1;;0;;;;;;1;\r\n";
+    writeFile(dir / "Datanorm.500", velmora::fromUtf8(datanorm, velmora::CodePage::Cp850));
+    writeFile(dir / "zubehoer.dta", velmora::TMurvel::scrambledFileBytes("GEN||||||ZUB1|||\r\n"));
     writeFile(dir / "wg.dta", velmora::TMurvel::scrambledFileBytes("GEN|||Generiert\r\n"));
     writeFile(dir / "settings.dta",
               velmora::TMurvel::scrambledFileBytes(

@@ -3,10 +3,14 @@
 // behind the unscrambling are reached), or records that the harness writes around fuzzed
 // text: up to hundreds of products, groups, variants and accessory lines with CR LF or LF
 // line ends, so that file sizes, line ends and the group names looked up for every new
-// group are reached. Loading must neither crash, hang nor leak, whatever the files hold.
+// group are reached. Any file may be cut short at a fuzzed byte, as a broken copy or a full
+// disk leaves it. Loading must neither crash, hang nor leak, whatever the files hold, and no
+// article may load with a price no DATANORM record gives: negative, not finite or beyond
+// the largest the reader accepts.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -16,6 +20,7 @@
 #include "../support/FuzzDirectory.h"
 #include "app/TDaten.h"
 #include "catalogue/files/TMurvel.h"
+#include "datanorm/RecordLineCheck.h"
 
 namespace {
 
@@ -92,6 +97,14 @@ std::string records(const std::string& name, int count, int groups, const std::s
     return out;
 }
 
+// A known price is one a DATANORM record can give; an unknown one is never shown.
+void pruefePreis(bool bekannt, double preis) {
+    constexpr double kHoechsterPreis = velmora::datanorm::kHoechsterPreisInCent / 100.0;
+    if (bekannt && !(std::isfinite(preis) && preis >= 0.0 && preis <= kHoechsterPreis)) {
+        __builtin_trap();
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -121,6 +134,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (mode == Absent) {
             continue;
         }
+        if (input.ConsumeBool()) {
+            bytes.resize(input.ConsumeIntegralInRange<std::size_t>(0, bytes.size()));
+        }
         if (mode == Raw || name == kFiles[0]) {
             writeFile(dir / name, bytes);
         } else {
@@ -128,5 +144,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     const velmora::TDaten daten(dir.string(), true);
+    for (const auto& gruppe : daten.getProduktgruppenListe()) {
+        for (const auto& zubehoer : gruppe->getZubehoerListe()) {
+            pruefePreis(zubehoer->hatPreis(), zubehoer->getKatalogPreis());
+        }
+        for (const auto& produkt : gruppe->getProduktListe()) {
+            pruefePreis(produkt->hatPreis(), produkt->getKatalogPreis());
+            for (const auto& zubehoer : produkt->getZubehoerListe()) {
+                pruefePreis(zubehoer->hatPreis(), zubehoer->getKatalogPreis());
+            }
+        }
+    }
     return 0;
 }

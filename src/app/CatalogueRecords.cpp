@@ -119,6 +119,12 @@ std::unordered_map<std::string, std::string> produktgruppenNamen(std::string_vie
     return namen;
 }
 
+bool istImKennzeichenAbgeschnitten(std::string_view line) {
+    constexpr std::string_view kOptional = "true";
+    const std::string rest = restAfterFields(line, 3);
+    return !rest.empty() && rest.size() < kOptional.size() && kOptional.starts_with(rest);
+}
+
 ArtikelTexte findeArtikel(datanorm::TDatanorm& reader, const std::string& artNr) {
     const std::unique_ptr<datanorm::TProdukt> artikel = reader.finde_produkt(artNr);
     if (!artikel) {

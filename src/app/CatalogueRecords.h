@@ -77,6 +77,10 @@ struct ArtikelTexte {
     Artikeltext langtext;
     Artikeltext dimensionstext;
 };
+// Whether a line of "zubehoer.dta" ends inside its optional flag ("t", "tr", "tru"): the file
+// was cut there, and the accessory would turn from optional into required.
+bool istImKennzeichenAbgeschnitten(std::string_view line);
+
 ArtikelTexte findeArtikel(datanorm::TDatanorm& reader, const std::string& artNr);
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include "base/AtomicFile.h"
 #include "base/FileName.h"
 #include "catalogue/AnlagenPreis.h"
+#include "catalogue/PreisText.h"
 
 namespace velmora {
 
@@ -55,8 +56,10 @@ std::string materialCsv(const TProdukt& Produkt, double OptZubehoerPreis) {
     std::string out = "\xEF\xBB\xBF";
     row(out, {"Art.-Nr.", "Bezeichnung", "Anzahl", "Einzelpreis", "Gesamtpreis"});
     const int tanks = Produkt.getAnzahlTanks();
+    const bool tankPreis = Produkt.hatPreis();
     row(out, {Produkt.getArtikelNr(), Produkt.getBezeichnung(), std::to_string(tanks),
-              euro(Produkt.getPreis()), euro(tanks * Produkt.getPreis())});
+              einzelpreisText(tankPreis, euro(Produkt.getPreis())),
+              einzelpreisText(tankPreis, euro(tanks * Produkt.getPreis()))});
     for (std::size_t i = 0; i < Produkt.getZubehoerOptionalListeCount(); ++i) {
         const TZubehoerItem& zeile = Produkt.getZubehoerOptionalListe(i);
         if (!zeile.isChecked()) {
@@ -65,18 +68,21 @@ std::string materialCsv(const TProdukt& Produkt, double OptZubehoerPreis) {
         const TZubehoer& zubehoer = *zeile.getZubehoer();
         // A required accessory other than the fittings adds nothing to the net: it comes
         // with the battery, which the line says rather than showing a total of 0.
+        const bool preis = zubehoer.hatPreis();
         std::string gesamt = kImAnlagenpreis;
         if (zeile.isEnabled()) {
-            gesamt = euro(zubehoer.getPreis());
+            gesamt = einzelpreisText(preis, euro(zubehoer.getPreis()));
         } else if (zubehoer.getFittingKind()) {
-            gesamt = euro(zeile.getAnzahl() * zubehoer.getPreis());
+            gesamt = einzelpreisText(preis, euro(zeile.getAnzahl() * zubehoer.getPreis()));
         }
         row(out, {zubehoer.getArtNr(), zubehoer.getBezeichnung(), std::to_string(zeile.getAnzahl()),
-                  euro(zubehoer.getPreis()), gesamt});
+                  einzelpreisText(preis, euro(zubehoer.getPreis())), gesamt});
     }
     const double netto = getAnlagenNettoPreis(Produkt, OptZubehoerPreis);
-    row(out, {"", "Netto", "", "", euro(netto)});
-    row(out, {"", "Brutto (incl. MwSt)", "", "", euro(getAnlagenBruttoPreis(netto))});
+    const bool vollstaendig = hatAnlagenPreis(Produkt);
+    row(out, {"", "Netto", "", "", summenText(vollstaendig, euro(netto))});
+    row(out, {"", "Brutto (incl. MwSt)", "", "",
+              summenText(vollstaendig, euro(getAnlagenBruttoPreis(netto)))});
     return out;
 }
 

@@ -62,8 +62,11 @@ public:
     // Names of the catalogue files that could not be read, in the order of the start-up
     // message; empty when the catalogue loaded completely.
     const std::vector<std::string>& getFehlendeDateien() const { return FFehlendeDateien; }
-    // Shows the start-up message the constructor kept, which ends the program; nothing when
-    // the catalogue loaded completely.
+    // The article numbers of products and accessories that "Datanorm.500" does not have, in
+    // catalogue order, each once: the catalogue plans, but has no price for them.
+    const std::vector<std::string>& getArtikelOhnePreis() const { return FArtikelOhnePreis; }
+    // Shows the start-up message the constructor kept: a damaged or missing file, which ends
+    // the program, or else articles without a price; nothing when the catalogue is complete.
     void meldeLadefehler();
     // The plan image the core draws into from now on: canvas (not owned) of GrafikWidth x
     // GrafikHeight pixels.
@@ -192,6 +195,8 @@ private:
     void waehleAehnlicheAufstellung(bool GrafikAktualisieren);
     // Remembers the current installation's variant and orientation.
     void merkeAufstellung();
+    // Notes an article the DATANORM file does not have.
+    void merkeArtikelOhnePreis(const std::string& ArtNr);
 
     // Declared before the catalogue, which refers to them, so that they outlive it.
     std::string AppPath;
@@ -231,6 +236,7 @@ private:
     std::vector<std::string> FFehlendeDateien;
     // The start-up message naming them; empty once shown.
     std::string FLadefehler;
+    std::vector<std::string> FArtikelOhnePreis;
     std::string AktuellerProjektname;
 };
 

@@ -133,17 +133,7 @@ int TDaten::getGesamtVararianten() const {
 }
 
 double TDaten::getOptZubehoerPreis() const {
-    if (AktuellesProdukt == nullptr) {
-        return 0.0;
-    }
-    double summe = 0.0;
-    for (std::size_t i = 0; i < AktuellesProdukt->getZubehoerOptionalListeCount(); ++i) {
-        const TZubehoerItem& zeile = AktuellesProdukt->getZubehoerOptionalListe(i);
-        if (zeile.isChecked() && zeile.isEnabled()) {
-            summe += zeile.getZubehoer()->getPreis();
-        }
-    }
-    return summe;
+    return AktuellesProdukt == nullptr ? 0.0 : AktuellesProdukt->getOptZubehoerPreis();
 }
 
 bool TDaten::stelleAuswahlWiederHer(bool ARefreshGraphic) {

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "app/CatalogueRecords.h"
+#include "app/Einstellungszahlen.h"
 #include "app/TDaten.h"
 #include "base/Host.h"
 #include "base/LenientNumber.h"
@@ -29,6 +30,25 @@ namespace {
 // An accessory's price is kept rounded to cents, as the catalogue shows it.
 double aufCentGerundet(double preis) {
     return parseLenient(formatFixed(preis, 2));
+}
+
+// A catalogue cut at a record boundary looks whole: its damage shows as articles missing.
+std::string katalogUnvollstaendigText(const std::string& Datanorm,
+                                      const std::vector<std::string>& artikel) {
+    if (artikel.empty()) {
+        return {};
+    }
+    constexpr std::size_t kGenannt = 5;
+    std::string nummern;
+    for (std::size_t i = 0; i < std::min(artikel.size(), kGenannt); ++i) {
+        nummern += (i == 0 ? "" : ", ") + artikel[i];
+    }
+    if (artikel.size() > kGenannt) {
+        nummern += ", …";
+    }
+    return "Der Katalog \"" + Datanorm + "\" ist unvollständig: " + std::to_string(artikel.size()) +
+           " Artikel ohne Preis (" + nummern +
+           ").\r\nFür diese Artikel wird \"Preis fehlt\" angezeigt.";
 }
 
 }  // namespace
@@ -126,12 +146,16 @@ void TDaten::ladeProdukte() {
     for (const pugi::xml_node element : xmlNodeHelper::getChildNodes(root, "produkt")) {
         ProduktRecord r = produktFromElement(element);
         ArtikelTexte artikel = findeArtikel(reader, r.artNr);
+        if (!artikel.gefunden) {
+            merkeArtikelOhnePreis(r.artNr);
+        }
         addProduktgruppe(r.warenGruppe)
             .addProdukt(TProduktDaten{.Bezeichnung = std::move(artikel.kurztext1),
                                       .Bezeichnung_kt2 = std::move(artikel.kurztext2),
                                       .ArtNr = std::move(r.artNr),
                                       .Inhalt = r.inhalt,
                                       .Preis = artikel.preis,
+                                      .PreisFehlt = !artikel.gefunden,
                                       .Breite = r.breite,
                                       .Laenge = r.laenge,
                                       .Hoehe = r.hoehe,
@@ -183,6 +207,11 @@ void TDaten::ladeZubehoer() {
     datanorm::TDatanorm reader;
     ladeDatanorm(reader);
     const std::string text = ladeZeilendatei(Dateien->getZubehoer(), 3, errorZubehoer);
+    if (!errorZubehoer &&
+        std::ranges::any_of(splitCatalogueLines(text), istImKennzeichenAbgeschnitten)) {
+        errorZubehoer = true;
+        markiereBeschaedigt(Dateien->getZubehoer());
+    }
     if (errorDatanorm || errorProdukte || errorZubehoer) {
         return;
     }
@@ -202,14 +231,17 @@ void TDaten::ladeZubehoer() {
         std::string bezeichnung = artikel.gefunden ? artikel.kurztext1 + " " + artikel.kurztext2
                                                    : std::move(artikel.kurztext1);
         const double preis = artikel.gefunden ? aufCentGerundet(artikel.preis) : 0.0;
-        if (produkt) {
-            produkt->addZubehoer(std::move(bezeichnung), record->artNr, preis, record->optional,
-                                 std::move(artikel.langtext), std::move(artikel.dimensionstext));
-        } else {
-            addProduktgruppe(record->warenGruppe)
-                .addZubehoer(std::move(bezeichnung), record->artNr, preis, record->optional,
-                             std::move(artikel.langtext), std::move(artikel.dimensionstext),
-                             &FCustomPrices);
+        TZubehoer& zubehoer =
+            produkt ? produkt->addZubehoer(std::move(bezeichnung), record->artNr, preis,
+                                           record->optional, std::move(artikel.langtext),
+                                           std::move(artikel.dimensionstext))
+                    : addProduktgruppe(record->warenGruppe)
+                          .addZubehoer(std::move(bezeichnung), record->artNr, preis,
+                                       record->optional, std::move(artikel.langtext),
+                                       std::move(artikel.dimensionstext), &FCustomPrices);
+        if (!artikel.gefunden) {
+            zubehoer.markierePreisFehlt();
+            merkeArtikelOhnePreis(record->artNr);
         }
     }
 }
@@ -220,15 +252,28 @@ void TDaten::ladeSettings() {
         return;
     }
     const std::vector<std::string> lines = splitCatalogueLines(text);
+    const std::optional<Einstellungszahlen> gelesen = leseEinstellungszahlen(lines);
+    if (!gelesen) {
+        errorSettings = true;
+        markiereBeschaedigt(Dateien->getSettings());
+        return;
+    }
     double* const zahlen[] = {
         &StandardRaumBreite,    &StandardRaumLaenge,     &StandardRaumHoehe, &StandardVolumen,
         &StandardEinbringHoehe, &StandardEinbringBreite, &MaxRaumBreite,     &MaxRaumLaenge,
         &MaxRaumHoehe,          &maxVolumenBeiHeizraum,  &VolumenVarianz};
-    for (std::size_t i = 0; i < std::size(zahlen) && i < lines.size(); ++i) {
-        *zahlen[i] = parseLenient(lines[i]);
+    static_assert(std::size(zahlen) == kEinstellungszahlen);
+    for (std::size_t i = 0; i < kEinstellungszahlen; ++i) {
+        *zahlen[i] = (*gelesen)[i];
     }
-    if (lines.size() > std::size(zahlen)) {
-        StandardProjektName = lines[std::size(zahlen)];
+    if (lines.size() > kEinstellungszahlen) {
+        StandardProjektName = lines[kEinstellungszahlen];
+    }
+}
+
+void TDaten::merkeArtikelOhnePreis(const std::string& ArtNr) {
+    if (std::ranges::find(FArtikelOhnePreis, ArtNr) == FArtikelOhnePreis.end()) {
+        FArtikelOhnePreis.push_back(ArtNr);
     }
 }
 
@@ -259,11 +304,13 @@ void TDaten::pruefeDateifehler() {
                                                                 : " nicht gefunden."));
         }
     }
-    Dateien.reset();
-    FProduktgruppenNamen.reset();
-    if (!meldung.empty() && FFehlermeldungenAnzeigen) {
+    if (meldung.empty()) {
+        meldung = katalogUnvollstaendigText(Dateien->getDatanorm(), FArtikelOhnePreis);
+    } else if (FFehlermeldungenAnzeigen) {
         meldung += "\r\nDas Programm wird geschlossen.";
     }
+    Dateien.reset();
+    FProduktgruppenNamen.reset();
     FLadefehler = std::move(meldung);
 }
 
@@ -272,7 +319,8 @@ void TDaten::meldeLadefehler() {
         return;
     }
     host().showError(std::exchange(FLadefehler, std::string()));
-    if (FFehlermeldungenAnzeigen) {
+    // Without a price for some articles the program still plans.
+    if (FFehlermeldungenAnzeigen && !FFehlendeDateien.empty()) {
         host().requestQuit();
     }
 }

@@ -8,6 +8,10 @@ double getAnlagenNettoPreis(const TProdukt& Produkt, double OptZubehoerPreis) {
     return Produkt.getGesamtPreis() + OptZubehoerPreis;
 }
 
+bool hatAnlagenPreis(const TProdukt& Produkt) {
+    return Produkt.hatGesamtPreis() && Produkt.hatOptZubehoerPreis();
+}
+
 double getAnlagenBruttoPreis(double Netto) {
     return Netto * 1.19;
 }

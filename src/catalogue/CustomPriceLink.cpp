@@ -17,8 +17,13 @@ TTankCustomPrice* CustomPriceLink::elem(const std::string& ArtNr, double katalog
 }
 
 double CustomPriceLink::preis(const std::string& ArtNr, double katalogPreis) const {
+    return eigenerPreisGilt(ArtNr, katalogPreis) ? elem(ArtNr, katalogPreis)->CustomPrice()
+                                                 : katalogPreis;
+}
+
+bool CustomPriceLink::eigenerPreisGilt(const std::string& ArtNr, double katalogPreis) const {
     const TTankCustomPrice* entry = elem(ArtNr, katalogPreis);
-    return entry != nullptr && entry->UseCustomPrice() ? entry->CustomPrice() : katalogPreis;
+    return entry != nullptr && entry->UseCustomPrice();
 }
 
 }  // namespace velmora

@@ -20,6 +20,8 @@ public:
     TTankCustomPrice* elem(const std::string& ArtNr, double katalogPreis) const;
     // The custom price when the entry says to use it, else katalogPreis.
     double preis(const std::string& ArtNr, double katalogPreis) const;
+    // Whether the entry says to use the custom price.
+    bool eigenerPreisGilt(const std::string& ArtNr, double katalogPreis) const;
 
 private:
     TTankCustomPrices* FCustomPricesReference;

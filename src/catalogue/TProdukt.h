@@ -151,6 +151,9 @@ public:
     // --- prices ---
     // Euros for one tank: the custom price when its entry is in use, else the catalogue price.
     double getPreis() const;
+    // False when the catalogue has no price for the tank and no custom price replaces it:
+    // getPreis is then 0 and must not be shown.
+    bool hatPreis() const;
     // The custom price entry (looked up on first read), or null without a store.
     TTankCustomPrice* CustomPriceElem() const;
     // The entries the price window edits: the product's own, then its accessory's for each
@@ -162,9 +165,17 @@ public:
     // Price of the fittings a variant needs; null means the current arrangement's variant
     // (0 without one).
     double getVariantenZubehoerPreis(const TAufstellvariante* Variante) const;
+    // False when a fitting the variant needs has no price or no article (null as above).
+    bool hatVariantenZubehoerPreis(const TAufstellvariante* Variante) const;
     // Tanks × tank price + fittings of the current variant; one tank's price without
     // installation variations.
     double getGesamtPreis() const;
+    // False when getGesamtPreis lacks the price of the tank or of a fitting.
+    bool hatGesamtPreis() const;
+    // Sum of the prices of the ticked and enabled optional accessory lines, each counted once.
+    double getOptZubehoerPreis() const;
+    // False when one of those lines has no price.
+    bool hatOptZubehoerPreis() const;
 
 private:
     struct SearchInput;
@@ -175,6 +186,10 @@ private:
     double getGesamtInhaltVariante(const TAufstellvariante& Variante) const;
     int getZusAufstellHoehe(const TAufstellvariante& Variante, bool IgnoreNorm) const;
     int getGesamtHoeheAufstellung(const TAufstellvariante& Variante, bool IgnoreNorm) const;
+    // The variant given, or the current arrangement's; null without either.
+    const TAufstellvariante* varianteOderAktuelle(const TAufstellvariante* Variante) const;
+    // The working-list accessory that prices a fitting kind: the first of that kind.
+    const TZubehoer* fittingArtikel(FittingKind kind) const;
     int getKleinsteAbmessung() const;
     int getZweitkleinsteAbmessung() const;
     bool passtDurchEinbringung(int AEinbringHoehe, int AEinbringBreite) const;
@@ -207,6 +222,7 @@ private:
     int ZusLaenge;
     int ZusSpezLaenge;
     double Preis;
+    bool FPreisFehlt;
     TPoint RohrStart;
     TPoint RohrEnde;
     TPoint RohrStartReihe2;

@@ -19,6 +19,8 @@ struct TProduktDaten {
     std::string ArtNr{};
     int Inhalt = 0;
     double Preis = 0.0;
+    // The article is not in the DATANORM file: Preis is no price.
+    bool PreisFehlt = false;
     int Breite = 0;
     int Laenge = 0;
     int Hoehe = 0;

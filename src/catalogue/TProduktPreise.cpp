@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "base/AsciiCase.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TZubehoerItem.h"
@@ -7,6 +9,10 @@ namespace velmora {
 
 double TProdukt::getPreis() const {
     return FCustomPrice.preis(ArtNr, Preis);
+}
+
+bool TProdukt::hatPreis() const {
+    return !FPreisFehlt || FCustomPrice.eigenerPreisGilt(ArtNr, Preis);
 }
 
 TTankCustomPrice* TProdukt::CustomPriceElem() const {
@@ -37,24 +43,50 @@ double TProdukt::getZubehoerPreis(const std::string& ArtNr1, const std::string& 
     return 0;
 }
 
-double TProdukt::getVariantenZubehoerPreis(const TAufstellvariante* Variante) const {
-    if (Variante == nullptr) {
-        if (MoeglicheAufstellVariante == nullptr) {
-            return 0;
+const TAufstellvariante* TProdukt::varianteOderAktuelle(const TAufstellvariante* Variante) const {
+    if (Variante != nullptr || MoeglicheAufstellVariante == nullptr) {
+        return Variante;
+    }
+    return MoeglicheAufstellVariante->getVariante();
+}
+
+const TZubehoer* TProdukt::fittingArtikel(FittingKind kind) const {
+    // Of two articles of one kind, the first in the working list sets the price.
+    for (const TZubehoer* zubehoer : tempZubehoer) {
+        if (zubehoer->getFittingKind() == kind) {
+            return zubehoer;
         }
-        Variante = MoeglicheAufstellVariante->getVariante();
+    }
+    return nullptr;
+}
+
+double TProdukt::getVariantenZubehoerPreis(const TAufstellvariante* Variante) const {
+    Variante = varianteOderAktuelle(Variante);
+    if (Variante == nullptr) {
+        return 0;
     }
     double summe = 0;
     for (const FittingKind kind : kFittingKinds) {
-        // Of two articles of one kind, the first in the working list sets the price.
-        for (const TZubehoer* zubehoer : tempZubehoer) {
-            if (zubehoer->getFittingKind() == kind) {
-                summe += fittingCount(*Variante, kind) * zubehoer->getPreis();
-                break;
-            }
+        if (const TZubehoer* zubehoer = fittingArtikel(kind)) {
+            summe += fittingCount(*Variante, kind) * zubehoer->getPreis();
         }
     }
     return summe;
+}
+
+bool TProdukt::hatVariantenZubehoerPreis(const TAufstellvariante* Variante) const {
+    Variante = varianteOderAktuelle(Variante);
+    if (Variante == nullptr) {
+        return true;
+    }
+    for (const FittingKind kind : kFittingKinds) {
+        // A fitting the variant needs but the catalogue lacks is a price lacking too.
+        const TZubehoer* zubehoer = fittingArtikel(kind);
+        if (fittingCount(*Variante, kind) > 0 && (zubehoer == nullptr || !zubehoer->hatPreis())) {
+            return false;
+        }
+    }
+    return true;
 }
 
 double TProdukt::getGesamtPreis() const {
@@ -63,6 +95,38 @@ double TProdukt::getGesamtPreis() const {
     }
     const TAufstellvariante* variante = MoeglicheAufstellVariante->getVariante();
     return variante->getAnzahlTanks() * getPreis() + getVariantenZubehoerPreis(variante);
+}
+
+bool TProdukt::hatGesamtPreis() const {
+    if (!Aufstellvariationen || MoeglicheAufstellVariante == nullptr) {
+        return hatPreis();
+    }
+    return hatPreis() && hatVariantenZubehoerPreis(MoeglicheAufstellVariante->getVariante());
+}
+
+namespace {
+
+// A line the user ticked and may untick: its accessory adds to the installation's price.
+bool istGewaehlt(const TZubehoerItem& zeile) {
+    return zeile.isChecked() && zeile.isEnabled();
+}
+
+}  // namespace
+
+double TProdukt::getOptZubehoerPreis() const {
+    double summe = 0.0;
+    for (const auto& zeile : ZubehoerOptional) {
+        if (istGewaehlt(*zeile)) {
+            summe += zeile->getZubehoer()->getPreis();
+        }
+    }
+    return summe;
+}
+
+bool TProdukt::hatOptZubehoerPreis() const {
+    return std::ranges::all_of(ZubehoerOptional, [](const auto& zeile) {
+        return !istGewaehlt(*zeile) || zeile->getZubehoer()->hatPreis();
+    });
 }
 
 }  // namespace velmora

@@ -20,6 +20,10 @@ double TZubehoer::getPreis() const {
     return FCustomPrice.preis(ArtNr, Preis);
 }
 
+bool TZubehoer::hatPreis() const {
+    return !FPreisFehlt || FCustomPrice.eigenerPreisGilt(ArtNr, Preis);
+}
+
 TTankCustomPrice* TZubehoer::CustomPriceElem() const {
     return FCustomPrice.elem(ArtNr, Preis);
 }

@@ -34,6 +34,11 @@ public:
 
     // Euros: the custom price when its entry is in use, else the catalogue price.
     double getPreis() const;
+    // False when the catalogue has no price for the article and no custom price replaces
+    // it: getPreis is then 0 and must not be shown.
+    bool hatPreis() const;
+    // The article is not in the DATANORM file.
+    void markierePreisFehlt() { FPreisFehlt = true; }
     // The custom price entry (looked up on first read), or null without a store.
     TTankCustomPrice* CustomPriceElem() const;
 
@@ -43,6 +48,7 @@ private:
     // Decided once: the search prices the fittings of every variant it tries.
     std::optional<FittingKind> FFittingKind;
     double Preis;
+    bool FPreisFehlt = false;
     bool Optional;
     Artikeltext Produktbeschreibung;
     Artikeltext Dimensionstext;

@@ -8,6 +8,7 @@
 #include "base/CodePage.h"
 #include "base/Host.h"
 #include "datanorm/ArticleIndexCache.h"
+#include "datanorm/DatanormErrors.h"
 #include "datanorm/DatanormFiles.h"
 #include "datanorm/EventPump.h"
 #include "datanorm/LargeFileIndex.h"
@@ -147,6 +148,7 @@ void TDatanorm::loadInMemory(const std::string& Datei,
         pruefeDatensatzzeile(zeilen[i], i == 0, Datei);
         zaehle(zeilen[i], Satzzahlen);
     }
+    pruefeLetzteZeile(zeilen.back(), zeilen.size() == 1, Datei);
     Counter = static_cast<int>(zeilen.size());
     ArtikelSaetzeA.reserve(static_cast<std::size_t>(Satzzahlen.laenge_artikelsatz));
     Textsaetze.reserve(static_cast<std::size_t>(Satzzahlen.laenge_textsatz));
@@ -187,6 +189,7 @@ const TArtikelsatzA* TDatanorm::parseZeile(const LineFields& row) {
     const std::string_view art = row.feld(1);
     if (art == "A") {
         if (row.feld(2) == "N") {
+            pruefeArtikelpreis(row.size(), row.feld(preisfeldNummer(Version)), Version, dateiname);
             TArtikelsatzA& artikel = ArtikelSaetzeA.neuerSatz();
             parseArtikelsatz(row, Version, artikel);
             return &artikel;
@@ -224,8 +227,10 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
     const std::size_t gruppenFeld = Version == 5 ? 11 : 12;
     EindeutigeWerte warengruppen(true);
     EventPump pumpe;
+    bool letzteZeileVollstaendig = true;
     scanLines(Datei, [&](std::uint64_t offset, std::string_view zeile) {
         pruefeDatensatzzeile(zeile, Counter == 0, Datei);
+        letzteZeileVollstaendig = istVollstaendigeZeile(zeile, Counter == 0);
         ++Counter;
         zaehle(zeile, Satzzahlen);
         FIndex->addLine(offset, zeile);
@@ -237,8 +242,13 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
             const std::size_t anzahl = forEachField(
                 zeile, gruppenFeld,
                 [&, i = std::size_t{0}](std::string_view feld) mutable { felder[i++] = feld; });
-            if (istNeuerArtikel(std::span(felder.data(), anzahl)) && anzahl >= gruppenFeld) {
-                warengruppen.add(toUtf8(felder[gruppenFeld - 1], CodePage::Cp850));
+            if (istNeuerArtikel(std::span(felder.data(), anzahl))) {
+                const std::size_t preisfeld = preisfeldNummer(Version);
+                pruefeArtikelpreis(anzahl, anzahl >= preisfeld ? felder[preisfeld - 1] : "",
+                                   Version, Datei);
+                if (anzahl >= gruppenFeld) {
+                    warengruppen.add(toUtf8(felder[gruppenFeld - 1], CodePage::Cp850));
+                }
             }
         } else if (Version == 5 && istNeueZeile(zeile, 'G')) {
             LineFields row;
@@ -247,6 +257,9 @@ void TDatanorm::loadLargeFile(const std::string& Datei) {
         }
         pumpe.tick();
     });
+    if (!letzteZeileVollstaendig) {
+        throw EDatanormBeschaedigt(Datei);
+    }
     FIndex->scanBeendet();
     cache.abschliessen();
 

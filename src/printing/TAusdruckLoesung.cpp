@@ -4,6 +4,7 @@
 
 #include "base/NumberFormat.h"
 #include "catalogue/AnlagenPreis.h"
+#include "catalogue/PreisText.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
 #include "catalogue/TankImRaum.h"
@@ -194,17 +195,27 @@ void TAusdruck::druckeLoesungsblatt(PrintTarget& Ziel, const std::string& Projek
     const double netto = getAnlagenNettoPreis(Produkt, OptZubehoerPreis);
     TPrintBox& preis = FSeite.Blatt->AddPrintBox(L, y, R, y + 216, weiss, 0);
     const FontStyles fett = fontStyle::bold;
+    // A sum that lacks a price shows no amount: the words take the amount's and the
+    // currency's columns and as much of the label's as they need.
+    const bool vollstaendig = hatAnlagenPreis(Produkt);
+    const auto summe = [&](int top, const std::string& bezeichnung, double betrag,
+                           const std::string& waehrung) {
+        const int labelEnde = vollstaendig ? 1460 : 1060;
+        zelle(preis, TRect{250, top, labelEnde, top + 48}, bezeichnung, alignRight, preisHoehe,
+              fett);
+        if (!vollstaendig) {
+            zelle(preis, TRect{labelEnde + 50, top, W, top + 48}, summenText(false, ""), alignRight,
+                  preisHoehe, fett);
+            return;
+        }
+        zelle(preis, TRect{1510, top, 1710, top + 48},
+              TTempData::setzeTausendertrennzeichen(betrag, true), alignRight, preisHoehe, fett);
+        zelle(preis, TRect{1720, top, W, top + 48}, waehrung, alignLeft, preisHoehe, fett);
+    };
     zelle(preis, TRect{0, 0, 200, 48}, "Gesamt:", alignLeft, preisHoehe, fett);
-    zelle(preis, TRect{250, 0, 1460, 48}, "Netto: ", alignRight, preisHoehe, fett);
-    zelle(preis, TRect{1510, 0, 1710, 48}, TTempData::setzeTausendertrennzeichen(netto, true),
-          alignRight, preisHoehe, fett);
-    zelle(preis, TRect{1720, 0, W, 48}, "€ *", alignLeft, preisHoehe, fett);
+    summe(0, "Netto: ", netto, "€ *");
     preis.AddPrintLine(TPoint{0, 58}, TPoint{W, 58}, schwarz, 5);
-    zelle(preis, TRect{250, 68, 1460, 116}, "Brutto (incl. MwSt): ", alignRight, preisHoehe, fett);
-    zelle(preis, TRect{1510, 68, 1710, 116},
-          TTempData::setzeTausendertrennzeichen(getAnlagenBruttoPreis(netto), true), alignRight,
-          preisHoehe, fett);
-    zelle(preis, TRect{1720, 68, W, 116}, "€", alignLeft, preisHoehe, fett);
+    summe(68, "Brutto (incl. MwSt): ", getAnlagenBruttoPreis(netto), "€");
     zelle(preis, TRect{0, 136, 1460, 176},
           "* Preise zuzüglich Mehrwertsteuer. Änderungen vorbehalten.", alignLeft, fussnoteHoehe,
           0);

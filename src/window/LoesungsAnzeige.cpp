@@ -19,6 +19,7 @@
 #include "base/AsciiCase.h"
 #include "base/NumberFormat.h"
 #include "catalogue/AnlagenPreis.h"
+#include "catalogue/PreisText.h"
 #include "catalogue/TAufstellung.h"
 #include "catalogue/TProdukt.h"
 #include "catalogue/TTempData.h"
@@ -341,7 +342,9 @@ void LoesungsAnzeige::fuelleLoesungsliste() {
             zeile->setText(kTyp, qt(produkt->getBezeichnung()));
             zeile->setText(kAnzahl, QString::number(produkt->getAnzahlTanks()));
             zeile->setText(kVolumen, qt(formatFixed(produkt->getGesamtInhalt(), 0) + " l"));
-            zeile->setText(kPreis, qt(formatFixed(produkt->getGesamtPreis(), 2) + " €"));
+            zeile->setText(kPreis,
+                           qt(summenText(produkt->hatGesamtPreis(),
+                                         formatFixed(produkt->getGesamtPreis(), 2) + " €")));
             zeilen.append(zeile);
         }
         lviLoesungsanzeige->addTopLevelItems(zeilen);
@@ -461,8 +464,9 @@ void LoesungsAnzeige::fuelleAnzeige() {
     const int zweite = horizontal ? produkt->getGesamtLaenge() : produkt->getGesamtBreite();
     lblLoesTankmasse->setText(
         qt(meter(erste) + " x " + meter(zweite) + " x " + meter(produkt->getGesamtHoehe()) + " m"));
-    lblLoesRichtpreis->setText(
-        qt(TTempData::setzeTausendertrennzeichen(produkt->getGesamtPreis(), true) + " EUR *"));
+    lblLoesRichtpreis->setText(qt(summenText(
+        produkt->hatGesamtPreis(),
+        TTempData::setzeTausendertrennzeichen(produkt->getGesamtPreis(), true) + " EUR *")));
     aktualisiereAnlagenpreis();
 
     if (!produkt->getAufstellvariation()) {
@@ -543,8 +547,10 @@ void LoesungsAnzeige::aktualisiereAnlagenpreis() {
         edtZubAnlagenpreis->clear();
         return;
     }
+    const TDaten& daten = session_->daten();
     edtZubAnlagenpreis->setText(qt(
-        formatFixed(getAnlagenNettoPreis(*produkt, session_->daten().getOptZubehoerPreis()), 2)));
+        summenText(hatAnlagenPreis(*produkt),
+                   formatFixed(getAnlagenNettoPreis(*produkt, daten.getOptZubehoerPreis()), 2))));
 }
 
 }  // namespace velmora

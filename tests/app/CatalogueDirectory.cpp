@@ -10,7 +10,7 @@ CatalogueDirectory::CatalogueDirectory() {
         "V;050;A;20261201;EUR;Testkatalog;;;;;;;;;;\r\n"
         "A;N;1001;Tank 1000 l;doppelwandig;PCE;1;1;66500;;X;;;;;;;;;;1;;1;L1001;;;;;1;\r\n"
         "A;N;2001;Kompakttank;quadratisch;PCE;1;1;54500;;Y;;;;;;;;;;1;;0;;;;;;1;\r\n"
-        "A;N;9001;Grundset;1. Tank;PCE;1;1;24512,7;;Z;;;;;;;;;;1;;1;L9001;;;;;1;\r\n"
+        "A;N;9001;Grundset;1. Tank;PCE;1;1;24513;;Z;;;;;;;;;;1;;1;L9001;;;;;1;\r\n"
         "A;N;9002;Füllstandsanzeiger;mechanisch;PCE;1;1;3900;;Z;;;;;;;;;;1;;0;;;;;;1;\r\n"
         "T;N;L1001;1;1;Doppelwandiger Tank;;;\r\n"
         "T;N;L1001;1;2;aus Polyethylen;;;\r\n"

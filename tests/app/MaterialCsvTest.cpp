@@ -44,5 +44,22 @@ TEST_F(MaterialCsv, ListsTankAndTickedLinesThenTheSheetsSums) {
               ";Brutto (incl. MwSt);;;6283,20\r\n");
 }
 
+// An article the catalogue has no price for is never listed at 0,00, and the sums that lack
+// it say so.
+TEST_F(MaterialCsv, ArticlesWithoutPriceAndTheSumsLackingThemSaySo) {
+    TProdukt& p = battery();
+    p.getZubehoerOptionalListe(0).getZubehoer()->markierePreisFehlt();
+    p.getZubehoerOptionalListe(1).setChecked(true);
+    EXPECT_EQ(materialCsv(p, 80.0),
+              "\xEF\xBB\xBF"
+              "Art.-Nr.;Bezeichnung;Anzahl;Einzelpreis;Gesamtpreis\r\n"
+              "P1;Tank P1;5;1000,00;5000,00\r\n"
+              "952400;Heberpumpe;4;Preis fehlt;Preis fehlt\r\n"
+              "L-1;\"Leckanzeige; Typ \"\"A\"\"\";1;80,00;80,00\r\n"
+              "S-1;Schild;1;5,00;im Anlagenpreis enthalten\r\n"
+              ";Netto;;;Preis unvollständig\r\n"
+              ";Brutto (incl. MwSt);;;Preis unvollständig\r\n");
+}
+
 }  // namespace
 }  // namespace velmora

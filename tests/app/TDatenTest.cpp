@@ -142,7 +142,6 @@ TEST_F(TDatenLaden, AccessoriesGoToTheirGroupOrProduct) {
     EXPECT_EQ(grundset.getArtNr(), "9001");
     EXPECT_EQ(grundset.getBezeichnung(), "Grundset 1. Tank");
     EXPECT_FALSE(grundset.getOptional());
-    // 245.127 from the file, kept rounded to cents.
     EXPECT_DOUBLE_EQ(grundset.getKatalogPreis(), 245.13);
     EXPECT_EQ(grundset.getProduktbeschreibung(), Texts{"Für den ersten Tank"});
 
@@ -172,19 +171,20 @@ TEST_F(TDatenLaden, UnresolvedReferencesKeepProductsAndSkipRecords) {
         "Q|||1001|||9001|||\r\n"       // group unknown
         "X|||7777|||8888|||true\r\n";  // accessory article unknown
     TDaten daten(catalogue.write(), true);
-    EXPECT_TRUE(host.errors.empty());
+    EXPECT_EQ(daten.getArtikelOhnePreis(), (Texts{"7777", "8888"}));
+    EXPECT_EQ(host.quitRequests, 0);
     ASSERT_EQ(daten.getAnzahlProduktgruppen(), 1u);
 
     const TProdukt& ohneArtikel = gruppe(daten, "X").getProdukt("7777");
     EXPECT_EQ(ohneArtikel.getBezeichnung(), "Noch keine Beschreibung vorhanden.");
     EXPECT_EQ(ohneArtikel.getBezeichnung_kt2(), "");
-    EXPECT_DOUBLE_EQ(ohneArtikel.getKatalogPreis(), 0.0);
+    EXPECT_FALSE(ohneArtikel.hatPreis());
     EXPECT_DOUBLE_EQ(ohneArtikel.getInhalt(), 900.0);
     ASSERT_EQ(ohneArtikel.getAufstellvariantenListe().size(), 1u);
     ASSERT_EQ(ohneArtikel.getZubehoerListe().size(), 1u);
     const TZubehoer& unbekannt = *ohneArtikel.getZubehoerListe()[0];
     EXPECT_EQ(unbekannt.getBezeichnung(), "Noch keine Beschreibung vorhanden.");
-    EXPECT_DOUBLE_EQ(unbekannt.getKatalogPreis(), 0.0);
+    EXPECT_FALSE(unbekannt.hatPreis());
     EXPECT_FALSE(unbekannt.getProduktbeschreibung().has_value());
     EXPECT_FALSE(unbekannt.getDimensionstext().has_value());
 
@@ -302,6 +302,8 @@ TEST_F(TDatenLaden, DamagedFilesAreNamedAsDamaged) {
         {"zubehoer.dta", "\r\n\r\n"},
         {"zubehoer.dta", "X||||||9001|||\r\nX|||1001|||9002\r\n"},
         {"zubehoer.dta", zufallsbytes},
+        // Cut inside the optional flag: the accessory would turn required.
+        {"zubehoer.dta", "X||||||9001|||\r\nX|||1001|||9002|||tr"},
         {"wg.dta", ""},
         {"wg.dta", "Kompakttanks\r\nBatterietanks\r\n"},
         {"wg.dta", std::string(64, '\0')},
@@ -396,18 +398,93 @@ TEST_F(TDatenLaden, SettingsAreReadLeniently) {
     EXPECT_EQ(daten.getAktuellerProjektName(), "Tankanlage");
 }
 
-TEST_F(TDatenLaden, ShortSettingsLeaveTheRestZero) {
-    catalogue.files["settings.dta"] = "3\r\n\r\n2,5\r\nviel\r\n1,9\r\n0,8";
-    TDaten daten(catalogue.write(), true);
-    EXPECT_TRUE(host.errors.empty());
-    EXPECT_DOUBLE_EQ(daten.getStandardRaumBreite(), 3.0);
-    EXPECT_DOUBLE_EQ(daten.getStandardRaumLaenge(), 0.0);
-    EXPECT_DOUBLE_EQ(daten.getStandardRaumHoehe(), 2.5);
-    EXPECT_DOUBLE_EQ(daten.getStandardVolumen(), 0.0);
-    EXPECT_DOUBLE_EQ(daten.getStandardEinbringBreite(), 0.8);
-    EXPECT_DOUBLE_EQ(daten.getMaxRaumBreite(), 0.0);
-    EXPECT_DOUBLE_EQ(daten.getVolumenVarianz(), 0.0);
+// A settings file cut short or overwritten would plan with zero limits: it is damaged.
+TEST_F(TDatenLaden, SettingsMissingOrOutOfRangeAreDamage) {
+    const std::string ganz = catalogue.files["settings.dta"];
+    const auto mit = [&](std::size_t zeile, const std::string& wert) {
+        std::vector<std::string> zeilen;
+        std::size_t start = 0;
+        for (std::size_t ende; (ende = ganz.find("\r\n", start)) != std::string::npos;
+             start = ende + 2) {
+            zeilen.push_back(ganz.substr(start, ende - start));
+        }
+        zeilen[zeile] = wert;
+        std::string text;
+        for (const std::string& z : zeilen) {
+            text += z + "\r\n";
+        }
+        return text;
+    };
+    const struct {
+        const char* fall;
+        std::string inhalt;
+    } faelle[] = {
+        {"six lines", "3\r\n\r\n2,5\r\nviel\r\n1,9\r\n0,8"},
+        {"no project name line", ganz.substr(0, ganz.find("Tankanlage"))},
+        {"cut short", ganz.substr(0, 32)},
+        {"NUL bytes", std::string(64, '\0')},
+        {"empty line", mit(3, "")},
+        {"no number", mit(10, "viel")},
+        {"zero width", mit(0, "0")},
+        {"negative tolerance", mit(10, "-300")},
+        {"default beyond its limit", mit(1, "12,5")},
+        {"zero limit", mit(8, "0")},
+    };
+    for (const auto& f : faelle) {
+        ScriptedHost caseHost;
+        CatalogueDirectory kaputt;
+        kaputt.files["settings.dta"] = f.inhalt;
+        const TDaten daten(kaputt.write(), true);
+        ASSERT_EQ(caseHost.errors.size(), 1u) << f.fall;
+        EXPECT_EQ(caseHost.errors[0],
+                  "Datei \"settings.dta\" ist beschädigt.\r\nDas Programm wird geschlossen.")
+            << f.fall;
+    }
+    // The project name may be empty, and a zero volume limit is allowed.
+    ScriptedHost caseHost;
+    CatalogueDirectory ohneName;
+    ohneName.files["settings.dta"] =
+        "3,0\r\n4.5\r\n2,2 m\r\n3000\r\n1,9\r\n0,8\r\n10\r\n12\r\n4\r\n0\r\n300\r\n\r\n";
+    const TDaten daten(ohneName.write(), true);
+    EXPECT_TRUE(caseHost.errors.empty());
     EXPECT_EQ(daten.getStandardProjektName(), "");
+    EXPECT_DOUBLE_EQ(daten.getMaxVolumenBeiHeizraum(), 0.0);
+}
+
+// A DATANORM file cut at a record boundary looks whole: the articles after the cut are
+// missing. The catalogue still plans, but says which prices it lacks instead of quoting 0.
+TEST_F(TDatenLaden, ArticlesMissingFromDatanormHaveNoPrice) {
+    std::string& datanorm = catalogue.files["Datanorm.500"];
+    for (const char* zeile : {"A;N;2001;", "A;N;9002;"}) {
+        const std::size_t anfang = datanorm.find(zeile);
+        datanorm.erase(anfang, datanorm.find("\r\n", anfang) + 2 - anfang);
+    }
+    TDaten daten(catalogue.write(), true);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(host.errors[0],
+              "Der Katalog \"Datanorm.500\" ist unvollständig: 2 Artikel ohne Preis (2001, "
+              "9002).\r\nFür diese Artikel wird \"Preis fehlt\" angezeigt.");
+    EXPECT_EQ(host.quitRequests, 0);
+    EXPECT_TRUE(daten.getFehlendeDateien().empty());
+    EXPECT_EQ(daten.getArtikelOhnePreis(), (Texts{"2001", "9002"}));
+    const TProdukt& tank = gruppe(daten, "X").getProdukt("1001");
+    EXPECT_TRUE(tank.hatPreis());
+    EXPECT_FALSE(tank.getZubehoerListe()[0]->hatPreis());
+    EXPECT_TRUE(gruppe(daten, "X").getZubehoerListe()[0]->hatPreis());
+    EXPECT_FALSE(gruppe(daten, "Y").getProdukt("2001").hatPreis());
+}
+
+// The start-up message names a few numbers and counts all.
+TEST_F(TDatenLaden, ManyArticlesWithoutPriceAreCountedAndTheFirstNamed) {
+    std::string& zubehoer = catalogue.files["zubehoer.dta"];
+    for (int i = 1; i <= 7; ++i) {
+        zubehoer += "X||||||80" + std::to_string(i) + "|||\r\n";
+    }
+    TDaten daten(catalogue.write(), true);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(host.errors[0],
+              "Der Katalog \"Datanorm.500\" ist unvollständig: 7 Artikel ohne Preis (801, 802, "
+              "803, 804, 805, …).\r\nFür diese Artikel wird \"Preis fehlt\" angezeigt.");
 }
 
 TEST_F(TDatenLaden, ResetWithoutSolutionsKeepsTheCatalogue) {

@@ -74,13 +74,11 @@ TEST_P(LookupTest, OnlyNewArticleRecordsAreFound) {
 }
 
 TEST_P(LookupTest, PriceIsOnlyScaled) {
-    TDatanorm& dn =
-        lade(kopf5() + artikel5({.nummer = "1", .preis = "12345"}) +
-             artikel5({.nummer = "2", .preis = "123,45"}) + artikel5({.nummer = "3", .preis = ""}) +
-             // Preiseinheit 100 and Preiskennzeichen 2 are not applied.
-             "A;N;4;K;;PCE;2;100;5000;;;;;;;;;;;;;;;;;;;;;\r\n");
+    TDatanorm& dn = lade(kopf5() + artikel5({.nummer = "1", .preis = "12345"}) +
+                         artikel5({.nummer = "3", .preis = "0"}) +
+                         // Preiseinheit 100 and Preiskennzeichen 2 are not applied.
+                         "A;N;4;K;;PCE;2;100;5000;;;;;;;;;;;;;;;;;;;;;\r\n");
     EXPECT_DOUBLE_EQ(dn.finde_produkt("1")->Preis, 123.45);
-    EXPECT_DOUBLE_EQ(dn.finde_produkt("2")->Preis, 1.2345);
     EXPECT_DOUBLE_EQ(dn.finde_produkt("3")->Preis, 0.0);
     const auto produkt = dn.finde_produkt("4");
     EXPECT_DOUBLE_EQ(produkt->Preis, 50.0);

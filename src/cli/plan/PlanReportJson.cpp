@@ -174,6 +174,10 @@ std::string planReportJson(const TDaten& daten, const PlanInputs& inputs, std::s
         json.key("valid").value(move->valid);
         json.endObject();
     }
+    // Only an incomplete catalogue adds the key, so a complete one answers as before.
+    if (!daten.getArtikelOhnePreis().empty()) {
+        json.key("missingPrices").values(daten.getArtikelOhnePreis());
+    }
     json.endObject();
     return json.str();
 }

@@ -3,6 +3,7 @@
 #include "app/TDaten.h"
 #include "base/NumberFormat.h"
 #include "catalogue/AnlagenPreis.h"
+#include "catalogue/PreisText.h"
 #include "catalogue/TankImRaum.h"
 #include "cli/plan/PlanFacts.h"
 #include "cli/plan/PlanReport.h"
@@ -44,9 +45,11 @@ void writeSolutions(std::ostream& out, const TDaten& daten) {
         const double richtpreis =
             produkt->getPreis() * tanks +
             (erste == nullptr ? 0.0 : produkt->getVariantenZubehoerPreis(erste));
+        const bool vollstaendig =
+            produkt->hatPreis() && (erste == nullptr || produkt->hatVariantenZubehoerPreis(erste));
         out << "  " << produkt->getArtikelNr() << "  " << produkt->getBezeichnung() << "  " << tanks
-            << " Tank(s), " << liter(tanks * produkt->getInhalt()) << ", " << preis(richtpreis)
-            << '\n';
+            << " Tank(s), " << liter(tanks * produkt->getInhalt()) << ", "
+            << summenText(vollstaendig, preis(richtpreis)) << '\n';
     }
 }
 
@@ -75,15 +78,21 @@ void writeCurrent(std::ostream& out, const TDaten& daten) {
                 ? produkt->getMindestAbstand(10, t.TankPosition, t.HeizraumPosition) + " cm"
                 : kKeineWandabstaende)
         << '\n'
-        << "  Richtpreis:           " << preis(produkt->getGesamtPreis()) << '\n'
+        << "  Richtpreis:           "
+        << summenText(produkt->hatGesamtPreis(), preis(produkt->getGesamtPreis())) << '\n'
         << "  Anlagenpreis:         "
-        << preis(getAnlagenNettoPreis(*produkt, daten.getOptZubehoerPreis())) << '\n'
+        << summenText(hatAnlagenPreis(*produkt),
+                      preis(getAnlagenNettoPreis(*produkt, daten.getOptZubehoerPreis())))
+        << '\n'
         << "  Material\n";
     for (std::size_t i = 0; i < produkt->getZubehoerOptionalListeCount(); ++i) {
         const TZubehoerItem& zeile = produkt->getZubehoerOptionalListe(i);
         out << "    [" << (zeile.isChecked() ? 'x' : ' ') << "] " << zeile.getAnzahl() << " x "
             << zeile.getZubehoer()->getArtNr() << "  " << zeile.getZubehoer()->getBezeichnung()
-            << "  " << preis(zeile.getZubehoer()->getPreis()) << '\n';
+            << "  "
+            << einzelpreisText(zeile.getZubehoer()->hatPreis(),
+                               preis(zeile.getZubehoer()->getPreis()))
+            << '\n';
     }
 }
 
