@@ -70,4 +70,8 @@ std::optional<double> paarwertNachSuche(const std::string& Feld, const std::stri
     return neu;
 }
 
+std::optional<double> kesselmassBeimEinschalten(const std::string& Feld) {
+    return parseLenient(Feld) == 0.0 ? std::optional(1.0) : std::nullopt;
+}
+
 }  // namespace velmora

@@ -35,6 +35,11 @@ bool weichtVonLetzterSucheAb(Eingabefeld Feld, const std::string& Eingabe,
 std::optional<double> paarwertNachSuche(const std::string& Feld, const std::string& AnderesFeld,
                                         const std::string& Neu);
 
+// A boiler-room measure (metres) as its field shows it once the boiler room is ticked: 1 m
+// where the field is empty or 0, since a boiler room without size would not be searched;
+// otherwise none, and the field keeps what the user typed.
+std::optional<double> kesselmassBeimEinschalten(const std::string& Feld);
+
 // The corner a group of position buttons presses when it becomes enabled: the first of "OL",
 // "OR", "UR" that neither of the other two things occupies ("UL" is never a default).
 std::string standardEcke(const std::string& Belegt1, const std::string& Belegt2);

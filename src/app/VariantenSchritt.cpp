@@ -98,4 +98,14 @@ VariantenBefehle variantenBefehle(const std::vector<AufstellungsArt>& Liste, std
     return befehle;
 }
 
+int nachbarzeile(int Zeile, int Schritt, int Anzahl) {
+    if (Anzahl <= 0) {
+        return -1;
+    }
+    if (Zeile < 0) {
+        return Schritt > 0 ? 0 : Anzahl - 1;
+    }
+    return ((Zeile + Schritt) % Anzahl + Anzahl) % Anzahl;
+}
+
 }  // namespace velmora

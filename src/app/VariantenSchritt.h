@@ -38,4 +38,9 @@ struct VariantenBefehle {
 };
 VariantenBefehle variantenBefehle(const std::vector<AufstellungsArt>& Liste, std::size_t Index);
 
+// The row of a list of Anzahl rows that the list keys select from Zeile (-1: no current row)
+// by Schritt (+1 the next, -1 the previous), wrapping at either end; without a current row
+// the first (forward) or the last. -1 for an empty list.
+int nachbarzeile(int Zeile, int Schritt, int Anzahl);
+
 }  // namespace velmora

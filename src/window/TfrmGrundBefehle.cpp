@@ -231,15 +231,8 @@ void TfrmGrund::waehleNachbarzeile(int schritt) {
             }
         }
     }
-    int ziel = zeile + schritt;
-    if (zeile < 0) {
-        ziel = schritt > 0 ? 0 : anzahl - 1;
-    } else if (ziel >= anzahl) {
-        ziel = 0;
-    } else if (ziel < 0) {
-        ziel = anzahl - 1;
-    }
-    QTreeWidgetItem* item = FLoesung->lviLoesungsanzeige->topLevelItem(ziel);
+    QTreeWidgetItem* item =
+        FLoesung->lviLoesungsanzeige->topLevelItem(nachbarzeile(zeile, schritt, anzahl));
     FLoesung->lviLoesungsanzeige->setCurrentItem(item);
     FLoesung->lviLoesungsanzeige->scrollToItem(item);
 }

@@ -16,7 +16,7 @@
 #include <array>
 #include <utility>
 
-#include "base/LenientNumber.h"
+#include "app/EingabeRegeln.h"
 #include "widgets/TAlignEdit.h"
 
 namespace velmora {
@@ -24,10 +24,6 @@ namespace velmora {
 namespace {
 
 constexpr int kEditWidth = 62;
-
-double wert(const TAlignEdit* edit) {
-    return parseLenient(edit->text().toStdString());
-}
 
 // The light colour of a disabled boiler edit.
 const QColor kGesperrtFarbe(166, 203, 240);
@@ -218,8 +214,8 @@ void VorgabenGruppe::zeigeHeizraum(bool checked) {
         edit->setEnabled(checked);
         QPalette palette = QApplication::palette(edit);
         if (checked) {
-            if (edit->text().isEmpty() || wert(edit) == 0.0) {
-                edit->SetFloat(1.0);
+            if (const auto standard = kesselmassBeimEinschalten(edit->text().toStdString())) {
+                edit->SetFloat(*standard);
             }
         } else {
             edit->clear();

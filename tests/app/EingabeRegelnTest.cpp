@@ -121,5 +121,12 @@ TEST(EingabeRegelnTest, APairTakesTheSearchedValueOnlyWhereItDescribesAThing) {
     }
 }
 
+TEST(EingabeRegelnTest, ATickedBoilerRoomWithoutSizeTakesOneMetre) {
+    EXPECT_EQ(kesselmassBeimEinschalten(""), 1.0);
+    EXPECT_EQ(kesselmassBeimEinschalten("0,00"), 1.0);
+    EXPECT_EQ(kesselmassBeimEinschalten("abc"), 1.0);
+    EXPECT_EQ(kesselmassBeimEinschalten("1,50"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace velmora

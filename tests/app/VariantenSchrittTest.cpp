@@ -74,5 +74,24 @@ TEST(VariantenSchrittTest, ButtonsAreEnabledExactlyWhereAStepLeadsSomewhere) {
     }
 }
 
+// The list keys walk the rows as the user sees them and wrap at either end.
+TEST(VariantenSchrittTest, ListKeysWrapAtEitherEnd) {
+    struct Fall {
+        int zeile;
+        int schritt;
+        int anzahl;
+        int erwartet;
+    };
+    const Fall faelle[] = {
+        {0, 1, 3, 1},   {2, 1, 3, 0},  {0, -1, 3, 2},
+        {1, -1, 3, 0},  {-1, 1, 3, 0}, {-1, -1, 3, 2},  // no current row: the first or the last
+        {-1, 1, 0, -1},                                 // an empty list
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(nachbarzeile(f.zeile, f.schritt, f.anzahl), f.erwartet)
+            << f.zeile << " " << f.schritt << " " << f.anzahl;
+    }
+}
+
 }  // namespace
 }  // namespace velmora
