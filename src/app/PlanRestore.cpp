@@ -153,7 +153,9 @@ std::optional<PlanSelection> currentPlanSelection(const TDaten& daten) {
         const TAufstellvariante& variante = *aufstellung->getVariante();
         PlanInstallation installation{variante.getVariante(), aufstellung->getHorizontal(),
                                       variante.getZwReihWaag(), 0};
-        for (const TAufstellvariante* frueher : katalogVarianten(daten, selection.artNr)) {
+        // The list the search tried, which a shown product has: no look-up in the catalogue on
+        // every recorded step.
+        for (const TAufstellvariante* frueher : produkt->getTempAufstellvariantenListe()) {
             if (frueher == &variante) {
                 break;
             }
